@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Bytes as upper-case hexadecimal pairs separated by single spaces: "00 1A 2B".
+// A negative count takes every byte; otherwise the first count bytes.
+QString hexText(const QByteArray &bytes, int count = -1);
