@@ -32,6 +32,7 @@ public:
     static QString decodeErrorName(int code);
 
 private:
+    quint16 nextSequence();
     int fail(int code);
 
     QString password;

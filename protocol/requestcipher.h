@@ -6,8 +6,6 @@
 // The block cipher of configuration requests: 12-byte blocks, a 12-byte key made
 // from the device's password. Devices decrypt with the same function.
 namespace RequestCipher {
-using Half = quint8[6];
-
 quint8 passwordChecksum(const QByteArray &bytes);
 // The 12-byte key of a password given as its Latin-1 bytes.
 QByteArray keyFromPassword(const QByteArray &password);

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "packetcodec.h"
+#include "scoutelcontainer.h"
+
+#include <QObject>
+#include <QStringList>
+
+class QUdpSocket;
+
+// The one object through which the tool talks to devices: sends requests to the
+// devices' multicast group and announces every datagram that arrives.
+class ScoutelClient : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum ClientError : int {
+        ErrorNotBound = -300,
+        ErrorGenerate = -302,
+        ErrorWrite = -303,
+    };
+
+    explicit ScoutelClient(QObject *parent = nullptr);
+
+    // Both return 0 or a ClientError. A usable interfaceIndex chooses the
+    // outgoing multicast interface; -1 leaves the socket's choice.
+    int search(int interfaceIndex, const ScoutelContainer *target);
+    int configure(int interfaceIndex, const ScoutelContainer *target);
+    void clearSequences();
+
+    int lastError() const { return lastErrorCode; }
+    QString errorString() const { return lastErrorName; }
+    // "index;name" of each interface a search can go through.
+    QStringList interfaces() const;
+
+Q_SIGNALS:
+    void located(int protocolResult, ScoutelContainer data);
+
+public Q_SLOTS:
+    void readPendingDatagrams();
+
+private:
+    int send(int command, int interfaceIndex, const ScoutelContainer *target);
+    int recordError(int code);
+
+    QUdpSocket *socket;
+    PacketCodec codec;
+    int lastErrorCode = 0;
+    QString lastErrorName;
+};
