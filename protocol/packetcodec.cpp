@@ -1,68 +1,16 @@
 #include "packetcodec.h"
 
 #include "fieldtags.h"
+#include "packetwriter.h"
 #include "randomsource.h"
 #include "requestcipher.h"
 
-#include <QDebug>
-#include <QtEndian>
-
-#include <cstring>
-
 namespace {
-constexpr char Magic[] = "SCTL";
-
 // Devices match this value in the apply and restart fields.
 constexpr quint8 Confirm0 = 0xA5;
 constexpr quint8 Confirm1 = 0x3C;
 constexpr quint8 Confirm2 = 0x5A;
 constexpr quint8 Confirm3 = 0xC3;
-
-// Fixed-size request buffer; a field is written only when it fits.
-class RequestWriter
-{
-public:
-    RequestWriter() { std::memset(buffer, 0, sizeof buffer); }
-
-    void field(quint8 tag, const char *value, int length)
-    {
-        if (position + 2 + length >= Sctl::MaxRequestSize)
-            return;
-        buffer[position] = char(tag);
-        buffer[position + 1] = char(length);
-        std::memcpy(buffer + position + 2, value, size_t(length));
-        position += 2 + length;
-    }
-    void field(quint8 tag, const QByteArray &value)
-    {
-        field(tag, value.constData(), int(value.size()));
-    }
-    void field16(quint8 tag, qint32 value)
-    {
-        char bytes[2];
-        qToBigEndian(quint16(value), bytes);
-        field(tag, bytes, 2);
-    }
-    void field32(quint8 tag, quint32 value)
-    {
-        char bytes[4];
-        qToBigEndian(value, bytes);
-        field(tag, bytes, 4);
-    }
-
-    char buffer[Sctl::MaxRequestSize];
-    int position = Sctl::HeaderSize;
-};
-
-void writeHeader(char *out, quint16 sequence, quint16 command, const QByteArray &mac,
-                 quint16 length)
-{
-    std::memcpy(out, Magic, 4);
-    qToBigEndian(sequence, out + 4);
-    qToBigEndian(command, out + 6);
-    std::memcpy(out + 8, mac.constData(), Sctl::MacSize);
-    qToBigEndian(length, out + 14);
-}
 
 bool fitsOnWire(const ScoutelSharedData &r)
 {
@@ -77,7 +25,7 @@ bool fitsOnWire(const ScoutelSharedData &r)
     return true;
 }
 
-void writeConfigurationFields(RequestWriter &w, const ScoutelSharedData &r)
+void writeConfigurationFields(PacketWriter &w, const ScoutelSharedData &r)
 {
     const quint32 bits = r.sendFields;
     w.field(Tag::Challenge, r.challenge);
@@ -151,24 +99,25 @@ QByteArray PacketCodec::buildRequest(int command, const ScoutelContainer *target
         if (target && (*target)->mac.size() != Sctl::MacSize)
             return QByteArray();
         const QByteArray mac = target ? (*target)->mac : QByteArray(Sctl::MacSize, '\xFF');
-        QByteArray request(Sctl::HeaderSize, '\0');
-        writeHeader(request.data(), nextSequence(), Sctl::SearchRequest, mac, 0);
-        return request;
+        PacketWriter w;
+        w.writeHeader(nextSequence(), Sctl::SearchRequest, mac, 0);
+        return w.packet(0);
     }
     if (command != Sctl::ConfigureRequest || !target || !fitsOnWire(*target->constData()))
         return QByteArray();
 
     const ScoutelSharedData &r = *target->constData();
-    RequestWriter w;
+    PacketWriter w;
     writeConfigurationFields(w, r);
     password = r.password;
 
-    const int written = w.position - Sctl::HeaderSize;
+    // The zero fill is always at least one byte, a whole block when none is missing.
+    const int written = w.payloadLength();
     const int filled = written + Sctl::BlockSize - written % Sctl::BlockSize;
-    writeHeader(w.buffer, nextSequence(), Sctl::ConfigureRequest, r.mac, quint16(filled));
-    RequestCipher::encryptPayload(w.buffer + Sctl::HeaderSize, filled,
+    w.writeHeader(nextSequence(), Sctl::ConfigureRequest, r.mac, quint16(filled));
+    RequestCipher::encryptPayload(w.payload(), filled,
                                   RequestCipher::keyFromPassword(password.toLatin1()));
-    return QByteArray(w.buffer, Sctl::HeaderSize + filled);
+    return w.packet(filled);
 }
 
 void PacketCodec::clearSequences()
