@@ -1,0 +1,55 @@
+#include "configwriter.h"
+
+#include "configstorage.h"
+#include "randomsource.h"
+
+#include <QDateTime>
+#include <QSaveFile>
+#include <QXmlStreamWriter>
+
+namespace {
+const QString PlainTag = QStringLiteral("SCXMPL");
+const QString EncryptedTag = QStringLiteral("SCXMCR");
+const QString FormatVersion = QStringLiteral("1");
+
+// Seconds since the epoch times eight plus a random 0..7, wrapping at 32 bits.
+quint32 newFileStamp()
+{
+    const quint32 seconds = quint32(QDateTime::currentSecsSinceEpoch());
+    return seconds * 8u + (RandomSource::next() % 8u);
+}
+
+// False when a value cannot be written as XML (the writer then drops text silently).
+bool buildDocument(const QString &typeTag, const QXmlStreamAttributes &safe, QByteArray &document)
+{
+    QXmlStreamWriter writer(&document);
+    writer.setAutoFormatting(true);
+    writer.writeStartDocument();
+    writer.writeComment(
+        QStringLiteral("%1;%2;%3").arg(typeTag, FormatVersion, QString::number(newFileStamp())));
+    writer.writeStartElement(QStringLiteral("regions"));
+    writer.writeStartElement(QStringLiteral("branches"));
+    writer.writeStartElement(QStringLiteral("safes"));
+    writer.writeEmptyElement(QStringLiteral("safe"));
+    writer.writeAttributes(safe);
+    writer.writeEndDocument();
+    return !writer.hasError();
+}
+} // namespace
+
+ConfigWriteResult writeConfigFile(const QString &fileName, const QXmlStreamAttributes &safe)
+{
+    const bool plain = ConfigStorage::isPlain(fileName);
+    QByteArray document;
+    if (!buildDocument(plain ? PlainTag : EncryptedTag, safe, document))
+        return ConfigWriteResult::UnwritableText;
+    if (!plain)
+        document = ConfigStorage::cipher().encrypt(document);
+
+    // Flushed by hand: Qt's commit() does not notice a short write (full disk, size limit).
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(document) != document.size() ||
+        !file.flush() || !file.commit())
+        return ConfigWriteResult::FileError;
+    return ConfigWriteResult::Written;
+}

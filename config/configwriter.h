@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QXmlStreamAttributes>
+
+enum class ConfigWriteResult {
+    Written,
+    UnwritableText, // a value holds characters that XML cannot carry
+    FileError,      // the file could not be created or written; any earlier file is intact
+};
+
+// Writes a configuration document whose one safe carries these attributes, in their
+// order, to fileName: plain for ".xml" names, encrypted otherwise. The earlier file
+// is replaced only once the new one is completely written.
+ConfigWriteResult writeConfigFile(const QString &fileName, const QXmlStreamAttributes &safe);

@@ -1,0 +1,73 @@
+#include "safeentry.h"
+
+#include "safeattributes.h"
+
+namespace {
+// What the edit form holds for a port or the session length until a file sets it.
+constexpr int FormMainPort = 1000;
+constexpr int FormAuxPort = 1001;
+constexpr int SpinMaximum = 65535;
+
+// A value as a spin box of 0..65535 takes it: 0 when it is no number, clamped otherwise.
+int spinValue(const QString &text)
+{
+    return qBound(0, text.toInt(), SpinMaximum);
+}
+
+int spinValue(const SafeEntry &entry, const QString &name, int formValue)
+{
+    return entry.has(name) ? spinValue(entry.value(name)) : formValue;
+}
+
+bool hasAny(const SafeEntry &entry, std::initializer_list<QString> names)
+{
+    for (const QString &name : names) {
+        if (entry.has(name))
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+void applySafeEntry(const SafeEntry &entry, ScoutelContainer *record)
+{
+    using namespace SafeAttribute;
+    ScoutelSharedData &d = *record->data();
+    const bool restart =
+        entry.has(Restart) ? entry.value(Restart) == True : (d.sendFields & FieldRestart) != 0;
+
+    d.sendFields = 0;
+    if (entry.has(Name)) {
+        d.sendFields |= FieldName;
+        d.name = entry.value(Name);
+    }
+    if (hasAny(entry, {Dhcp, IpAddress, SubnetMask, Gateway})) {
+        d.sendFields |= FieldIpAddress | FieldSubnetMask | FieldGateway | FieldDhcp;
+        d.ipAddress = QHostAddress(entry.value(IpAddress));
+        d.subnetMask = QHostAddress(entry.value(SubnetMask));
+        d.gateway = QHostAddress(entry.value(Gateway));
+        d.dhcp = entry.value(Dhcp) == True ? 1 : 0;
+    }
+    if (hasAny(entry, {TcpPort, AuxPort})) {
+        d.sendFields |= FieldMainPort | FieldAuxPort;
+        d.mainPort = spinValue(entry, TcpPort, FormMainPort);
+        d.auxPort = spinValue(entry, AuxPort, FormAuxPort);
+    }
+    if (entry.has(SessionMinutes)) {
+        d.sendFields |= FieldSessionMinutes;
+        d.sessionMinutes = spinValue(entry.value(SessionMinutes));
+    }
+    if (entry.has(NewPassword)) {
+        d.sendFields |= FieldNewPassword;
+        d.newPassword = entry.value(NewPassword);
+    }
+    if (entry.has(PublicKey)) {
+        d.sendFields |= FieldPublicKey;
+        d.publicKey = QByteArray::fromHex(entry.value(PublicKey).toLatin1());
+    }
+    if (restart)
+        d.sendFields |= FieldRestart;
+    d.sendFields |= FieldApply;
+    if (entry.has(Password))
+        d.password = entry.value(Password);
+}
