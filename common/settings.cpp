@@ -1,0 +1,46 @@
+#include "settings.h"
+
+#include <QSettings>
+
+namespace {
+
+const char systemGroup[] = "System";
+const char languageKey[] = "language";
+const char rememberFilenameKey[] = "rememberFilename";
+const char filenameKey[] = "filename";
+const char stampsKey[] = "stamps";
+const char interfaceIndexKey[] = "interfaceIndex";
+
+} // namespace
+
+Settings::Settings(QObject *parent) : MlSettings(parent) {}
+
+void Settings::loadSettings()
+{
+    QSettings store;
+    store.beginGroup(systemGroup);
+    language = store.value(languageKey, systemLanguage()).toString();
+    rememberFilename = store.value(rememberFilenameKey, false).toBool();
+    filename = store.value(filenameKey, QString()).toString();
+    stamps = store.value(stampsKey).toStringList();
+    interfaceIndex = store.value(interfaceIndexKey, -1).toInt();
+    store.endGroup();
+}
+
+void Settings::saveSettings()
+{
+    QSettings store;
+    store.beginGroup(systemGroup);
+    store.setValue(languageKey, language);
+    store.setValue(rememberFilenameKey, rememberFilename);
+    store.setValue(filenameKey, filename);
+    store.setValue(stampsKey, stamps);
+    store.setValue(interfaceIndexKey, interfaceIndex);
+    store.endGroup();
+}
+
+void Settings::applySettings()
+{
+    setLanguage(language);
+    emit applied();
+}

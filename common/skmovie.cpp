@@ -1,0 +1,12 @@
+#include "skmovie.h"
+
+SkMovie::SkMovie(const QString &fileName) : QMovie(fileName)
+{
+    connect(this, &QMovie::frameChanged, this, &SkMovie::convertFrameChanged);
+}
+
+void SkMovie::convertFrameChanged(int frameNumber)
+{
+    Q_UNUSED(frameNumber)
+    emit frameChanged();
+}

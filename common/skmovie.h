@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QMovie>
+
+// A movie that announces each new frame without arguments, so the change can
+// be connected straight to a widget's repaint().
+class SkMovie : public QMovie
+{
+    Q_OBJECT
+
+public:
+    explicit SkMovie(const QString &fileName);
+
+signals:
+    void frameChanged();
+
+public slots:
+    void convertFrameChanged(int frameNumber);
+};

@@ -1,0 +1,632 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>DialogEdit</name>
+    <message>
+        <source>XML import</source>
+        <translation>XML-Import</translation>
+    </message>
+    <message>
+        <source>Unknown file type.</source>
+        <translation>Unbekannter Dateityp.</translation>
+    </message>
+    <message>
+        <source>Unknown file version.</source>
+        <translation>Unbekannte Dateiversion.</translation>
+    </message>
+    <message>
+        <source>Error on line %1 column %2.
+%3</source>
+        <translation>Fehler in Zeile %1, Spalte %2.
+%3</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>The file %1 is larger than 1 MiB: it cannot be a configuration file.</source>
+        <translation>Die Datei %1 ist größer als 1 MiB und kann daher keine Konfigurationsdatei sein.</translation>
+    </message>
+    <message>
+        <source>Some MAC addresses are missing:
+%1</source>
+        <translation>Einige MAC-Adressen fehlen:
+%1</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="vanished">Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation type="vanished">Kopfzeile</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="vanished">Passwort</translation>
+    </message>
+    <message>
+        <source>&lt; insert here the current password &gt;</source>
+        <translation type="vanished">&lt; hier das aktuelle Passwort eingeben &gt;</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="vanished">Datei</translation>
+    </message>
+    <message>
+        <source>&lt; no configuration file loaded &gt;</source>
+        <translation type="vanished">&lt; keine Konfigurationsdatei geladen &gt;</translation>
+    </message>
+    <message>
+        <source>Load file</source>
+        <translation type="vanished">Datei laden</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation type="vanished">Datei speichern</translation>
+    </message>
+    <message>
+        <source>Remember file</source>
+        <translation type="vanished">Datei merken</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="vanished">Name</translation>
+    </message>
+    <message>
+        <source>Network Settings</source>
+        <translation type="vanished">Netzwerkeinstellungen</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation type="vanished">Statisch</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation type="vanished">DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation type="vanished">IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation type="vanished">Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation type="vanished">Gateway</translation>
+    </message>
+    <message>
+        <source>TCP Ports</source>
+        <translation type="vanished">TCP-Ports</translation>
+    </message>
+    <message>
+        <source>Main Port</source>
+        <translation type="vanished">Hauptport</translation>
+    </message>
+    <message>
+        <source>Aux Port</source>
+        <translation type="vanished">Hilfsport</translation>
+    </message>
+    <message>
+        <source>HTTP Port</source>
+        <translation type="vanished">HTTP-Port</translation>
+    </message>
+    <message>
+        <source>Use 0 to disable the port</source>
+        <translation type="vanished">Mit 0 wird der Port deaktiviert</translation>
+    </message>
+    <message>
+        <source>Session minutes</source>
+        <translation type="vanished">Sitzungsminuten</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation type="vanished">Neues Passwort</translation>
+    </message>
+    <message>
+        <source>Public Key</source>
+        <translation type="vanished">Öffentlicher Schlüssel</translation>
+    </message>
+    <message>
+        <source>Restart device</source>
+        <translation type="vanished">Gerät neu starten</translation>
+    </message>
+    <message>
+        <source>%1 cannot be empty.</source>
+        <translation type="vanished">%1 darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>%1 is not valid.</source>
+        <translation type="vanished">%1 ist ungültig.</translation>
+    </message>
+    <message>
+        <source>Ports values cannot be the same.</source>
+        <translation type="vanished">Die Ports dürfen nicht denselben Wert haben.</translation>
+    </message>
+    <message>
+        <source>Do you want to set the same name on multiple devices?</source>
+        <translation type="vanished">Soll derselbe Name für mehrere Geräte gesetzt werden?</translation>
+    </message>
+    <message>
+        <source>Setting the same static IP address on multiple devices cause a conflict.
+Do you want to continue?</source>
+        <translation type="vanished">Dieselbe statische IP-Adresse auf mehreren Geräten führt zu einem Konflikt.
+Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+        <source>Configuration of these MAC addresses:
+%1</source>
+        <translation type="vanished">Konfiguration dieser MAC-Adressen:
+%1</translation>
+    </message>
+    <message>
+        <source>Load configuration file</source>
+        <translation type="vanished">Konfigurationsdatei laden</translation>
+    </message>
+    <message>
+        <source>Save configuration file</source>
+        <translation type="vanished">Konfigurationsdatei speichern</translation>
+    </message>
+    <message>
+        <source>Encrypted XML files (*.lmx);;XML files (*.xml)</source>
+        <translation type="vanished">Verschlüsselte XML-Dateien (*.lmx);;XML-Dateien (*.xml)</translation>
+    </message>
+</context>
+<context>
+    <name>Scoutel</name>
+    <message>
+        <source>Scoutel</source>
+        <translation type="vanished">Scoutel</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="vanished">Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="vanished">Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation type="vanished">Menü</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="vanished">Alle auswählen</translation>
+    </message>
+    <message>
+        <source>Ctrl+A</source>
+        <translation type="vanished">Ctrl+A</translation>
+    </message>
+    <message>
+        <source>Deselect All</source>
+        <translation type="vanished">Auswahl aufheben</translation>
+    </message>
+    <message>
+        <source>Shift+A</source>
+        <translation type="vanished">Shift+A</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation type="vanished">Alle aufklappen</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation type="vanished">Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Collapse All</source>
+        <translation type="vanished">Alle zuklappen</translation>
+    </message>
+    <message>
+        <source>Shift+E</source>
+        <translation type="vanished">Shift+E</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="vanished">Leeren</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation type="vanished">Del</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="vanished">Sprache</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="vanished">Über</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="vanished">Beenden</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="vanished">Kopieren</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation type="vanished">Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Network Interface</source>
+        <translation type="vanished">Netzwerkschnittstelle</translation>
+    </message>
+    <message>
+        <source>Error on client initialization: %1</source>
+        <translation type="vanished">Fehler bei der Initialisierung des Clients: %1</translation>
+    </message>
+    <message>
+        <source>Send error: %1</source>
+        <translation type="vanished">Sendefehler: %1</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation type="vanished">Über Qt</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation type="vanished">MAC-Adresse</translation>
+    </message>
+    <message>
+        <source>Current IP</source>
+        <translation type="vanished">Aktuelle IP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation type="vanished">IP-Adresse</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation type="vanished">Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation type="vanished">Gateway</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation type="vanished">DNS</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation type="vanished">DHCP</translation>
+    </message>
+    <message>
+        <source>Main TCP Port</source>
+        <translation type="vanished">TCP-Hauptport</translation>
+    </message>
+    <message>
+        <source>Aux TCP Port</source>
+        <translation type="vanished">TCP-Hilfsport</translation>
+    </message>
+    <message>
+        <source>HTTP TCP Port</source>
+        <translation type="vanished">HTTP-TCP-Port</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="vanished">Name</translation>
+    </message>
+    <message>
+        <source>HW Name</source>
+        <translation type="vanished">HW-Name</translation>
+    </message>
+    <message>
+        <source>HW Version</source>
+        <translation type="vanished">HW-Version</translation>
+    </message>
+    <message>
+        <source>Up Time</source>
+        <translation type="vanished">Betriebszeit</translation>
+    </message>
+    <message>
+        <source>Bus Onewire</source>
+        <translation type="vanished">Onewire-Bus</translation>
+    </message>
+    <message>
+        <source>Bus RS485</source>
+        <translation type="vanished">RS485-Bus</translation>
+    </message>
+    <message>
+        <source>Bus TCP</source>
+        <translation type="vanished">TCP-Bus</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="vanished">Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="vanished">Aus</translation>
+    </message>
+    <message>
+        <source>v %1.%2</source>
+        <translation type="vanished">v %1.%2</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation type="vanished">%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Warning:</source>
+        <translation type="vanished">Warnung:</translation>
+    </message>
+    <message>
+        <source>Memory was low</source>
+        <translation type="vanished">Speicher war knapp</translation>
+    </message>
+    <message>
+        <source>Cable was disconnected</source>
+        <translation type="vanished">Kabel wurde getrennt</translation>
+    </message>
+    <message>
+        <source>DHCP failed</source>
+        <translation type="vanished">DHCP fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>DHCP error resolved</source>
+        <translation type="vanished">DHCP-Fehler behoben</translation>
+    </message>
+    <message>
+        <source>IP address in conflict</source>
+        <translation type="vanished">IP-Adresse in Konflikt</translation>
+    </message>
+    <message>
+        <source>IP address conflict resolved</source>
+        <translation type="vanished">IP-Adresskonflikt behoben</translation>
+    </message>
+    <message>
+        <source>Too many TCP connections</source>
+        <translation type="vanished">Zu viele TCP-Verbindungen</translation>
+    </message>
+    <message>
+        <source>Error 0x%1</source>
+        <translation type="vanished">Fehler 0x%1</translation>
+    </message>
+    <message>
+        <source>Receive error: %1
+</source>
+        <translation type="vanished">Empfangsfehler: %1
+</translation>
+    </message>
+    <message>
+        <source>%1: %2
+</source>
+        <translation type="vanished">%1: %2
+</translation>
+    </message>
+    <message>
+        <source>%1 does not respond
+</source>
+        <translation type="vanished">%1 antwortet nicht
+</translation>
+    </message>
+    <message>
+        <source>Operation completed successfully.</source>
+        <translation type="vanished">Vorgang erfolgreich abgeschlossen.</translation>
+    </message>
+    <message>
+        <source>There were some errors.</source>
+        <translation type="vanished">Es sind Fehler aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoutelConsole</name>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP-Adresse</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid %2</source>
+        <translation>%1 ist keine gültige %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid TCP port</source>
+        <translation>%1 ist kein gültiger TCP-Port</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid Public key</source>
+        <translation>%1 ist kein gültiger öffentlicher Schlüssel</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid timeout: give a number of milliseconds, 0 or more</source>
+        <translation>%1 ist kein gültiges Zeitlimit: Geben Sie eine Anzahl Millisekunden an, 0 oder mehr</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid session length: give a number of minutes from 0 to 65535</source>
+        <translation>%1 ist keine gültige Sitzungsdauer: Geben Sie eine Anzahl Minuten von 0 bis 65535 an</translation>
+    </message>
+    <message>
+        <source>Error on client initialization: %1</source>
+        <translation>Fehler bei der Initialisierung des Clients: %1</translation>
+    </message>
+    <message>
+        <source>Send error: %1</source>
+        <translation>Sendefehler: %1</translation>
+    </message>
+    <message>
+        <source>No data to send.</source>
+        <translation>Keine Daten zum Senden.</translation>
+    </message>
+    <message>
+        <source>Timeout on config.</source>
+        <translation>Zeitüberschreitung bei der Konfiguration.</translation>
+    </message>
+    <message>
+        <source>No device found.</source>
+        <translation>Kein Gerät gefunden.</translation>
+    </message>
+    <message>
+        <source>More than one device found, there must be only one.</source>
+        <translation>Mehr als ein Gerät gefunden, es darf nur eines sein.</translation>
+    </message>
+    <message>
+        <source>Receive error: %1</source>
+        <translation>Empfangsfehler: %1</translation>
+    </message>
+    <message>
+        <source>Error on %1: %2</source>
+        <translation>Fehler bei %1: %2</translation>
+    </message>
+    <message>
+        <source>scoutel: the graphical mode is not available in this build; use -x=PASSWORD or -X for the command-line mode, --help for the options.
+</source>
+        <translation>scoutel: Der grafische Modus ist in diesem Build nicht verfügbar; verwenden Sie -x=PASSWORT oder -X für den Kommandozeilenmodus, --help für die Optionen.
+</translation>
+    </message>
+    <message>
+        <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
+       scoutel -X [-t=MS]              list every device that answers
+       scoutel --help | --version
+
+An argument beginning with -x= or -X selects the command-line mode; without
+one the program starts its window. Options are written -key=value or -key;
+a later option replaces an earlier one with the same key.
+
+The run sends one search and waits one timeout (the search window): exactly
+one device must answer. It then sends that device the configuration and
+waits one more timeout for its answer. Reports go to standard error.
+
+Options:
+  -X            list every device that answers; send nothing      -X
+  -t=MS         timeout in milliseconds, default 500: the search window,
+                and again the wait for the configuration answer   -t=2000
+  -x=PASSWORD   the device&apos;s current password                     -x=secret
+  -n=NAME       new device name                                   -n=Vault-3
+  -d=VALUE      DHCP on with 1 or true; any other value: off      -d=true
+  -i=ADDRESS    static IP address                                 -i=192.168.1.20
+  -m=MASK       subnet mask                                       -m=255.255.255.0
+  -g=ADDRESS    gateway                                           -g=192.168.1.1
+  -p1=PORT      main TCP port, 0 disables it                      -p1=4000
+  -p2=PORT      auxiliary TCP port, 0 disables it                 -p2=4001
+  -ph=PORT      HTTP TCP port, 0 disables it                      -ph=80
+  -s=MINUTES    session length in minutes                         -s=30
+  -p=PASSWORD   new password                                      -p=n3w-secret
+  -k=KEY        public key, 24 hexadecimal digits         -k=00112233445566778899aabb
+  -r            restart the device after the change               -r
+  -f=FILE       also save the configuration to FILE: plain XML when
+                the name ends in .xml, encrypted otherwise        -f=vault.lmx
+
+Exit status as the shell sees it:
+  0          configured (prints 0, the MAC and the device&apos;s address), or
+             the list is complete (prints &quot;# Search complete&quot;)
+  255        invalid option value (-1)
+  112        no device answered the search (-400)
+  111        more than one device answered (-401)
+  110        no answer to the configuration within the timeout (-402)
+  109        no option changes anything (-403)
+  212 210 209
+             the request could not be sent: socket not bound (-300),
+             request not built (-302), not written (-303)
+  55 to 52   a received datagram could not be decoded (-201 to -204)
+  254        the device answered with a generic error (-2)
+  156 to 150 the device refused the request (-100 to -106);
+             151 session expired (-105), 150 wrong password (-106)
+</source>
+        <translation>Aufruf: scoutel -x=PASSWORT OPTION...  das eine antwortende Gerät konfigurieren
+        scoutel -X [-t=MS]             alle antwortenden Geräte auflisten
+        scoutel --help | --version
+
+Ein Argument, das mit -x= oder -X beginnt, wählt den Kommandozeilenmodus;
+ohne ein solches öffnet das Programm sein Fenster. Optionen werden als
+-schlüssel=wert oder -schlüssel geschrieben; eine spätere Option ersetzt eine
+frühere mit demselben Schlüssel.
+
+Der Lauf sendet eine Suche und wartet eine Zeitspanne ab (das Suchfenster):
+Genau ein Gerät muss antworten. Danach sendet er diesem Gerät die
+Konfiguration und wartet eine weitere Zeitspanne auf dessen Antwort.
+Meldungen gehen auf die Standardfehlerausgabe.
+
+Optionen:
+  -X            alle antwortenden Geräte auflisten; nichts senden -X
+  -t=MS         Zeitspanne in Millisekunden, Vorgabe 500: das Suchfenster
+                und das Warten auf die Konfigurationsantwort      -t=2000
+  -x=PASSWORT   das aktuelle Passwort des Geräts                  -x=secret
+  -n=NAME       neuer Gerätename                                  -n=Vault-3
+  -d=WERT       DHCP ein mit 1 oder true; jeder andere Wert: aus  -d=true
+  -i=ADRESSE    statische IP-Adresse                             -i=192.168.1.20
+  -m=MASKE      Subnetzmaske                                    -m=255.255.255.0
+  -g=ADRESSE    Gateway                                           -g=192.168.1.1
+  -p1=PORT      TCP-Hauptport, 0 deaktiviert ihn                  -p1=4000
+  -p2=PORT      TCP-Hilfsport, 0 deaktiviert ihn                  -p2=4001
+  -ph=PORT      HTTP-TCP-Port, 0 deaktiviert ihn                  -ph=80
+  -s=MINUTEN    Sitzungsdauer in Minuten                          -s=30
+  -p=PASSWORT   neues Passwort                                    -p=n3w-secret
+  -k=SCHLÜSSEL  öffentlicher Schlüssel,
+                24 Hexadezimalziffern                -k=00112233445566778899aabb
+  -r            das Gerät nach der Änderung neu starten           -r
+  -f=DATEI      die Konfiguration zusätzlich in DATEI speichern:
+                als einfaches XML, wenn der Name auf .xml endet,
+                sonst verschlüsselt                               -f=vault.lmx
+
+Exit-Status, wie die Shell ihn sieht:
+  0          konfiguriert (gibt 0, die MAC und die Adresse des Geräts aus),
+             oder die Liste ist vollständig (gibt &quot;# Search complete&quot; aus)
+  255        ungültiger Optionswert (-1)
+  112        kein Gerät hat auf die Suche geantwortet (-400)
+  111        mehr als ein Gerät hat geantwortet (-401)
+  110        keine Antwort auf die Konfiguration innerhalb der Zeitspanne (-402)
+  109        keine Option ändert etwas (-403)
+  212 210 209
+             die Anfrage konnte nicht gesendet werden: Socket nicht
+             gebunden (-300), Anfrage nicht erstellt (-302), nicht
+             geschrieben (-303)
+  55 bis 52  ein empfangenes Datagramm war nicht dekodierbar
+             (-201 bis -204)
+  254        das Gerät antwortete mit einem allgemeinen Fehler (-2)
+  156 bis 150
+             das Gerät hat die Anfrage abgelehnt (-100 bis -106);
+             151 Sitzung abgelaufen (-105), 150 falsches Passwort (-106)
+</translation>
+    </message>
+</context>
+<context>
+    <name>ScoutelSharedData</name>
+    <message>
+        <source>all ok</source>
+        <translation>alles in Ordnung</translation>
+    </message>
+    <message>
+        <source>session expired</source>
+        <translation>Sitzung abgelaufen</translation>
+    </message>
+    <message>
+        <source>wrong password</source>
+        <translation>falsches Passwort</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>Fehler %1</translation>
+    </message>
+</context>
+<context>
+    <name>XmlFormat</name>
+    <message>
+        <source>Filename or data not set.</source>
+        <translation>Dateiname oder Daten nicht gesetzt.</translation>
+    </message>
+    <message>
+        <source>Password cannot be empty.</source>
+        <translation>Das Passwort darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>The configuration holds characters that cannot be stored in a file.</source>
+        <translation>Die Konfiguration enthält Zeichen, die nicht in einer Datei gespeichert werden können.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the file: %1</source>
+        <translation>In die Datei kann nicht geschrieben werden: %1</translation>
+    </message>
+</context>
+</TS>

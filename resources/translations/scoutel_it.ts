@@ -1,0 +1,631 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT" sourcelanguage="en">
+<context>
+    <name>DialogEdit</name>
+    <message>
+        <source>XML import</source>
+        <translation>Importazione XML</translation>
+    </message>
+    <message>
+        <source>Unknown file type.</source>
+        <translation>Tipo di file sconosciuto.</translation>
+    </message>
+    <message>
+        <source>Unknown file version.</source>
+        <translation>Versione del file sconosciuta.</translation>
+    </message>
+    <message>
+        <source>Error on line %1 column %2.
+%3</source>
+        <translation>Errore alla riga %1, colonna %2.
+%3</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1</source>
+        <translation>Impossibile aprire il file %1</translation>
+    </message>
+    <message>
+        <source>The file %1 is larger than 1 MiB: it cannot be a configuration file.</source>
+        <translation>Il file %1 supera 1 MiB: non può essere un file di configurazione.</translation>
+    </message>
+    <message>
+        <source>Some MAC addresses are missing:
+%1</source>
+        <translation>Mancano alcuni indirizzi MAC:
+%1</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="vanished">Modifica</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation type="vanished">Intestazione</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="vanished">Password</translation>
+    </message>
+    <message>
+        <source>&lt; insert here the current password &gt;</source>
+        <translation type="vanished">&lt; inserire qui la password attuale &gt;</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="vanished">File</translation>
+    </message>
+    <message>
+        <source>&lt; no configuration file loaded &gt;</source>
+        <translation type="vanished">&lt; nessun file di configurazione caricato &gt;</translation>
+    </message>
+    <message>
+        <source>Load file</source>
+        <translation type="vanished">Carica file</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation type="vanished">Salva file</translation>
+    </message>
+    <message>
+        <source>Remember file</source>
+        <translation type="vanished">Ricorda file</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="vanished">Nome</translation>
+    </message>
+    <message>
+        <source>Network Settings</source>
+        <translation type="vanished">Impostazioni di rete</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation type="vanished">Statico</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation type="vanished">DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation type="vanished">Indirizzo IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation type="vanished">Maschera di sottorete</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation type="vanished">Gateway</translation>
+    </message>
+    <message>
+        <source>TCP Ports</source>
+        <translation type="vanished">Porte TCP</translation>
+    </message>
+    <message>
+        <source>Main Port</source>
+        <translation type="vanished">Porta principale</translation>
+    </message>
+    <message>
+        <source>Aux Port</source>
+        <translation type="vanished">Porta ausiliaria</translation>
+    </message>
+    <message>
+        <source>HTTP Port</source>
+        <translation type="vanished">Porta HTTP</translation>
+    </message>
+    <message>
+        <source>Use 0 to disable the port</source>
+        <translation type="vanished">Usare 0 per disattivare la porta</translation>
+    </message>
+    <message>
+        <source>Session minutes</source>
+        <translation type="vanished">Minuti di sessione</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation type="vanished">Nuova password</translation>
+    </message>
+    <message>
+        <source>Public Key</source>
+        <translation type="vanished">Chiave pubblica</translation>
+    </message>
+    <message>
+        <source>Restart device</source>
+        <translation type="vanished">Riavvia il dispositivo</translation>
+    </message>
+    <message>
+        <source>%1 cannot be empty.</source>
+        <translation type="vanished">Il campo %1 non può essere vuoto.</translation>
+    </message>
+    <message>
+        <source>%1 is not valid.</source>
+        <translation type="vanished">Il valore di %1 non è valido.</translation>
+    </message>
+    <message>
+        <source>Ports values cannot be the same.</source>
+        <translation type="vanished">Le porte non possono avere lo stesso valore.</translation>
+    </message>
+    <message>
+        <source>Do you want to set the same name on multiple devices?</source>
+        <translation type="vanished">Impostare lo stesso nome su più dispositivi?</translation>
+    </message>
+    <message>
+        <source>Setting the same static IP address on multiple devices cause a conflict.
+Do you want to continue?</source>
+        <translation type="vanished">Impostare lo stesso indirizzo IP statico su più dispositivi causa un conflitto.
+Continuare?</translation>
+    </message>
+    <message>
+        <source>Configuration of these MAC addresses:
+%1</source>
+        <translation type="vanished">Configurazione di questi indirizzi MAC:
+%1</translation>
+    </message>
+    <message>
+        <source>Load configuration file</source>
+        <translation type="vanished">Carica file di configurazione</translation>
+    </message>
+    <message>
+        <source>Save configuration file</source>
+        <translation type="vanished">Salva file di configurazione</translation>
+    </message>
+    <message>
+        <source>Encrypted XML files (*.lmx);;XML files (*.xml)</source>
+        <translation type="vanished">File XML cifrati (*.lmx);;File XML (*.xml)</translation>
+    </message>
+</context>
+<context>
+    <name>Scoutel</name>
+    <message>
+        <source>Scoutel</source>
+        <translation type="vanished">Scoutel</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation type="vanished">Aggiorna</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation type="vanished">Modifica</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation type="vanished">Menu</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="vanished">Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>Ctrl+A</source>
+        <translation type="vanished">Ctrl+A</translation>
+    </message>
+    <message>
+        <source>Deselect All</source>
+        <translation type="vanished">Deseleziona tutto</translation>
+    </message>
+    <message>
+        <source>Shift+A</source>
+        <translation type="vanished">Shift+A</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation type="vanished">Espandi tutto</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation type="vanished">Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Collapse All</source>
+        <translation type="vanished">Comprimi tutto</translation>
+    </message>
+    <message>
+        <source>Shift+E</source>
+        <translation type="vanished">Shift+E</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="vanished">Svuota</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation type="vanished">Del</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="vanished">Lingua</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation type="vanished">Informazioni</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation type="vanished">Esci</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="vanished">Copia</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation type="vanished">Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Network Interface</source>
+        <translation type="vanished">Interfaccia di rete</translation>
+    </message>
+    <message>
+        <source>Error on client initialization: %1</source>
+        <translation type="vanished">Errore nell&apos;inizializzazione del client: %1</translation>
+    </message>
+    <message>
+        <source>Send error: %1</source>
+        <translation type="vanished">Errore di invio: %1</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation type="vanished">Informazioni su Qt</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation type="vanished">Indirizzo MAC</translation>
+    </message>
+    <message>
+        <source>Current IP</source>
+        <translation type="vanished">IP attuale</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation type="vanished">Indirizzo IP</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation type="vanished">Maschera di sottorete</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation type="vanished">Gateway</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation type="vanished">DNS</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation type="vanished">DHCP</translation>
+    </message>
+    <message>
+        <source>Main TCP Port</source>
+        <translation type="vanished">Porta TCP principale</translation>
+    </message>
+    <message>
+        <source>Aux TCP Port</source>
+        <translation type="vanished">Porta TCP ausiliaria</translation>
+    </message>
+    <message>
+        <source>HTTP TCP Port</source>
+        <translation type="vanished">Porta TCP HTTP</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="vanished">Nome</translation>
+    </message>
+    <message>
+        <source>HW Name</source>
+        <translation type="vanished">Nome HW</translation>
+    </message>
+    <message>
+        <source>HW Version</source>
+        <translation type="vanished">Versione HW</translation>
+    </message>
+    <message>
+        <source>Up Time</source>
+        <translation type="vanished">Tempo di attività</translation>
+    </message>
+    <message>
+        <source>Bus Onewire</source>
+        <translation type="vanished">Bus Onewire</translation>
+    </message>
+    <message>
+        <source>Bus RS485</source>
+        <translation type="vanished">Bus RS485</translation>
+    </message>
+    <message>
+        <source>Bus TCP</source>
+        <translation type="vanished">Bus TCP</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation type="vanished">Attivo</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation type="vanished">Disattivo</translation>
+    </message>
+    <message>
+        <source>v %1.%2</source>
+        <translation type="vanished">v %1.%2</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation type="vanished">%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>Warning:</source>
+        <translation type="vanished">Avviso:</translation>
+    </message>
+    <message>
+        <source>Memory was low</source>
+        <translation type="vanished">Memoria scarsa</translation>
+    </message>
+    <message>
+        <source>Cable was disconnected</source>
+        <translation type="vanished">Il cavo è stato scollegato</translation>
+    </message>
+    <message>
+        <source>DHCP failed</source>
+        <translation type="vanished">DHCP non riuscito</translation>
+    </message>
+    <message>
+        <source>DHCP error resolved</source>
+        <translation type="vanished">Errore DHCP risolto</translation>
+    </message>
+    <message>
+        <source>IP address in conflict</source>
+        <translation type="vanished">Indirizzo IP in conflitto</translation>
+    </message>
+    <message>
+        <source>IP address conflict resolved</source>
+        <translation type="vanished">Conflitto di indirizzo IP risolto</translation>
+    </message>
+    <message>
+        <source>Too many TCP connections</source>
+        <translation type="vanished">Troppe connessioni TCP</translation>
+    </message>
+    <message>
+        <source>Error 0x%1</source>
+        <translation type="vanished">Errore 0x%1</translation>
+    </message>
+    <message>
+        <source>Receive error: %1
+</source>
+        <translation type="vanished">Errore di ricezione: %1
+</translation>
+    </message>
+    <message>
+        <source>%1: %2
+</source>
+        <translation type="vanished">%1: %2
+</translation>
+    </message>
+    <message>
+        <source>%1 does not respond
+</source>
+        <translation type="vanished">%1 non risponde
+</translation>
+    </message>
+    <message>
+        <source>Operation completed successfully.</source>
+        <translation type="vanished">Operazione completata correttamente.</translation>
+    </message>
+    <message>
+        <source>There were some errors.</source>
+        <translation type="vanished">Si sono verificati alcuni errori.</translation>
+    </message>
+</context>
+<context>
+    <name>ScoutelConsole</name>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>maschera di sottorete</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>indirizzo IP</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid %2</source>
+        <translation>%1 non è valido come %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid TCP port</source>
+        <translation>%1 non è una porta TCP valida</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid Public key</source>
+        <translation>%1 non è una chiave pubblica valida</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid timeout: give a number of milliseconds, 0 or more</source>
+        <translation>%1 non è un timeout valido: indicare un numero di millisecondi, 0 o più</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid session length: give a number of minutes from 0 to 65535</source>
+        <translation>%1 non è una durata di sessione valida: indicare un numero di minuti da 0 a 65535</translation>
+    </message>
+    <message>
+        <source>Error on client initialization: %1</source>
+        <translation>Errore nell&apos;inizializzazione del client: %1</translation>
+    </message>
+    <message>
+        <source>Send error: %1</source>
+        <translation>Errore di invio: %1</translation>
+    </message>
+    <message>
+        <source>No data to send.</source>
+        <translation>Nessun dato da inviare.</translation>
+    </message>
+    <message>
+        <source>Timeout on config.</source>
+        <translation>Timeout durante la configurazione.</translation>
+    </message>
+    <message>
+        <source>No device found.</source>
+        <translation>Nessun dispositivo trovato.</translation>
+    </message>
+    <message>
+        <source>More than one device found, there must be only one.</source>
+        <translation>Trovato più di un dispositivo: ne deve rispondere uno solo.</translation>
+    </message>
+    <message>
+        <source>Receive error: %1</source>
+        <translation>Errore di ricezione: %1</translation>
+    </message>
+    <message>
+        <source>Error on %1: %2</source>
+        <translation>Errore su %1: %2</translation>
+    </message>
+    <message>
+        <source>scoutel: the graphical mode is not available in this build; use -x=PASSWORD or -X for the command-line mode, --help for the options.
+</source>
+        <translation>scoutel: la modalità grafica non è disponibile in questa build; usare -x=PASSWORD o -X per la modalità a riga di comando, --help per le opzioni.
+</translation>
+    </message>
+    <message>
+        <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
+       scoutel -X [-t=MS]              list every device that answers
+       scoutel --help | --version
+
+An argument beginning with -x= or -X selects the command-line mode; without
+one the program starts its window. Options are written -key=value or -key;
+a later option replaces an earlier one with the same key.
+
+The run sends one search and waits one timeout (the search window): exactly
+one device must answer. It then sends that device the configuration and
+waits one more timeout for its answer. Reports go to standard error.
+
+Options:
+  -X            list every device that answers; send nothing      -X
+  -t=MS         timeout in milliseconds, default 500: the search window,
+                and again the wait for the configuration answer   -t=2000
+  -x=PASSWORD   the device&apos;s current password                     -x=secret
+  -n=NAME       new device name                                   -n=Vault-3
+  -d=VALUE      DHCP on with 1 or true; any other value: off      -d=true
+  -i=ADDRESS    static IP address                                 -i=192.168.1.20
+  -m=MASK       subnet mask                                       -m=255.255.255.0
+  -g=ADDRESS    gateway                                           -g=192.168.1.1
+  -p1=PORT      main TCP port, 0 disables it                      -p1=4000
+  -p2=PORT      auxiliary TCP port, 0 disables it                 -p2=4001
+  -ph=PORT      HTTP TCP port, 0 disables it                      -ph=80
+  -s=MINUTES    session length in minutes                         -s=30
+  -p=PASSWORD   new password                                      -p=n3w-secret
+  -k=KEY        public key, 24 hexadecimal digits         -k=00112233445566778899aabb
+  -r            restart the device after the change               -r
+  -f=FILE       also save the configuration to FILE: plain XML when
+                the name ends in .xml, encrypted otherwise        -f=vault.lmx
+
+Exit status as the shell sees it:
+  0          configured (prints 0, the MAC and the device&apos;s address), or
+             the list is complete (prints &quot;# Search complete&quot;)
+  255        invalid option value (-1)
+  112        no device answered the search (-400)
+  111        more than one device answered (-401)
+  110        no answer to the configuration within the timeout (-402)
+  109        no option changes anything (-403)
+  212 210 209
+             the request could not be sent: socket not bound (-300),
+             request not built (-302), not written (-303)
+  55 to 52   a received datagram could not be decoded (-201 to -204)
+  254        the device answered with a generic error (-2)
+  156 to 150 the device refused the request (-100 to -106);
+             151 session expired (-105), 150 wrong password (-106)
+</source>
+        <translation>Uso: scoutel -x=PASSWORD OPZIONE...  configura l&apos;unico dispositivo che risponde
+     scoutel -X [-t=MS]              elenca tutti i dispositivi che rispondono
+     scoutel --help | --version
+
+Un argomento che inizia con -x= o -X sceglie la modalità a riga di comando;
+senza di esso il programma apre la sua finestra. Le opzioni si scrivono
+-chiave=valore o -chiave; un&apos;opzione successiva sostituisce una precedente
+con la stessa chiave.
+
+L&apos;esecuzione invia una ricerca e attende un timeout (la finestra di ricerca):
+deve rispondere esattamente un dispositivo. Poi invia a quel dispositivo la
+configurazione e attende un altro timeout per la sua risposta. I messaggi
+vanno sullo standard error.
+
+Opzioni:
+  -X            elenca i dispositivi che rispondono; nessun invio -X
+  -t=MS         timeout in millisecondi, predefinito 500: la finestra di ricerca
+                e l&apos;attesa della risposta alla configurazione     -t=2000
+  -x=PASSWORD   la password attuale del dispositivo               -x=secret
+  -n=NOME       nuovo nome del dispositivo                        -n=Vault-3
+  -d=VALORE     DHCP attivo con 1 o true; qualsiasi altro valore:
+                disattivo                                         -d=true
+  -i=INDIRIZZO  indirizzo IP statico                             -i=192.168.1.20
+  -m=MASCHERA   maschera di sottorete                           -m=255.255.255.0
+  -g=INDIRIZZO  gateway                                           -g=192.168.1.1
+  -p1=PORTA     porta TCP principale, 0 la disattiva              -p1=4000
+  -p2=PORTA     porta TCP ausiliaria, 0 la disattiva              -p2=4001
+  -ph=PORTA     porta TCP HTTP, 0 la disattiva                    -ph=80
+  -s=MINUTI     durata della sessione in minuti                   -s=30
+  -p=PASSWORD   nuova password                                    -p=n3w-secret
+  -k=CHIAVE     chiave pubblica,
+                24 cifre esadecimali                 -k=00112233445566778899aabb
+  -r            riavvia il dispositivo dopo la modifica           -r
+  -f=FILE       salva anche la configurazione in FILE: XML in chiaro
+                se il nome termina in .xml, altrimenti cifrato    -f=vault.lmx
+
+Stato di uscita visto dalla shell:
+  0          configurato (stampa 0, il MAC e l&apos;indirizzo del dispositivo),
+             oppure elenco completo (stampa &quot;# Search complete&quot;)
+  255        valore di opzione non valido (-1)
+  112        nessun dispositivo ha risposto alla ricerca (-400)
+  111        ha risposto più di un dispositivo (-401)
+  110        nessuna risposta alla configurazione entro il timeout (-402)
+  109        nessuna opzione cambia qualcosa (-403)
+  212 210 209
+             impossibile inviare la richiesta: socket non associato
+             (-300), richiesta non costruita (-302), non scritta (-303)
+  da 55 a 52
+             un datagramma ricevuto non è decodificabile (da -201 a -204)
+  254        il dispositivo ha risposto con un errore generico (-2)
+  da 156 a 150
+             il dispositivo ha rifiutato la richiesta (da -100 a -106);
+             151 sessione scaduta (-105), 150 password errata (-106)
+</translation>
+    </message>
+</context>
+<context>
+    <name>ScoutelSharedData</name>
+    <message>
+        <source>all ok</source>
+        <translation>tutto ok</translation>
+    </message>
+    <message>
+        <source>session expired</source>
+        <translation>sessione scaduta</translation>
+    </message>
+    <message>
+        <source>wrong password</source>
+        <translation>password errata</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>errore %1</translation>
+    </message>
+</context>
+<context>
+    <name>XmlFormat</name>
+    <message>
+        <source>Filename or data not set.</source>
+        <translation>Nome del file o dati non impostati.</translation>
+    </message>
+    <message>
+        <source>Password cannot be empty.</source>
+        <translation>La password non può essere vuota.</translation>
+    </message>
+    <message>
+        <source>The configuration holds characters that cannot be stored in a file.</source>
+        <translation>La configurazione contiene caratteri che non si possono salvare in un file.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the file: %1</source>
+        <translation>Impossibile scrivere nel file: %1</translation>
+    </message>
+</context>
+</TS>

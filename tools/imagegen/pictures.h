@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+
+QImage windowIcon();
+// About box picture, 200 px wide.
+QImage logoPicture();
+// Shown behind an empty device list after a search that found nothing.
+QImage nothingPicture();
+// Frames of the waiting animation, one turn in all.
+QList<QImage> loadingFrames();
