@@ -1,0 +1,22 @@
+#pragma once
+
+#include "optionmap.h"
+#include "scoutelcontainer.h"
+
+// Settings of one command-line run taken from the options.
+struct ConsoleSettings
+{
+    static constexpr int DefaultTimeout = 500;
+
+    // Milliseconds: the search window, and again the wait for the configuration answer.
+    int timeout = DefaultTimeout;
+    // Print every device that answers and send nothing.
+    bool listOnly = false;
+};
+
+// Prepares record as a fresh configuration and applies the options in their
+// fixed order (X t x n d i m g p1 p2 ph s p k r). Stops at the first invalid
+// value and returns its message; empty when every value was valid.
+// Option f is the caller's: it needs the finished record.
+QString applyConsoleOptions(const OptionMap &options, ConsoleSettings &settings,
+                            ScoutelContainer &record);

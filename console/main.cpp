@@ -1,0 +1,41 @@
+#include "debugoutput.h"
+#include "programmode.h"
+#include "scoutelconsole.h"
+#include "usagetext.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+int printTo(FILE *stream, const QString &text, int status)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+    return status;
+}
+
+int runConsole(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    ScoutelConsole console(argc, argv);
+    console.start();
+    return application.exec();
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    routeDebugOutputToStandardError();
+    switch (chooseProgramMode(argc, argv)) {
+    case ProgramMode::Help:
+        return printTo(stdout, UsageText::help(), 0);
+    case ProgramMode::Version:
+        return printTo(stdout, UsageText::version(), 0);
+    case ProgramMode::Console:
+        return runConsole(argc, argv);
+    case ProgramMode::Graphical:
+        break;
+    }
+    return printTo(stderr, UsageText::graphicalUnavailable(), 1);
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QHostAddress>
+#include <QString>
+
+// Checks on command-line option values. Each returns the message to report,
+// or an empty string when the value is valid.
+class OptionCheck
+{
+    Q_DECLARE_TR_FUNCTIONS(ScoutelConsole)
+
+public:
+    enum class AddressKind { IpAddress, SubnetMask };
+
+    // Sets address only when the value is valid, from the checked bytes, so
+    // that what is sent is exactly what was checked.
+    static QString checkAddress(const QString &value, AddressKind kind, QHostAddress &address);
+    static QString checkPort(int port);
+    static QString checkPublicKey(const QString &value);
+    static QString checkTimeout(int milliseconds);
+    static QString checkSessionMinutes(int minutes);
+
+    // Ones from the top bit down, then zeros only: 255.255.255.0, 0.0.0.0 and
+    // 255.255.255.255 qualify, 255.0.255.0 does not.
+    static bool hasMaskShape(quint32 value);
+};

@@ -1,0 +1,23 @@
+#include "programmode.h"
+
+#include <cstring>
+
+namespace {
+bool startsWith(const char *argument, const char *prefix)
+{
+    return std::strncmp(argument, prefix, std::strlen(prefix)) == 0;
+}
+} // namespace
+
+ProgramMode chooseProgramMode(int argc, const char *const *argv)
+{
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0)
+        return ProgramMode::Help;
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
+        return ProgramMode::Version;
+    for (int i = 1; i < argc; ++i) {
+        if (startsWith(argv[i], "-x=") || startsWith(argv[i], "-X"))
+            return ProgramMode::Console;
+    }
+    return ProgramMode::Graphical;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+// What the program is asked to do, read from its raw arguments before any
+// application object exists.
+enum class ProgramMode { Graphical, Console, Help, Version };
+
+// --help and --version count only as the single argument; otherwise any
+// argument beginning with "-x=" or "-X" selects the command-line mode.
+ProgramMode chooseProgramMode(int argc, const char *const *argv);

@@ -1,0 +1,132 @@
+#include "scoutelconsole.h"
+
+#include "deviceblock.h"
+#include "fieldtags.h"
+#include "hextext.h"
+#include "optionmap.h"
+#include "randomsource.h"
+#include "scoutelclient.h"
+#include "xmlformat.h"
+
+#include <QDateTime>
+#include <QDebug>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+constexpr int AnyInterface = -1;
+} // namespace
+
+ScoutelConsole::ScoutelConsole(int argc, char **argv, QObject *parent)
+    : QObject(parent), client(new ScoutelClient(this)), timer(new QTimer(this))
+{
+    // Without a fresh seed every run would reuse the same sequence numbers and
+    // accept late answers meant for an earlier run.
+    RandomSource::seed(quint32(QDateTime::currentMSecsSinceEpoch()));
+    // A coarse timer may fire up to 5% early and cut the search window short.
+    timer->setTimerType(Qt::PreciseTimer);
+    parseArguments(argc, argv);
+    if (client->lastError() != 0)
+        fail(client->lastError(),
+             tr("Error on client initialization: %1").arg(client->errorString()));
+    connect(client, &ScoutelClient::located, this, &ScoutelConsole::located);
+    connect(timer, &QTimer::timeout, this, &ScoutelConsole::tick);
+}
+
+void ScoutelConsole::parseArguments(int argc, char **argv)
+{
+    applyOptions(splitArguments(argc, argv));
+}
+
+void ScoutelConsole::applyOptions(const OptionMap &options)
+{
+    const QString problem = applyConsoleOptions(options, settings, config);
+    if (!problem.isEmpty())
+        fail(ErrorInvalidOption, problem);
+    const auto file = options.constFind(QStringLiteral("f"));
+    if (file != options.constEnd()) {
+        // Saving is a side job of the run: its outcome does not change the run.
+        XmlFormat format;
+        format.save(*file, &config);
+    }
+}
+
+void ScoutelConsole::start()
+{
+    found = 0;
+    const int result = client->search(AnyInterface, nullptr);
+    if (result != 0)
+        fail(result, tr("Send error: %1").arg(client->errorString()));
+    state = Searching;
+    timer->start(settings.timeout);
+}
+
+void ScoutelConsole::sendConfiguration()
+{
+    if ((config->sendFields & ~quint32(FieldApply)) == 0)
+        fail(ErrorNothingToSend, tr("No data to send."));
+    const int result = client->configure(AnyInterface, &config);
+    if (result != 0)
+        fail(result, tr("Send error: %1").arg(client->errorString()));
+    state = Configuring;
+    timer->start(settings.timeout);
+}
+
+void ScoutelConsole::tick()
+{
+    timer->stop();
+    if (state != Searching)
+        fail(ErrorConfigTimeout, tr("Timeout on config."));
+    if (found == 0)
+        fail(ErrorNoDevice, tr("No device found."));
+    if (settings.listOnly) {
+        qDebug() << "# Search complete";
+        finish(0);
+    }
+    if (found > 1)
+        fail(ErrorSeveralDevices, tr("More than one device found, there must be only one."));
+    sendConfiguration();
+}
+
+void ScoutelConsole::located(int result, ScoutelContainer record)
+{
+    if (result != 0)
+        fail(result, tr("Receive error: %1").arg(client->errorString()));
+    const ScoutelSharedData &answer = *record.constData();
+    // A decoded answer always names its device; a record without a MAC carries nothing.
+    if (answer.mac.isEmpty())
+        return;
+    if (answer.result != 0)
+        fail(answer.result, tr("Error on %1: %2").arg(hexText(answer.mac), answer.resultText()));
+    if (answer.command == Sctl::SearchAnswer) {
+        ++found;
+        ScoutelSharedData *target = config.data();
+        target->mac = answer.mac;
+        target->sender = answer.sender;
+        target->challenge = answer.challenge;
+        if (settings.listOnly) {
+            const QStringList lines = deviceBlock(record, found);
+            for (const QString &line : lines)
+                qDebug().noquote() << line;
+        }
+    } else if (answer.command == Sctl::ConfigureAnswer) {
+        timer->stop();
+        fail(0, hexText(answer.mac) + QLatin1Char('\n') + answer.sender.toString());
+    }
+}
+
+void ScoutelConsole::fail(int code, const QString &message)
+{
+    qDebug() << code;
+    qDebug().noquote() << message;
+    finish(code);
+}
+
+void ScoutelConsole::finish(int status)
+{
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::exit(status);
+}

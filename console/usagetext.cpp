@@ -1,0 +1,64 @@
+#include "usagetext.h"
+
+QString UsageText::version()
+{
+    return QStringLiteral("Scoutel 2.7 2021/04/27\n");
+}
+
+QString UsageText::help()
+{
+    return tr(
+        "Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers\n"
+        "       scoutel -X [-t=MS]              list every device that answers\n"
+        "       scoutel --help | --version\n"
+        "\n"
+        "An argument beginning with -x= or -X selects the command-line mode; without\n"
+        "one the program starts its window. Options are written -key=value or -key;\n"
+        "a later option replaces an earlier one with the same key.\n"
+        "\n"
+        "The run sends one search and waits one timeout (the search window): exactly\n"
+        "one device must answer. It then sends that device the configuration and\n"
+        "waits one more timeout for its answer. Reports go to standard error.\n"
+        "\n"
+        "Options:\n"
+        "  -X            list every device that answers; send nothing      -X\n"
+        "  -t=MS         timeout in milliseconds, default 500: the search window,\n"
+        "                and again the wait for the configuration answer   -t=2000\n"
+        "  -x=PASSWORD   the device's current password                     -x=secret\n"
+        "  -n=NAME       new device name                                   -n=Vault-3\n"
+        "  -d=VALUE      DHCP on with 1 or true; any other value: off      -d=true\n"
+        "  -i=ADDRESS    static IP address                                 -i=192.168.1.20\n"
+        "  -m=MASK       subnet mask                                       -m=255.255.255.0\n"
+        "  -g=ADDRESS    gateway                                           -g=192.168.1.1\n"
+        "  -p1=PORT      main TCP port, 0 disables it                      -p1=4000\n"
+        "  -p2=PORT      auxiliary TCP port, 0 disables it                 -p2=4001\n"
+        "  -ph=PORT      HTTP TCP port, 0 disables it                      -ph=80\n"
+        "  -s=MINUTES    session length in minutes                         -s=30\n"
+        "  -p=PASSWORD   new password                                      -p=n3w-secret\n"
+        "  -k=KEY        public key, 24 hexadecimal digits         -k=00112233445566778899aabb\n"
+        "  -r            restart the device after the change               -r\n"
+        "  -f=FILE       also save the configuration to FILE: plain XML when\n"
+        "                the name ends in .xml, encrypted otherwise        -f=vault.lmx\n"
+        "\n"
+        "Exit status as the shell sees it:\n"
+        "  0          configured (prints 0, the MAC and the device's address), or\n"
+        "             the list is complete (prints \"# Search complete\")\n"
+        "  255        invalid option value (-1)\n"
+        "  112        no device answered the search (-400)\n"
+        "  111        more than one device answered (-401)\n"
+        "  110        no answer to the configuration within the timeout (-402)\n"
+        "  109        no option changes anything (-403)\n"
+        "  212 210 209\n"
+        "             the request could not be sent: socket not bound (-300),\n"
+        "             request not built (-302), not written (-303)\n"
+        "  55 to 52   a received datagram could not be decoded (-201 to -204)\n"
+        "  254        the device answered with a generic error (-2)\n"
+        "  156 to 150 the device refused the request (-100 to -106);\n"
+        "             151 session expired (-105), 150 wrong password (-106)\n");
+}
+
+QString UsageText::graphicalUnavailable()
+{
+    return tr("scoutel: the graphical mode is not available in this build; use -x=PASSWORD "
+              "or -X for the command-line mode, --help for the options.\n");
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+// What --help and --version print, and the note printed instead of a window.
+class UsageText
+{
+    Q_DECLARE_TR_FUNCTIONS(ScoutelConsole)
+
+public:
+    static QString help();
+    static QString version();
+    static QString graphicalUnavailable();
+};

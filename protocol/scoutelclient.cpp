@@ -1,0 +1,147 @@
+#include "scoutelclient.h"
+
+#include "fieldtags.h"
+
+#include <QHostAddress>
+#include <QNetworkDatagram>
+#include <QNetworkInterface>
+#include <QUdpSocket>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+
+namespace {
+constexpr unsigned char MulticastTtl = 2;
+// Room for a few thousand answers to one search arriving at once; the kernel
+// caps a plain request at its rmem_max, a privileged one may go beyond.
+constexpr int ReceiveBufferBytes = 8 * 1024 * 1024;
+// A UDP datagram never exceeds this; a larger claimed size is not believed.
+constexpr qint64 MaxDatagramSize = 65536;
+// Datagrams handled per readyRead; the rest wakes the slot again, so a flood
+// cannot hold the event loop for ever.
+constexpr int MaxDatagramsPerWakeUp = 20000;
+
+const QHostAddress &multicastGroup()
+{
+    static const QHostAddress group(QString::fromLatin1(Sctl::MulticastGroup));
+    return group;
+}
+
+bool isUsableInterface(const QNetworkInterface &interface)
+{
+    const auto flags = interface.flags();
+    return interface.isValid() && flags.testFlag(QNetworkInterface::IsUp) &&
+           flags.testFlag(QNetworkInterface::CanMulticast) &&
+           !flags.testFlag(QNetworkInterface::IsLoopBack);
+}
+
+bool setMulticastTtl(qintptr descriptor)
+{
+    const unsigned char ttl = MulticastTtl;
+    return ::setsockopt(int(descriptor), IPPROTO_IP, IP_MULTICAST_TTL, &ttl, sizeof ttl) == 0;
+}
+
+void enlargeReceiveBuffer(qintptr descriptor)
+{
+    const int bytes = ReceiveBufferBytes;
+    if (::setsockopt(int(descriptor), SOL_SOCKET, SO_RCVBUFFORCE, &bytes, sizeof bytes) != 0)
+        ::setsockopt(int(descriptor), SOL_SOCKET, SO_RCVBUF, &bytes, sizeof bytes);
+}
+
+QString clientErrorName(int code)
+{
+    switch (code) {
+    case ScoutelClient::ErrorNotBound:
+        return QStringLiteral("ERROR_NOT_BOUND");
+    case ScoutelClient::ErrorGenerate:
+        return QStringLiteral("ERROR_GENERATE");
+    case ScoutelClient::ErrorWrite:
+        return QStringLiteral("ERROR_WRITE");
+    default:
+        return QString();
+    }
+}
+} // namespace
+
+ScoutelClient::ScoutelClient(QObject *parent) : QObject(parent), socket(new QUdpSocket(this))
+{
+    if (!socket->bind(QHostAddress::AnyIPv4, Sctl::ClientPort,
+                      QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint))
+        recordError(ErrorNotBound);
+    const qintptr descriptor = socket->socketDescriptor();
+    if (descriptor != -1) {
+        if (!setMulticastTtl(descriptor))
+            recordError(ErrorNotBound);
+        enlargeReceiveBuffer(descriptor);
+    }
+    connect(socket, &QUdpSocket::readyRead, this, &ScoutelClient::readPendingDatagrams);
+}
+
+int ScoutelClient::search(int interfaceIndex, const ScoutelContainer *target)
+{
+    return send(Sctl::SearchRequest, interfaceIndex, target);
+}
+
+int ScoutelClient::configure(int interfaceIndex, const ScoutelContainer *target)
+{
+    return send(Sctl::ConfigureRequest, interfaceIndex, target);
+}
+
+void ScoutelClient::clearSequences()
+{
+    codec.clearSequences();
+}
+
+QStringList ScoutelClient::interfaces() const
+{
+    QStringList entries;
+    const auto all = QNetworkInterface::allInterfaces();
+    for (const QNetworkInterface &interface : all) {
+        if (isUsableInterface(interface))
+            entries << QStringLiteral("%1;%2")
+                           .arg(interface.index())
+                           .arg(interface.humanReadableName());
+    }
+    return entries;
+}
+
+int ScoutelClient::send(int command, int interfaceIndex, const ScoutelContainer *target)
+{
+    if (socket->state() != QAbstractSocket::BoundState)
+        return recordError(ErrorNotBound);
+    const QByteArray request = codec.buildRequest(command, target);
+    if (request.isEmpty())
+        return recordError(ErrorGenerate);
+
+    const QNetworkInterface interface = QNetworkInterface::interfaceFromIndex(interfaceIndex);
+    if (isUsableInterface(interface))
+        socket->setMulticastInterface(interface);
+
+    if (socket->writeDatagram(request, multicastGroup(), Sctl::DevicePort) != request.size())
+        return recordError(ErrorWrite);
+    lastErrorCode = 0;
+    lastErrorName.clear();
+    return 0;
+}
+
+int ScoutelClient::recordError(int code)
+{
+    lastErrorCode = code;
+    lastErrorName = clientErrorName(code);
+    return code;
+}
+
+void ScoutelClient::readPendingDatagrams()
+{
+    for (int handled = 0; handled < MaxDatagramsPerWakeUp && socket->hasPendingDatagrams();
+         ++handled) {
+        const qint64 size = qBound<qint64>(0, socket->pendingDatagramSize(), MaxDatagramSize);
+        const QNetworkDatagram datagram = socket->receiveDatagram(size);
+
+        ScoutelContainer record;
+        record->sender = datagram.senderAddress();
+        const int result = codec.decode(datagram.data(), &record);
+        lastErrorName = codec.errorString();
+        Q_EMIT located(result, record);
+    }
+}

@@ -1,0 +1,143 @@
+#include "consoleprocess.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUdpSocket>
+
+// The program as a shell sees it when no device is on the network: mode
+// choice, help, version and option checks.
+class TestConsoleCommandLine : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void help()
+    {
+        const ConsoleRun run = runScoutel({"--help"});
+        QVERIFY(run.finished);
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.reportLines.isEmpty(), qPrintable(run.describe()));
+        const QString text = QString::fromLocal8Bit(run.standardOutput);
+        for (const char *option : {"-X ", "-t=", "-x=", "-n=", "-d=", "-i=", "-m=", "-g=", "-p1=",
+                                   "-p2=", "-ph=", "-s=", "-p=", "-k=", "-r ", "-f="})
+            QVERIFY2(text.contains(QLatin1String(option)), option);
+        for (const char *status : {"255", "112", "111", "110", "109", "212", "150"})
+            QVERIFY2(text.contains(QLatin1String(status)), status);
+        QVERIFY(text.contains(QLatin1String("search window")));
+    }
+
+    void version()
+    {
+        const ConsoleRun run = runScoutel({"--version"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.standardOutput, QByteArray("Scoutel 2.7 2021/04/27\n"));
+        QVERIFY(run.reportLines.isEmpty());
+    }
+
+    void graphicalModeIsNotBuilt_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("no argument") << QStringList();
+        QTest::newRow("-x without =") << QStringList{"-x"};
+        QTest::newRow("-style") << QStringList{"-style", "fusion"};
+        QTest::newRow("--help with another") << QStringList{"--help", "extra"};
+        QTest::newRow("-help") << QStringList{"-help"};
+    }
+
+    void graphicalModeIsNotBuilt()
+    {
+        QFETCH(QStringList, arguments);
+        const ConsoleRun run = runScoutel(arguments);
+        QCOMPARE(run.status, 1);
+        QVERIFY(run.standardOutput.isEmpty());
+        QCOMPARE(run.reportLines.size(), 1);
+        QVERIFY2(run.reportLines.first().contains(QLatin1String("graphical mode is not available")),
+                 qPrintable(run.describe()));
+    }
+
+    // Each of these chooses the command-line mode, so the run searches and,
+    // with nobody on the network, reports -400.
+    void commandLineModeSearches_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("-X alone") << QStringList{"-X"};
+        QTest::newRow("-Xyz") << QStringList{"-Xyz", "-t=100"};
+        QTest::newRow("-x= empty") << QStringList{"-x=", "-t=100"};
+        QTest::newRow("configuration") << QStringList{"-t=100", "-x=secret", "-n=Vault"};
+        QTest::newRow("--help among others") << QStringList{"--help", "-X", "-t=100"};
+    }
+
+    void commandLineModeSearches()
+    {
+        QFETCH(QStringList, arguments);
+        const ConsoleRun run = runScoutel(arguments);
+        QCOMPARE(run.status, shellStatus(-400));
+        QCOMPARE(run.status, 112);
+        QCOMPARE(run.reportLines, QStringList({"-400", "No device found."}));
+        QVERIFY(run.standardOutput.isEmpty());
+    }
+
+    void invalidOption_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("address, then key")
+            << QStringList{"-x=a", "-k=bad", "-i=bad"} << "bad is not a valid IP address";
+        QTest::newRow("address in list mode")
+            << QStringList{"-X", "-i=0.0.0.0"} << "0.0.0.0 is not a valid IP address";
+        QTest::newRow("gateway") << QStringList{"-x=a", "-g=255.255.255.255"}
+                                 << "255.255.255.255 is not a valid IP address";
+        QTest::newRow("mask") << QStringList{"-x=a", "-m=255.0.255.0"}
+                              << "255.0.255.0 is not a valid Subnet Mask";
+        QTest::newRow("aux port") << QStringList{"-x=a", "-p2=65536"}
+                                  << "65536 is not a valid TCP port";
+        QTest::newRow("main port") << QStringList{"-x=a", "-p1=-1"} << "-1 is not a valid TCP port";
+        QTest::newRow("key of 23") << QStringList{"-x=a", "-k=00112233445566778899aab"}
+                                   << "00112233445566778899aab is not a valid Public key";
+        QTest::newRow("negative timeout")
+            << QStringList{"-X", "-t=-20"}
+            << "-20 is not a valid timeout: give a number of milliseconds, 0 or more";
+        QTest::newRow("session")
+            << QStringList{"-x=a", "-s=65536"}
+            << "65536 is not a valid session length: give a number of minutes from 0 to 65535";
+    }
+
+    void invalidOption()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        const ConsoleRun run = runScoutel(arguments);
+        QCOMPARE(run.status, 255);
+        QCOMPARE(run.reportLines, QStringList({"-1", message}));
+    }
+
+    // Qt may send debug output elsewhere when standard error is no terminal.
+    void reportReachesAFile()
+    {
+        QTemporaryDir directory;
+        const QString path = directory.filePath(QStringLiteral("report.txt"));
+        QProcess process;
+        process.setStandardErrorFile(path);
+        process.start(QStringLiteral(SCOUTEL_BIN_DIR "/scoutel"), {"-x=a", "-i=1.2.3"});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 255);
+        QFile report(path);
+        QVERIFY(report.open(QIODevice::ReadOnly));
+        QCOMPARE(report.readAll(), QByteArray("-1\n1.2.3 is not a valid IP address\n"));
+    }
+
+    void portTakenByAnotherProgram()
+    {
+        QUdpSocket holder;
+        QVERIFY(holder.bind(QHostAddress::AnyIPv4, 2463, QUdpSocket::DontShareAddress));
+        const ConsoleRun run = runScoutel({"-X", "-t=100"});
+        QCOMPARE(run.status, shellStatus(-300));
+        QCOMPARE(run.reportLines,
+                 QStringList({"-300", "Error on client initialization: ERROR_NOT_BOUND"}));
+    }
+};
+
+SCOUTEL_NETNS_TEST_MAIN(TestConsoleCommandLine)
+#include "tst_consolecommandline.moc"

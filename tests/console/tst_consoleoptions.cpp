@@ -1,0 +1,310 @@
+#include "consoleoptions.h"
+#include "deviceblock.h"
+#include "optioncheck.h"
+#include "optionmap.h"
+#include "programmode.h"
+
+#include <QTest>
+
+#include <vector>
+
+Q_DECLARE_METATYPE(ProgramMode)
+
+namespace {
+// An argv as main receives it: the program name, then the given arguments.
+class Arguments
+{
+public:
+    explicit Arguments(const QStringList &arguments)
+    {
+        bytes.push_back("scoutel");
+        for (const QString &a : arguments)
+            bytes.push_back(a.toLocal8Bit());
+        for (QByteArray &b : bytes)
+            pointers.push_back(b.data());
+    }
+    int argc() const { return int(pointers.size()); }
+    const char *const *argv() const { return pointers.data(); }
+
+private:
+    std::vector<QByteArray> bytes;
+    std::vector<char *> pointers;
+};
+
+struct Applied
+{
+    ConsoleSettings settings;
+    ScoutelContainer record;
+    QString problem;
+};
+
+Applied apply(const QStringList &arguments)
+{
+    const Arguments args(arguments);
+    Applied result;
+    result.problem = applyConsoleOptions(splitArguments(args.argc(), args.argv()), result.settings,
+                                         result.record);
+    return result;
+}
+} // namespace
+
+class TestConsoleOptions : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void programMode_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<ProgramMode>("mode");
+        QTest::newRow("none") << QStringList() << ProgramMode::Graphical;
+        QTest::newRow("-x without =") << QStringList{"-x"} << ProgramMode::Graphical;
+        QTest::newRow("-style") << QStringList{"-style", "fusion"} << ProgramMode::Graphical;
+        QTest::newRow("-X") << QStringList{"-X"} << ProgramMode::Console;
+        QTest::newRow("-Xyz") << QStringList{"-Xyz"} << ProgramMode::Console;
+        QTest::newRow("-x= empty") << QStringList{"-x="} << ProgramMode::Console;
+        QTest::newRow("-x=secret late") << QStringList{"-n=a", "-x=secret"} << ProgramMode::Console;
+        QTest::newRow("no dash") << QStringList{"X", "x=1"} << ProgramMode::Graphical;
+        QTest::newRow("lower -xX") << QStringList{"-xX"} << ProgramMode::Graphical;
+        QTest::newRow("--help") << QStringList{"--help"} << ProgramMode::Help;
+        QTest::newRow("--version") << QStringList{"--version"} << ProgramMode::Version;
+        QTest::newRow("--help with -X") << QStringList{"--help", "-X"} << ProgramMode::Console;
+        QTest::newRow("--help twice") << QStringList{"--help", "--help"} << ProgramMode::Graphical;
+        QTest::newRow("-help") << QStringList{"-help"} << ProgramMode::Graphical;
+    }
+
+    void programMode()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(ProgramMode, mode);
+        const Arguments args(arguments);
+        QCOMPARE(chooseProgramMode(args.argc(), args.argv()), mode);
+    }
+
+    void programNameDoesNotChooseTheMode()
+    {
+        const char *const argv[] = {"-X"};
+        QCOMPARE(chooseProgramMode(1, argv), ProgramMode::Graphical);
+    }
+
+    void splitting()
+    {
+        const Arguments args({"-x=", "-=v", "-n=a=b", "-", "plain", "-d", "-t=1", "-t=2", "-k="});
+        const OptionMap options = splitArguments(args.argc(), args.argv());
+        const OptionMap expected{{"x=", ""}, {"", "v"},  {"n", "a=b"},
+                                 {"d", ""},  {"t", "2"}, {"k=", ""}};
+        QCOMPARE(options, expected);
+    }
+
+    void freshConfiguration()
+    {
+        const Applied a = apply({"-X"});
+        QVERIFY(a.problem.isEmpty());
+        QVERIFY(a.settings.listOnly);
+        QCOMPARE(a.settings.timeout, 500);
+        QCOMPARE(a.record->sendFields, quint32(FieldApply));
+        QCOMPARE(a.record->presentFields, 0u);
+        QVERIFY(a.record->password.isEmpty());
+    }
+
+    void listOnlyNeedsTheExactKey()
+    {
+        QVERIFY(!apply({"-Xyz"}).settings.listOnly);
+        QCOMPARE(apply({"-x="}).record->password, QString());
+        QCOMPARE(apply({"-x=s3cret"}).record->password, QStringLiteral("s3cret"));
+    }
+
+    void timeout_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<int>("timeout");
+        QTest::newRow("not a number") << "-t=abc" << 500;
+        QTest::newRow("empty") << "-t" << 500;
+        QTest::newRow("2000") << "-t=2000" << 2000;
+        QTest::newRow("zero") << "-t=0" << 0;
+        QTest::newRow("plus sign") << "-t=+300" << 300;
+    }
+
+    void timeout()
+    {
+        QFETCH(QString, argument);
+        QFETCH(int, timeout);
+        const Applied a = apply({argument});
+        QVERIFY(a.problem.isEmpty());
+        QCOMPARE(a.settings.timeout, timeout);
+    }
+
+    void negativeTimeoutIsRejected()
+    {
+        const Applied a = apply({"-t=-5", "-i=bad"});
+        QCOMPARE(
+            a.problem,
+            QStringLiteral("-5 is not a valid timeout: give a number of milliseconds, 0 or more"));
+        QCOMPARE(a.settings.timeout, 500);
+    }
+
+    void dhcp_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<int>("dhcp");
+        QTest::newRow("true") << "-d=true" << 1;
+        QTest::newRow("1") << "-d=1" << 1;
+        QTest::newRow("yes") << "-d=yes" << 0;
+        QTest::newRow("TRUE") << "-d=TRUE" << 0;
+        QTest::newRow("bare") << "-d" << 0;
+    }
+
+    void dhcp()
+    {
+        QFETCH(QString, argument);
+        QFETCH(int, dhcp);
+        const Applied a = apply({argument});
+        QCOMPARE(a.record->dhcp, dhcp);
+        QCOMPARE(a.record->sendFields, quint32(FieldApply | FieldDhcp));
+    }
+
+    void invalidValues_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        const QString ip = QStringLiteral("%1 is not a valid IP address");
+        const QString mask = QStringLiteral("%1 is not a valid Subnet Mask");
+        const QString port = QStringLiteral("%1 is not a valid TCP port");
+        const QString key = QStringLiteral("%1 is not a valid Public key");
+        QTest::newRow("ip 0.0.0.0") << QStringList{"-i=0.0.0.0"} << ip.arg("0.0.0.0");
+        QTest::newRow("ip mask") << QStringList{"-i=255.255.255.0"} << ip.arg("255.255.255.0");
+        QTest::newRow("ip mask 2") << QStringList{"-i=255.255.0.0"} << ip.arg("255.255.0.0");
+        QTest::newRow("ip three parts") << QStringList{"-i=1.2.3"} << ip.arg("1.2.3");
+        QTest::newRow("ip 256") << QStringList{"-i=1.2.3.256"} << ip.arg("1.2.3.256");
+        QTest::newRow("ip negative") << QStringList{"-i=1.-2.3.4"} << ip.arg("1.-2.3.4");
+        QTest::newRow("ip five parts") << QStringList{"-i=1.2.3.4.5"} << ip.arg("1.2.3.4.5");
+        QTest::newRow("ip letters") << QStringList{"-i=a.b.c.d"} << ip.arg("a.b.c.d");
+        QTest::newRow("ip empty") << QStringList{"-i"} << ip.arg("");
+        QTest::newRow("gateway all ones")
+            << QStringList{"-g=255.255.255.255"} << ip.arg("255.255.255.255");
+        QTest::newRow("mask holes") << QStringList{"-m=255.0.255.0"} << mask.arg("255.0.255.0");
+        QTest::newRow("mask address") << QStringList{"-m=10.0.0.1"} << mask.arg("10.0.0.1");
+        QTest::newRow("mask 254 after 0")
+            << QStringList{"-m=255.0.254.0"} << mask.arg("255.0.254.0");
+        QTest::newRow("port 65536") << QStringList{"-p2=65536"} << port.arg(65536);
+        QTest::newRow("port -1") << QStringList{"-p1=-1"} << port.arg(-1);
+        QTest::newRow("http port") << QStringList{"-ph=70000"} << port.arg(70000);
+        QTest::newRow("key 23") << QStringList{"-k=00112233445566778899aab"}
+                                << key.arg("00112233445566778899aab");
+        QTest::newRow("key 25") << QStringList{"-k=00112233445566778899aabbc"}
+                                << key.arg("00112233445566778899aabbc");
+        QTest::newRow("key G") << QStringList{"-k=00112233445566778899aabG"}
+                               << key.arg("00112233445566778899aabG");
+        QTest::newRow("key non latin")
+            << QStringList{QString::fromUtf8("-k=00112233445566778899aab\u20ac")}
+            << key.arg(QString::fromUtf8("00112233445566778899aab\u20ac"));
+        QTest::newRow("session too long")
+            << QStringList{"-s=70000"}
+            << QStringLiteral("70000 is not a valid session length: give a number of minutes "
+                              "from 0 to 65535");
+        QTest::newRow("only the first in table order")
+            << QStringList{"-k=bad", "-p1=99999", "-i=bad"} << ip.arg("bad");
+        QTest::newRow("mask before gateway") << QStringList{"-g=bad", "-m=bad"} << mask.arg("bad");
+    }
+
+    void invalidValues()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QCOMPARE(apply(arguments).problem, message);
+    }
+
+    void validValues()
+    {
+        const Applied a = apply({"-x=pw", "-n=Vault 3", "-d=0", "-i=10.1.2.3", "-m=255.255.0.0",
+                                 "-g=10.1.0.1", "-p1=65535", "-p2=0", "-ph=8080", "-s=65535",
+                                 "-p=next", "-k=00112233445566778899aAbB", "-r=no"});
+        QVERIFY2(a.problem.isEmpty(), qPrintable(a.problem));
+        const ScoutelSharedData &r = *a.record.constData();
+        QCOMPARE(r.password, QStringLiteral("pw"));
+        QCOMPARE(r.name, QStringLiteral("Vault 3"));
+        QCOMPARE(r.ipAddress, QHostAddress("10.1.2.3"));
+        QCOMPARE(r.subnetMask, QHostAddress("255.255.0.0"));
+        QCOMPARE(r.gateway, QHostAddress("10.1.0.1"));
+        QCOMPARE(r.mainPort, 65535);
+        QCOMPARE(r.auxPort, 0);
+        QCOMPARE(r.httpPort, 8080);
+        QCOMPARE(r.sessionMinutes, 65535);
+        QCOMPARE(r.newPassword, QStringLiteral("next"));
+        QCOMPARE(r.publicKey, QByteArray::fromHex("00112233445566778899aabb"));
+        QCOMPARE(r.sendFields,
+                 quint32(FieldApply | FieldName | FieldDhcp | FieldIpAddress | FieldSubnetMask |
+                         FieldGateway | FieldMainPort | FieldAuxPort | FieldHttpPort |
+                         FieldSessionMinutes | FieldNewPassword | FieldPublicKey | FieldRestart));
+    }
+
+    void bareValuesAreEmpty()
+    {
+        const Applied a = apply({"-p", "-n", "-p1=abc"});
+        QVERIFY(a.problem.isEmpty());
+        QVERIFY(a.record->newPassword.isEmpty());
+        QVERIFY(a.record->name.isEmpty());
+        QCOMPARE(a.record->mainPort, 0);
+        QCOMPARE(a.record->sendFields,
+                 quint32(FieldApply | FieldNewPassword | FieldName | FieldMainPort));
+    }
+
+    // Whatever the address text looks like, what is stored is what was checked.
+    void oddAddressTextsStoreTheCheckedBytes_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("stored");
+        QTest::newRow("leading zeros") << "010.001.002.003"
+                                       << "10.1.2.3";
+        QTest::newRow("doubled dot") << "10..1.2.3"
+                                     << "10.1.2.3";
+        QTest::newRow("trailing dot") << "10.1.2.3."
+                                      << "10.1.2.3";
+        QTest::newRow("plus signs") << "+10.1.2.+3"
+                                    << "10.1.2.3";
+    }
+
+    void oddAddressTextsStoreTheCheckedBytes()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, stored);
+        const Applied a = apply({"-i=" + value});
+        QVERIFY2(a.problem.isEmpty(), qPrintable(a.problem));
+        QCOMPARE(a.record->ipAddress.toString(), stored);
+    }
+
+    void maskShape_data()
+    {
+        QTest::addColumn<QString>("mask");
+        QTest::addColumn<bool>("shaped");
+        for (const char *m : {"255.255.255.0", "255.192.0.0", "0.0.0.0", "255.255.255.255",
+                              "128.0.0.0", "255.255.255.254"})
+            QTest::newRow(m) << m << true;
+        for (const char *m : {"255.0.255.0", "10.0.0.1", "0.0.0.255", "255.255.253.0", "127.0.0.0"})
+            QTest::newRow(m) << m << false;
+    }
+
+    void maskShape()
+    {
+        QFETCH(QString, mask);
+        QFETCH(bool, shaped);
+        QCOMPARE(OptionCheck::hasMaskShape(QHostAddress(mask).toIPv4Address()), shaped);
+    }
+
+    void deviceBlockOfAFreshRecord()
+    {
+        const QStringList expected{"# 1", "", "", "", "", "", "", "0", "0", "0", "0", "0"};
+        QCOMPARE(deviceBlock(ScoutelContainer(), 1), expected);
+    }
+
+    void deviceNameCannotForgeLines()
+    {
+        ScoutelContainer record;
+        record->name = QStringLiteral("Safe\n# Search complete\t\x7f");
+        QCOMPARE(deviceBlock(record, 2).at(2),
+                 QStringLiteral("Safe\\x0a# Search complete\\x09\\x7f"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestConsoleOptions)
+#include "tst_consoleoptions.moc"

@@ -1,0 +1,103 @@
+#include "simulatorprocess.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QJsonDocument>
+#include <QTest>
+
+#include <algorithm>
+
+SimulatorProcess::SimulatorProcess() : path(directory.filePath(QStringLiteral("sim.log")))
+{
+    process.setProcessChannelMode(QProcess::SeparateChannels);
+}
+
+SimulatorProcess::~SimulatorProcess()
+{
+    stop();
+}
+
+QString SimulatorProcess::program()
+{
+    return QStringLiteral(SCOUTEL_SIM_PROGRAM);
+}
+
+bool SimulatorProcess::start(const QStringList &options, int timeoutMs)
+{
+    QStringList arguments = options;
+    const int named = int(arguments.indexOf(QStringLiteral("--log")));
+    if (named >= 0 && named + 1 < arguments.size())
+        path = arguments.at(named + 1);
+    else
+        arguments << QStringLiteral("--log") << path;
+
+    const QDeadlineTimer deadline(timeoutMs);
+    process.start(program(), arguments);
+    if (process.waitForStarted(int(deadline.remainingTime()))) {
+        while (!deadline.hasExpired()) {
+            if (process.canReadLine()) {
+                if (process.readLine().trimmed() == "ready")
+                    return true;
+            } else if (!process.waitForReadyRead(int(deadline.remainingTime()))) {
+                break; // ended, or no line in time
+            }
+        }
+    }
+    lastError = QStringLiteral("%1 did not get ready (%2, exit status %3): %4")
+                    .arg(program(), process.errorString())
+                    .arg(process.exitCode())
+                    .arg(QString::fromLocal8Bit(process.readAllStandardError()));
+    stop();
+    return false;
+}
+
+void SimulatorProcess::stop()
+{
+    if (!isRunning())
+        return;
+    process.terminate();
+    if (!process.waitForFinished(2000)) {
+        process.kill();
+        process.waitForFinished(1000);
+    }
+}
+
+QList<QJsonObject> SimulatorProcess::log() const
+{
+    QList<QJsonObject> lines;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return lines;
+    const QByteArray all = file.readAll();
+    // A line still being written has no newline yet.
+    const auto complete = all.left(all.lastIndexOf('\n') + 1).split('\n');
+    for (const QByteArray &line : complete) {
+        const QJsonDocument document = QJsonDocument::fromJson(line);
+        if (document.isObject())
+            lines.append(document.object());
+    }
+    return lines;
+}
+
+QList<QJsonObject> SimulatorProcess::events(const QString &event, int device) const
+{
+    QList<QJsonObject> matching;
+    const auto lines = log();
+    for (const QJsonObject &line : lines) {
+        if (line.value(QStringLiteral("event")).toString() == event &&
+            (device < 0 || line.value(QStringLiteral("device")).toInt() == device))
+            matching.append(line);
+    }
+    return matching;
+}
+
+bool SimulatorProcess::waitForLine(const std::function<bool(const QJsonObject &)> &matches,
+                                   int timeoutMs) const
+{
+    return QTest::qWaitFor(
+        [&] {
+            const auto lines = log();
+            return std::any_of(lines.begin(), lines.end(), matches);
+        },
+        timeoutMs);
+}

@@ -1,0 +1,119 @@
+#include "simsocket.h"
+
+#include "fieldtags.h"
+
+#include <arpa/inet.h>
+#include <net/if.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+constexpr int MaxDatagramSize = 65536;
+
+QString systemError(const char *what)
+{
+    return QStringLiteral("%1: %2").arg(QLatin1String(what),
+                                        QString::fromLocal8Bit(std::strerror(errno)));
+}
+} // namespace
+
+SimSocket::~SimSocket()
+{
+    if (fd >= 0)
+        ::close(fd);
+}
+
+bool SimSocket::open(QString *error)
+{
+    fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        *error = systemError("socket");
+        return false;
+    }
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    local.sin_port = htons(Sctl::DevicePort);
+    local.sin_addr.s_addr = htonl(INADDR_ANY);
+    if (::bind(fd, reinterpret_cast<const sockaddr *>(&local), sizeof local) != 0) {
+        *error = systemError("bind to port 2462");
+        return false;
+    }
+    ip_mreqn group{};
+    ::inet_pton(AF_INET, Sctl::MulticastGroup, &group.imr_multiaddr);
+    group.imr_ifindex = int(::if_nametoindex("lo"));
+    if (::setsockopt(fd, IPPROTO_IP, IP_ADD_MEMBERSHIP, &group, sizeof group) != 0) {
+        *error = systemError("join 224.0.6.128 on lo");
+        return false;
+    }
+    const int on = 1;
+    if (::setsockopt(fd, IPPROTO_IP, IP_RECVTTL, &on, sizeof on) != 0) {
+        *error = systemError("IP_RECVTTL");
+        return false;
+    }
+    return true;
+}
+
+bool SimSocket::receive(ReceivedDatagram *datagram)
+{
+    datagram->bytes.resize(MaxDatagramSize);
+    iovec data{datagram->bytes.data(), size_t(MaxDatagramSize)};
+    sockaddr_in from{};
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))];
+    msghdr message{};
+    message.msg_name = &from;
+    message.msg_namelen = sizeof from;
+    message.msg_iov = &data;
+    message.msg_iovlen = 1;
+    message.msg_control = control;
+    message.msg_controllen = sizeof control;
+
+    const ssize_t size = ::recvmsg(fd, &message, 0);
+    if (size < 0)
+        return false;
+    datagram->bytes.truncate(size);
+    datagram->sender = QHostAddress(ntohl(from.sin_addr.s_addr));
+    datagram->port = ntohs(from.sin_port);
+    datagram->ttl = -1;
+    for (cmsghdr *c = CMSG_FIRSTHDR(&message); c; c = CMSG_NXTHDR(&message, c)) {
+        if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_TTL)
+            std::memcpy(&datagram->ttl, CMSG_DATA(c), sizeof(int));
+    }
+    return true;
+}
+
+bool SimSocket::send(const OutgoingDatagram &datagram, QString *error)
+{
+    sockaddr_in to{};
+    to.sin_family = AF_INET;
+    to.sin_port = htons(datagram.port);
+    to.sin_addr.s_addr = htonl(datagram.destination.toIPv4Address());
+    iovec data{const_cast<char *>(datagram.bytes.constData()), size_t(datagram.bytes.size())};
+
+    // The source address travels as packet information, so one socket speaks
+    // for every device.
+    in_pktinfo source{};
+    source.ipi_spec_dst.s_addr = htonl(datagram.source.toIPv4Address());
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof source)] = {};
+    msghdr message{};
+    message.msg_name = &to;
+    message.msg_namelen = sizeof to;
+    message.msg_iov = &data;
+    message.msg_iovlen = 1;
+    message.msg_control = control;
+    message.msg_controllen = sizeof control;
+    cmsghdr *c = CMSG_FIRSTHDR(&message);
+    c->cmsg_level = IPPROTO_IP;
+    c->cmsg_type = IP_PKTINFO;
+    c->cmsg_len = CMSG_LEN(sizeof source);
+    std::memcpy(CMSG_DATA(c), &source, sizeof source);
+
+    if (::sendmsg(fd, &message, 0) != ssize_t(datagram.bytes.size())) {
+        *error = systemError("send");
+        return false;
+    }
+    return true;
+}
