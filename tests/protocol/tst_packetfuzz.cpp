@@ -58,9 +58,9 @@ private:
         PacketWriter w;
         const int fields = bounded(30);
         for (int i = 0; i < fields; ++i) {
-            const TagSpec &spec = acceptedTags[bounded(int(std::size(acceptedTags)))];
-            const int length = spec.length < 0 ? bounded(65) : spec.length;
-            w.field(spec.tag, randomBytes(length));
+            const TagSpec &chosen = acceptedTags[bounded(int(std::size(acceptedTags)))];
+            const int length = chosen.length < 0 ? bounded(65) : chosen.length;
+            w.field(chosen.tag, randomBytes(length));
         }
         w.writeHeader(seq, quint16(bounded(5)), randomBytes(6), quint16(w.payloadLength()));
         return w.packet(w.payloadLength());
@@ -93,10 +93,10 @@ private:
 
     QByteArray wrongTagLength()
     {
-        const TagSpec &spec = acceptedTags[bounded(int(std::size(acceptedTags)))];
+        const TagSpec &chosen = acceptedTags[bounded(int(std::size(acceptedTags)))];
         QByteArray bytes = validAnswer();
         const int length = bounded(256);
-        bytes += char(spec.tag);
+        bytes += char(chosen.tag);
         bytes += char(length);
         bytes += randomBytes(length);
         qToBigEndian(quint16(bytes.size() - 16), bytes.data() + 14);

@@ -12,7 +12,8 @@ QString NetGuard::exposedInterfaces()
     const auto interfaces = QNetworkInterface::allInterfaces();
     for (const QNetworkInterface &i : interfaces) {
         const auto flags = i.flags();
-        if (flags.testFlag(QNetworkInterface::IsUp) && !flags.testFlag(QNetworkInterface::IsLoopBack))
+        if (flags.testFlag(QNetworkInterface::IsUp) &&
+            !flags.testFlag(QNetworkInterface::IsLoopBack))
             exposed << i.name();
     }
     return exposed.join(QLatin1String(", "));

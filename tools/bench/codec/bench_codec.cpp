@@ -56,8 +56,7 @@ ScoutelContainer everyField()
     return r;
 }
 
-template <typename Work>
-double perSecond(Work work)
+template <typename Work> double perSecond(Work work)
 {
     QElapsedTimer clock;
     clock.start();
