@@ -47,9 +47,12 @@ void ScoutelConsole::applyOptions(const OptionMap &options)
         fail(ErrorInvalidOption, problem);
     const auto file = options.constFind(QStringLiteral("f"));
     if (file != options.constEnd()) {
-        // Saving is a side job of the run: its outcome does not change the run.
+        // Saving is a side job of the run: its outcome does not change the run,
+        // but a file the user asked for and did not get is worth a line.
         XmlFormat format;
-        format.save(*file, &config);
+        if (format.save(*file, &config) != 0)
+            qDebug().noquote()
+                << tr("The configuration was not saved to %1: %2").arg(*file, format.lastError());
     }
 }
 

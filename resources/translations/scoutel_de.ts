@@ -590,6 +590,10 @@ Exit-Status, wie die Shell ihn sieht:
              151 Sitzung abgelaufen (-105), 150 falsches Passwort (-106)
 </translation>
     </message>
+    <message>
+        <source>The configuration was not saved to %1: %2</source>
+        <translation>Die Konfiguration wurde nicht in %1 gespeichert: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelSharedData</name>

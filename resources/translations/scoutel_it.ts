@@ -589,6 +589,10 @@ Stato di uscita visto dalla shell:
              151 sessione scaduta (-105), 150 password errata (-106)
 </translation>
     </message>
+    <message>
+        <source>The configuration was not saved to %1: %2</source>
+        <translation>La configurazione non è stata salvata in %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelSharedData</name>

@@ -267,10 +267,13 @@ private Q_SLOTS:
         const QByteArray xml = file.readAll();
         QVERIFY2(xml.contains("public_key=\"00112233445566778899aabb\""), xml.constData());
 
-        // A save the file writer refuses does not change the run.
+        // A save the file writer refuses is told in one line and does not change the run.
         const ConsoleRun withoutPassword = runScoutel({"-X", "-f=" + refused, Window});
         QCOMPARE(withoutPassword.status, 0);
         QVERIFY(!QFile::exists(refused));
+        QCOMPARE(withoutPassword.reportLines.first(),
+                 "The configuration was not saved to " + refused + ": Password cannot be empty.");
+        QCOMPARE(withoutPassword.reportLines.last(), QStringLiteral("# Search complete"));
     }
 };
 
