@@ -70,7 +70,7 @@ Stored storeField(ScoutelSharedData &r, quint8 tag, const uchar *value, int leng
     if (const auto *address = findSlot(addressFields, tag)) {
         if (length != 4)
             return Stored::WrongLength;
-        r.*(address->member) = QHostAddress(qFromBigEndian<quint32>(value));
+        (r.*(address->member)).setAddress(qFromBigEndian<quint32>(value));
         r.presentFields |= address->bit;
     } else if (const auto *number = findSlot(shortFields, tag)) {
         if (length != 2)
