@@ -47,7 +47,7 @@ const FieldSlot<QString> textFields[] = {
 };
 // The bus counters and the status word set no bit of presentFields.
 const FieldSlot<quint32[3]> busFields[] = {
-    {Tag::BusOnewire0, &ScoutelSharedData::busOnewire, 0},
+    {Tag::BusOnewireFirst, &ScoutelSharedData::busOnewire, 0},
     {Tag::BusRs485First, &ScoutelSharedData::busRs485, 0},
     {Tag::BusTcpFirst, &ScoutelSharedData::busTcp, 0},
 };
@@ -82,7 +82,7 @@ Stored storeField(ScoutelSharedData &r, quint8 tag, const uchar *value, int leng
             return Stored::WrongLength;
         r.*(text->member) = textField(value, length);
         r.presentFields |= text->bit;
-    } else if (const auto *bus = findSlot(busFields, tag, 3)) {
+    } else if (const auto *bus = findSlot(busFields, tag, Sctl::BusValues)) {
         if (length != 4)
             return Stored::WrongLength;
         (r.*(bus->member))[tag - bus->tag] = qFromBigEndian<quint32>(value);

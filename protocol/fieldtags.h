@@ -21,13 +21,10 @@ enum : quint8 {
     HttpPort = 29,
     UpTime = 60,
     StatusFlags = 61,
-    BusOnewire0 = 66,
-    BusOnewire1 = 67,
-    BusOnewire2 = 68,
+    // Each bus reports three values under three consecutive tags.
+    BusOnewireFirst = 66,
     BusRs485First = 71,
-    BusRs485Last = 73,
     BusTcpFirst = 76,
-    BusTcpLast = 78,
     HwName = 80,
     HwVersion = 81,
     ProtocolVersion = 82,
@@ -44,6 +41,7 @@ constexpr int MaxTextLength = 64;
 constexpr int MacSize = 6;
 constexpr int ChallengeSize = 8;
 constexpr int PublicKeySize = 12;
+constexpr int BusValues = 3;
 constexpr int BlockSize = 12;
 constexpr quint16 DevicePort = 2462;
 constexpr quint16 ClientPort = 2463;

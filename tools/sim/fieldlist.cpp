@@ -41,15 +41,15 @@ bool isRefused(quint8 tag)
     case Tag::Result:
     case Tag::UpTime:
     case Tag::StatusFlags:
-    case Tag::BusOnewire0:
-    case Tag::BusOnewire1:
-    case Tag::BusOnewire2:
+    case Tag::BusOnewireFirst:
+    case Tag::BusOnewireFirst + 1:
+    case Tag::BusOnewireFirst + 2:
     case Tag::BusRs485First:
     case Tag::BusRs485First + 1:
-    case Tag::BusRs485Last:
+    case Tag::BusRs485First + 2:
     case Tag::BusTcpFirst:
     case Tag::BusTcpFirst + 1:
-    case Tag::BusTcpLast:
+    case Tag::BusTcpFirst + 2:
     case Tag::HwName:
     case Tag::HwVersion:
     case Tag::ProtocolVersion:

@@ -14,9 +14,10 @@ constexpr int FirstOctetHosts = 253; // 127.0.0.1 is the client's
 constexpr char HardwareName[] = "SIM-SAFE";
 constexpr char HardwareVersion[] = "\x03\x01";
 constexpr char ProtocolVersion[] = "\x01\x00";
-constexpr quint8 BusTags[] = {Tag::BusOnewire0,   Tag::BusOnewire1,       Tag::BusOnewire2,
-                              Tag::BusRs485First, Tag::BusRs485First + 1, Tag::BusRs485Last,
-                              Tag::BusTcpFirst,   Tag::BusTcpFirst + 1,   Tag::BusTcpLast};
+constexpr quint8 BusTags[] = {
+    Tag::BusOnewireFirst, Tag::BusOnewireFirst + 1, Tag::BusOnewireFirst + 2,
+    Tag::BusRs485First,   Tag::BusRs485First + 1,   Tag::BusRs485First + 2,
+    Tag::BusTcpFirst,     Tag::BusTcpFirst + 1,     Tag::BusTcpFirst + 2};
 
 QByteArray resultByte(int code)
 {
