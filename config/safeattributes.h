@@ -1,23 +1,26 @@
 #pragma once
 
+#include "fieldtable.h"
+
 #include <QString>
 
-// Attribute names of the safe element in configuration files.
+// Attribute names of the safe element in configuration files; those of fields
+// come from the field table.
 namespace SafeAttribute {
 inline const QString MacAddress = QStringLiteral("mac_address");
 inline const QString Password = QStringLiteral("password");
-inline const QString Name = QStringLiteral("name");
-inline const QString Dhcp = QStringLiteral("dhcp");
-inline const QString IpAddress = QStringLiteral("ip_address");
-inline const QString SubnetMask = QStringLiteral("subnet_mask");
-inline const QString Gateway = QStringLiteral("gateway");
-inline const QString TcpPort = QStringLiteral("tcp_port");
-inline const QString AuxPort = QStringLiteral("aux_port");
-inline const QString HttpPort = QStringLiteral("http_port");
-inline const QString SessionMinutes = QStringLiteral("session_minutes");
-inline const QString NewPassword = QStringLiteral("new_password");
-inline const QString PublicKey = QStringLiteral("public_key");
-inline const QString Restart = QStringLiteral("restart");
+inline const QString Name = FieldTable::attributeOf(Tag::Name);
+inline const QString Dhcp = FieldTable::attributeOf(Tag::Dhcp);
+inline const QString IpAddress = FieldTable::attributeOf(Tag::IpAddress);
+inline const QString SubnetMask = FieldTable::attributeOf(Tag::SubnetMask);
+inline const QString Gateway = FieldTable::attributeOf(Tag::Gateway);
+inline const QString TcpPort = FieldTable::attributeOf(Tag::MainPort);
+inline const QString AuxPort = FieldTable::attributeOf(Tag::AuxPort);
+inline const QString HttpPort = FieldTable::attributeOf(Tag::HttpPort);
+inline const QString SessionMinutes = FieldTable::attributeOf(Tag::SessionMinutes);
+inline const QString NewPassword = FieldTable::attributeOf(Tag::NewPassword);
+inline const QString PublicKey = FieldTable::attributeOf(Tag::PublicKey);
+inline const QString Restart = FieldTable::attributeOf(Tag::Restart);
 
 // Boolean attribute values; anything but True reads as false.
 inline const QString True = QStringLiteral("true");

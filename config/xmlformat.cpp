@@ -1,6 +1,7 @@
 #include "xmlformat.h"
 
 #include "configwriter.h"
+#include "fieldtable.h"
 #include "safeattributes.h"
 
 #include <QXmlStreamAttributes>
@@ -11,36 +12,43 @@ QString boolText(bool value)
     return value ? SafeAttribute::True : SafeAttribute::False;
 }
 
-// The safe's attributes in the order this writer puts them.
+// A sent field's value as the file writes it.
+QString attributeValue(const FieldTable::Field &field, const ScoutelSharedData &record)
+{
+    using FieldTable::Kind;
+    switch (field.kind) {
+    case Kind::Address:
+        return (record.*field.address).toString();
+    case Kind::Number16:
+        return QString::number(record.*field.number);
+    case Kind::Switch16:
+        return boolText(record.*field.number != 0);
+    case Kind::Text:
+        return record.*field.text;
+    case Kind::Bytes:
+        return QString::fromLatin1((record.*field.bytes).toHex());
+    case Kind::Confirmation:
+        return boolText(record.sendFields & field.bit);
+    case Kind::SignedByte:
+    case Kind::Word32:
+    case Kind::Version:
+    case Kind::Bus:
+        break; // never in files
+    }
+    return QString();
+}
+
+// The safe's attributes in the order this writer puts them. Switches such as
+// restart are always written; other fields only when they are to be sent.
 QXmlStreamAttributes recordAttributes(const ScoutelSharedData &record)
 {
-    const quint32 send = record.sendFields;
     QXmlStreamAttributes attributes;
     attributes.append(SafeAttribute::MacAddress, QString());
     attributes.append(SafeAttribute::Password, record.password);
-    if (send & FieldName)
-        attributes.append(SafeAttribute::Name, record.name);
-    if (send & FieldIpAddress)
-        attributes.append(SafeAttribute::IpAddress, record.ipAddress.toString());
-    if (send & FieldSubnetMask)
-        attributes.append(SafeAttribute::SubnetMask, record.subnetMask.toString());
-    if (send & FieldGateway)
-        attributes.append(SafeAttribute::Gateway, record.gateway.toString());
-    if (send & FieldDhcp)
-        attributes.append(SafeAttribute::Dhcp, boolText(record.dhcp != 0));
-    if (send & FieldMainPort)
-        attributes.append(SafeAttribute::TcpPort, QString::number(record.mainPort));
-    if (send & FieldAuxPort)
-        attributes.append(SafeAttribute::AuxPort, QString::number(record.auxPort));
-    if (send & FieldHttpPort)
-        attributes.append(SafeAttribute::HttpPort, QString::number(record.httpPort));
-    if (send & FieldSessionMinutes)
-        attributes.append(SafeAttribute::SessionMinutes, QString::number(record.sessionMinutes));
-    if (send & FieldNewPassword)
-        attributes.append(SafeAttribute::NewPassword, record.newPassword);
-    if (send & FieldPublicKey)
-        attributes.append(SafeAttribute::PublicKey, QString::fromLatin1(record.publicKey.toHex()));
-    attributes.append(SafeAttribute::Restart, boolText(send & FieldRestart));
+    for (const FieldTable::Field *field : FieldTable::fileFields()) {
+        if (field->kind == FieldTable::Kind::Confirmation || (record.sendFields & field->bit))
+            attributes.append(QLatin1String(field->attribute), attributeValue(*field, record));
+    }
     return attributes;
 }
 } // namespace

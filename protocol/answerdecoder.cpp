@@ -1,12 +1,15 @@
 // PacketCodec::decode: answers from devices into records.
 #include "packetcodec.h"
 
-#include "fieldtags.h"
+#include "fieldtable.h"
 
 #include <QDebug>
 #include <QtEndian>
 
 namespace {
+// One answer full of unknown fields must not flood the report.
+constexpr int MaxUnknownFieldWarnings = 8;
+
 const uchar *bytesOf(const QByteArray &datagram)
 {
     return reinterpret_cast<const uchar *>(datagram.constData());
@@ -20,113 +23,45 @@ QString textField(const uchar *value, int length)
     return QString::fromLatin1(reinterpret_cast<const char *>(value), end);
 }
 
-template <typename Member> struct FieldSlot
+// Stores one field of a recognised tag; false when its length is not the tag's own.
+bool storeField(ScoutelSharedData &r, const FieldTable::Field &field, quint8 tag,
+                const uchar *value, int length)
 {
-    quint8 tag;
-    Member ScoutelSharedData::*member;
-    quint32 bit;
-};
-
-const FieldSlot<QHostAddress> addressFields[] = {
-    {Tag::IpAddress, &ScoutelSharedData::ipAddress, FieldIpAddress},
-    {Tag::SubnetMask, &ScoutelSharedData::subnetMask, FieldSubnetMask},
-    {Tag::Gateway, &ScoutelSharedData::gateway, FieldGateway},
-    {Tag::Dns, &ScoutelSharedData::dns, FieldDns},
-};
-const FieldSlot<qint32> shortFields[] = {
-    {Tag::Dhcp, &ScoutelSharedData::dhcp, FieldDhcp},
-    {Tag::MainPort, &ScoutelSharedData::mainPort, FieldMainPort},
-    {Tag::AuxPort, &ScoutelSharedData::auxPort, FieldAuxPort},
-    {Tag::HttpPort, &ScoutelSharedData::httpPort, FieldHttpPort},
-    {Tag::SessionMinutes, &ScoutelSharedData::sessionMinutes, FieldSessionMinutes},
-};
-const FieldSlot<QString> textFields[] = {
-    {Tag::Name, &ScoutelSharedData::name, FieldName},
-    {Tag::NewPassword, &ScoutelSharedData::newPassword, FieldNewPassword},
-    {Tag::HwName, &ScoutelSharedData::hwName, FieldHwName},
-};
-// The bus counters and the status word set no bit of presentFields.
-const FieldSlot<quint32[3]> busFields[] = {
-    {Tag::BusOnewireFirst, &ScoutelSharedData::busOnewire, 0},
-    {Tag::BusRs485First, &ScoutelSharedData::busRs485, 0},
-    {Tag::BusTcpFirst, &ScoutelSharedData::busTcp, 0},
-};
-
-template <typename Member, size_t N>
-const FieldSlot<Member> *findSlot(const FieldSlot<Member> (&table)[N], quint8 tag, int span = 1)
-{
-    for (const auto &entry : table) {
-        if (tag >= entry.tag && tag < entry.tag + span)
-            return &entry;
+    using FieldTable::Kind;
+    if (field.kind == Kind::Text ? length > field.size : length != field.size)
+        return false;
+    switch (field.kind) {
+    case Kind::Address:
+        (r.*field.address).setAddress(qFromBigEndian<quint32>(value));
+        break;
+    case Kind::Number16:
+    case Kind::Switch16:
+        r.*field.number = qFromBigEndian<quint16>(value);
+        break;
+    case Kind::SignedByte:
+        r.*field.number = qint8(value[0]);
+        break;
+    case Kind::Word32:
+        r.*field.word = qFromBigEndian<quint32>(value);
+        break;
+    case Kind::Text:
+        r.*field.text = textField(value, length);
+        break;
+    case Kind::Bytes:
+        r.*field.bytes = QByteArray(reinterpret_cast<const char *>(value), length);
+        break;
+    case Kind::Version:
+        r.*field.number = value[0];
+        r.*field.minor = value[1];
+        break;
+    case Kind::Bus:
+        (r.*field.bus)[tag - field.tag] = qFromBigEndian<quint32>(value);
+        break;
+    case Kind::Confirmation:
+        break;
     }
-    return nullptr;
-}
-
-enum class Stored { Yes, WrongLength };
-
-// Stores one field of a recognised tag, or skips an unknown one with a warning.
-Stored storeField(ScoutelSharedData &r, quint8 tag, const uchar *value, int length)
-{
-    if (const auto *address = findSlot(addressFields, tag)) {
-        if (length != 4)
-            return Stored::WrongLength;
-        (r.*(address->member)).setAddress(qFromBigEndian<quint32>(value));
-        r.presentFields |= address->bit;
-    } else if (const auto *number = findSlot(shortFields, tag)) {
-        if (length != 2)
-            return Stored::WrongLength;
-        r.*(number->member) = qFromBigEndian<quint16>(value);
-        r.presentFields |= number->bit;
-    } else if (const auto *text = findSlot(textFields, tag)) {
-        if (length > Sctl::MaxTextLength)
-            return Stored::WrongLength;
-        r.*(text->member) = textField(value, length);
-        r.presentFields |= text->bit;
-    } else if (const auto *bus = findSlot(busFields, tag, Sctl::BusValues)) {
-        if (length != 4)
-            return Stored::WrongLength;
-        (r.*(bus->member))[tag - bus->tag] = qFromBigEndian<quint32>(value);
-    } else {
-        switch (tag) {
-        case Tag::Result:
-            if (length != 1)
-                return Stored::WrongLength;
-            r.result = qint8(value[0]);
-            r.presentFields |= FieldResult;
-            break;
-        case Tag::UpTime:
-            if (length != 4)
-                return Stored::WrongLength;
-            r.upTime = qFromBigEndian<quint32>(value);
-            r.presentFields |= FieldUpTime;
-            break;
-        case Tag::StatusFlags: // sets no bit: readers always read it
-            if (length != 4)
-                return Stored::WrongLength;
-            r.statusFlags = qFromBigEndian<quint32>(value);
-            break;
-        case Tag::HwVersion:
-        case Tag::ProtocolVersion: {
-            if (length != 2)
-                return Stored::WrongLength;
-            const bool hw = tag == Tag::HwVersion;
-            (hw ? r.hwVersionMajor : r.protocolVersionMajor) = value[0];
-            (hw ? r.hwVersionMinor : r.protocolVersionMinor) = value[1];
-            r.presentFields |= hw ? FieldHwVersion : FieldProtocolVersion;
-            break;
-        }
-        case Tag::Challenge:
-            if (length != Sctl::ChallengeSize)
-                return Stored::WrongLength;
-            r.challenge = QByteArray(reinterpret_cast<const char *>(value), length);
-            r.presentFields |= FieldChallenge;
-            break;
-        default:
-            qDebug("Scoutel: unknown field %d long %d", tag, length);
-            break;
-        }
-    }
-    return Stored::Yes;
+    r.presentFields |= field.bit;
+    return true;
 }
 } // namespace
 
@@ -153,6 +88,7 @@ int PacketCodec::decode(const QByteArray &datagram, ScoutelContainer *record)
     r.mac = datagram.mid(8, Sctl::MacSize);
     r.result = 0;
 
+    int unknownFields = 0;
     for (int pos = Sctl::HeaderSize; pos < size;) {
         // A field that runs past the datagram's end is as malformed as a wrong length.
         if (pos + 2 > size)
@@ -161,9 +97,18 @@ int PacketCodec::decode(const QByteArray &datagram, ScoutelContainer *record)
         const int length = bytes[pos + 1];
         if (pos + 2 + length > size)
             return fail(ErrorInFieldLength);
-        if (tag != Tag::Fill && storeField(r, tag, bytes + pos + 2, length) != Stored::Yes)
-            return fail(ErrorInFieldLength);
+        if (tag != Tag::Fill) {
+            const FieldTable::Field *field = FieldTable::forTag(tag);
+            if (field && (field->use & FieldTable::InAnswers)) {
+                if (!storeField(r, *field, tag, bytes + pos + 2, length))
+                    return fail(ErrorInFieldLength);
+            } else if (++unknownFields <= MaxUnknownFieldWarnings) {
+                qDebug("Scoutel: unknown field %d long %d", tag, length);
+            }
+        }
         pos += 2 + length;
     }
+    if (unknownFields > MaxUnknownFieldWarnings)
+        qDebug("Scoutel: %d more unknown fields left out", unknownFields - MaxUnknownFieldWarnings);
     return DecodeOk;
 }

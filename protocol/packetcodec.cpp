@@ -1,6 +1,6 @@
 #include "packetcodec.h"
 
-#include "fieldtags.h"
+#include "fieldtable.h"
 #include "packetwriter.h"
 #include "randomsource.h"
 #include "requestcipher.h"
@@ -12,51 +12,57 @@ constexpr quint8 Confirm1 = 0x3C;
 constexpr quint8 Confirm2 = 0x5A;
 constexpr quint8 Confirm3 = 0xC3;
 
+// A field the device would refuse, or that would not fit, makes no request at all.
 bool fitsOnWire(const ScoutelSharedData &r)
 {
     if (r.mac.size() != Sctl::MacSize || r.challenge.size() != Sctl::ChallengeSize)
         return false;
-    if ((r.sendFields & FieldName) && r.name.size() > Sctl::MaxTextLength)
-        return false;
-    if ((r.sendFields & FieldNewPassword) && r.newPassword.size() > Sctl::MaxTextLength)
-        return false;
-    if ((r.sendFields & FieldPublicKey) && r.publicKey.size() != Sctl::PublicKeySize)
-        return false;
+    for (const FieldTable::Field &field : FieldTable::Fields) {
+        if (!(field.use & FieldTable::InRequests) || !(r.sendFields & field.bit))
+            continue;
+        if (field.kind == FieldTable::Kind::Text && !FieldTable::carriesText(field, r.*field.text))
+            return false;
+        if (field.kind == FieldTable::Kind::Bytes && (r.*field.bytes).size() != field.size)
+            return false;
+    }
     return true;
+}
+
+void writeField(PacketWriter &w, const FieldTable::Field &field, const ScoutelSharedData &r)
+{
+    using FieldTable::Kind;
+    switch (field.kind) {
+    case Kind::Address:
+        w.field32(field.tag, (r.*field.address).toIPv4Address());
+        break;
+    case Kind::Number16:
+    case Kind::Switch16:
+        w.field16(field.tag, r.*field.number);
+        break;
+    case Kind::Text:
+        w.field(field.tag, (r.*field.text).toLatin1());
+        break;
+    case Kind::Bytes:
+        w.field(field.tag, r.*field.bytes);
+        break;
+    case Kind::Confirmation:
+        w.field(field.tag, PacketCodec::confirmationValue());
+        break;
+    case Kind::SignedByte:
+    case Kind::Word32:
+    case Kind::Version:
+    case Kind::Bus:
+        break; // only devices write these
+    }
 }
 
 void writeConfigurationFields(PacketWriter &w, const ScoutelSharedData &r)
 {
-    const quint32 bits = r.sendFields;
     w.field(Tag::Challenge, r.challenge);
-    if (bits & FieldIpAddress)
-        w.field32(Tag::IpAddress, r.ipAddress.toIPv4Address());
-    if (bits & FieldSubnetMask)
-        w.field32(Tag::SubnetMask, r.subnetMask.toIPv4Address());
-    if (bits & FieldGateway)
-        w.field32(Tag::Gateway, r.gateway.toIPv4Address());
-    if (bits & FieldDns)
-        w.field32(Tag::Dns, r.dns.toIPv4Address());
-    if (bits & FieldDhcp)
-        w.field16(Tag::Dhcp, r.dhcp);
-    if (bits & FieldMainPort)
-        w.field16(Tag::MainPort, r.mainPort);
-    if (bits & FieldAuxPort)
-        w.field16(Tag::AuxPort, r.auxPort);
-    if (bits & FieldHttpPort)
-        w.field16(Tag::HttpPort, r.httpPort);
-    if (bits & FieldSessionMinutes)
-        w.field16(Tag::SessionMinutes, r.sessionMinutes);
-    if (bits & FieldName)
-        w.field(Tag::Name, r.name.toLatin1());
-    if (bits & FieldNewPassword)
-        w.field(Tag::NewPassword, r.newPassword.toLatin1());
-    if (bits & FieldPublicKey)
-        w.field(Tag::PublicKey, r.publicKey);
-    if (bits & FieldApply)
-        w.field(Tag::Apply, PacketCodec::confirmationValue());
-    if (bits & FieldRestart)
-        w.field(Tag::Restart, PacketCodec::confirmationValue());
+    for (const FieldTable::Field &field : FieldTable::Fields) {
+        if ((field.use & FieldTable::InRequests) && (r.sendFields & field.bit))
+            writeField(w, field, r);
+    }
 }
 } // namespace
 
