@@ -1,9 +1,9 @@
 #include "configwriter.h"
 
 #include "configstorage.h"
-#include "randomsource.h"
 
 #include <QDateTime>
+#include <QRandomGenerator>
 #include <QSaveFile>
 #include <QXmlStreamWriter>
 
@@ -16,7 +16,7 @@ const QString FormatVersion = QStringLiteral("1");
 quint32 newFileStamp()
 {
     const quint32 seconds = quint32(QDateTime::currentSecsSinceEpoch());
-    return seconds * 8u + (RandomSource::next() % 8u);
+    return seconds * 8u + QRandomGenerator::global()->bounded(8u);
 }
 
 // False when a value cannot be written as XML (the writer then drops text silently).

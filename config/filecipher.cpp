@@ -1,10 +1,8 @@
 #include "filecipher.h"
 
 #include "boundeduncompress.h"
-#include "randomsource.h"
 
 #include <QCryptographicHash>
-#include <QDateTime>
 #include <QtEndian>
 
 namespace {
@@ -40,10 +38,7 @@ bool stripIntegrity(QByteArray &rest, qsizetype length, QByteArray (*compute)(co
 }
 } // namespace
 
-FileCipher::FileCipher()
-{
-    RandomSource::seed(quint32(QDateTime::currentMSecsSinceEpoch() & 0xFFFF));
-}
+FileCipher::FileCipher() : random(QRandomGenerator::global()->generate()) {}
 
 FileCipher::FileCipher(quint64 key) : FileCipher()
 {
@@ -81,7 +76,7 @@ QByteArray FileCipher::encrypt(const QByteArray &plain)
         }
     }
 
-    QByteArray body(1, char(RandomSource::next() & 0xFF));
+    QByteArray body(1, char(random.generate() & 0xFF));
     body += protect(data, flags);
     body += data;
     encipher(body);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QRandomGenerator>
 
 // Enciphers byte arrays with a 64-bit key, optional compression and an integrity
 // check; the encrypted form of configuration files.
@@ -14,7 +15,8 @@ public:
     // Largest plain text decrypt will unpack; larger compressed data counts as damaged.
     static constexpr qsizetype MaxUncompressedSize = 16 * 1024 * 1024;
 
-    // No key yet; reseeds RandomSource from the clock.
+    // No key yet. The random first byte of each body comes from a generator of
+    // the cipher's own, so files never disturb the protocol's sequence numbers.
     FileCipher();
     // As above, then setKey(key).
     explicit FileCipher(quint64 key);
@@ -23,6 +25,8 @@ public:
     void setKey(quint64 key);
     void setCompressionMode(CompressionMode mode) { compressionMode = mode; }
     void setProtectionMode(ProtectionMode mode) { protectionMode = mode; }
+    // Makes the random bytes, and so the output, repeatable.
+    void seedRandom(quint32 seed) { random.seed(seed); }
 
     // Version byte, flags byte, then the enciphered body; empty without a key.
     QByteArray encrypt(const QByteArray &plain);
@@ -38,6 +42,7 @@ private:
     void encipher(QByteArray &body) const;
     void decipher(QByteArray &body) const;
 
+    QRandomGenerator random;
     QByteArray keyParts;
     CompressionMode compressionMode = CompressAuto;
     ProtectionMode protectionMode = ProtectChecksum;

@@ -2,8 +2,8 @@
 
 #include <QtGlobal>
 
-// The process-wide pseudo-random source: sequence numbers, file stamps and the
-// cipher's random byte all draw from it, and the program reseeds it at start.
+// The source of the protocol's sequence numbers, reseeded at start. Nothing
+// else draws from it, so a run's numbers follow from its seed alone.
 namespace RandomSource {
 void seed(quint32 value);
 quint32 next();
