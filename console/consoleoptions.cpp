@@ -1,5 +1,6 @@
 #include "consoleoptions.h"
 
+#include "fieldtable.h"
 #include "optioncheck.h"
 
 #include <functional>
@@ -23,8 +24,8 @@ public:
         const std::function<QString()> steps[] = {
             [this] { return listOnly(); },
             [this] { return timeout(); },
-            [this] { return text("x", &R::password, 0); },
-            [this] { return text("n", &R::name, FieldName); },
+            [this] { return text("x", &R::password); },
+            [this] { return text("n", &R::name, Tag::Name); },
             [this] { return dhcp(); },
             [this] { return address("i", &R::ipAddress, FieldIpAddress, AddressKind::IpAddress); },
             [this] {
@@ -38,7 +39,7 @@ public:
                 return number("s", &R::sessionMinutes, FieldSessionMinutes,
                               OptionCheck::checkSessionMinutes);
             },
-            [this] { return text("p", &R::newPassword, FieldNewPassword); },
+            [this] { return text("p", &R::newPassword, Tag::NewPassword); },
             [this] { return publicKey(); },
             [this] { return restart(); },
         };
@@ -103,11 +104,17 @@ private:
         return problem;
     }
 
-    QString text(const char *key, QString ScoutelSharedData::*field, quint32 bit)
+    // The current password (no tag) is only checked; a field's text also sets its bit.
+    QString text(const char *key, QString ScoutelSharedData::*member, quint8 tag = Tag::Fill)
     {
-        if (const auto v = value(key))
-            set(field, *v, bit);
-        return QString();
+        const auto v = value(key);
+        if (!v)
+            return QString();
+        const FieldTable::Field *field = tag == Tag::Fill ? nullptr : FieldTable::forTag(tag);
+        QString problem = OptionCheck::checkText(key, *v, field ? field->size : -1);
+        if (problem.isEmpty())
+            set(member, *v, field ? field->bit : 0);
+        return problem;
     }
 
     QString address(const char *key, QHostAddress ScoutelSharedData::*field, quint32 bit,
@@ -123,15 +130,16 @@ private:
         return problem;
     }
 
-    // Text that does not convert counts as 0, which disables a port.
+    // Only a whole number in range is taken: a typo must never go out as 0,
+    // which disables a port.
     QString number(const char *key, qint32 ScoutelSharedData::*field, quint32 bit,
-                   QString (*check)(int))
+                   QString (*check)(const QString &, int &))
     {
         const auto v = value(key);
         if (!v)
             return QString();
-        const int parsed = v->toInt();
-        QString problem = check(parsed);
+        int parsed = 0;
+        QString problem = check(*v, parsed);
         if (problem.isEmpty())
             set(field, parsed, bit);
         return problem;

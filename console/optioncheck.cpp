@@ -1,5 +1,7 @@
 #include "optioncheck.h"
 
+#include "fieldtable.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -27,6 +29,22 @@ std::optional<quint32> dottedValue(const QString &value)
     return result;
 }
 
+// Digits with at most a leading sign, within the range of int; nothing else.
+std::optional<int> wholeNumber(const QString &value)
+{
+    const qsizetype start =
+        value.startsWith(QLatin1Char('-')) || value.startsWith(QLatin1Char('+'));
+    if (value.size() == start)
+        return std::nullopt;
+    for (qsizetype i = start; i < value.size(); ++i) {
+        if (!value.at(i).isDigit() || value.at(i).unicode() > '9')
+            return std::nullopt;
+    }
+    bool ok = false;
+    const int number = value.toInt(&ok, 10);
+    return ok ? std::optional<int>(number) : std::nullopt;
+}
+
 bool isHexDigit(char c)
 {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
@@ -51,10 +69,12 @@ QString OptionCheck::checkAddress(const QString &value, AddressKind kind, QHostA
     return QString();
 }
 
-QString OptionCheck::checkPort(int port)
+QString OptionCheck::checkPort(const QString &value, int &number)
 {
-    if (port < 0 || port > LargestPort)
-        return tr("%1 is not a valid TCP port").arg(port);
+    const std::optional<int> port = wholeNumber(value);
+    if (!port || *port < 0 || *port > LargestPort)
+        return tr("%1 is not a valid TCP port").arg(value);
+    number = *port;
     return QString();
 }
 
@@ -74,10 +94,23 @@ QString OptionCheck::checkTimeout(int milliseconds)
     return QString();
 }
 
-QString OptionCheck::checkSessionMinutes(int minutes)
+QString OptionCheck::checkSessionMinutes(const QString &value, int &number)
 {
-    if (minutes < 0 || minutes > LargestSessionMinutes)
+    const std::optional<int> minutes = wholeNumber(value);
+    if (!minutes || *minutes < 0 || *minutes > LargestSessionMinutes)
         return tr("%1 is not a valid session length: give a number of minutes from 0 to 65535")
-            .arg(minutes);
+            .arg(value);
+    number = *minutes;
+    return QString();
+}
+
+QString OptionCheck::checkText(const char *key, const QString &value, int maxLength)
+{
+    const QString option = QLatin1Char('-') + QLatin1String(key);
+    if (!FieldTable::isLatin1(value))
+        return tr("%1 holds characters a device cannot store: use Latin-1 characters only")
+            .arg(option);
+    if (maxLength >= 0 && value.size() > maxLength)
+        return tr("%1 is longer than the %2 characters a device stores").arg(option).arg(maxLength);
     return QString();
 }

@@ -17,10 +17,15 @@ public:
     // Sets address only when the value is valid, from the checked bytes, so
     // that what is sent is exactly what was checked.
     static QString checkAddress(const QString &value, AddressKind kind, QHostAddress &address);
-    static QString checkPort(int port);
+    // Ports and minutes are whole decimal numbers in range; number is set
+    // only when the value is valid.
+    static QString checkPort(const QString &value, int &number);
+    static QString checkSessionMinutes(const QString &value, int &number);
     static QString checkPublicKey(const QString &value);
     static QString checkTimeout(int milliseconds);
-    static QString checkSessionMinutes(int minutes);
+    // Texts go out in Latin-1, and one stored in a field (maxLength >= 0) must
+    // fit it. The message names the option, never the value: it may be a password.
+    static QString checkText(const char *key, const QString &value, int maxLength = -1);
 
     // Ones from the top bit down, then zeros only: 255.255.255.0, 0.0.0.0 and
     // 255.255.255.255 qualify, 255.0.255.0 does not.

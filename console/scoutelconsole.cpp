@@ -58,7 +58,7 @@ void ScoutelConsole::applyOptions(const OptionMap &options)
 
 void ScoutelConsole::start()
 {
-    found = 0;
+    answeredMacs.clear();
     const int result = client->search(AnyInterface, nullptr);
     if (result != 0)
         fail(result, tr("Send error: %1").arg(client->errorString()));
@@ -82,13 +82,13 @@ void ScoutelConsole::tick()
     timer->stop();
     if (state != Searching)
         fail(ErrorConfigTimeout, tr("Timeout on config."));
-    if (found == 0)
+    if (found() == 0)
         fail(ErrorNoDevice, tr("No device found."));
     if (settings.listOnly) {
         qDebug() << "# Search complete";
         finish(0);
     }
-    if (found > 1)
+    if (found() > 1)
         fail(ErrorSeveralDevices, tr("More than one device found, there must be only one."));
     sendConfiguration();
 }
@@ -101,22 +101,35 @@ void ScoutelConsole::located(int result, ScoutelContainer record)
     // A decoded answer always names its device; a record without a MAC carries nothing.
     if (answer.mac.isEmpty())
         return;
+    // Only the answer to our own request can end the run as configured; a
+    // stray one, from another device or before the request, is no outcome.
+    const bool configurationAnswer = answer.command == Sctl::ConfigureAnswer;
+    if (configurationAnswer && !(state == Configuring && answer.mac == config->mac))
+        return;
     if (answer.result != 0)
         fail(answer.result, tr("Error on %1: %2").arg(hexText(answer.mac), answer.resultText()));
-    if (answer.command == Sctl::SearchAnswer) {
-        ++found;
-        ScoutelSharedData *target = config.data();
-        target->mac = answer.mac;
-        target->sender = answer.sender;
-        target->challenge = answer.challenge;
-        if (settings.listOnly) {
-            const QStringList lines = deviceBlock(record, found);
-            for (const QString &line : lines)
-                qDebug().noquote() << line;
-        }
-    } else if (answer.command == Sctl::ConfigureAnswer) {
+    if (answer.command == Sctl::SearchAnswer && state == Searching)
+        searchAnswer(record);
+    else if (configurationAnswer) {
         timer->stop();
         fail(0, hexText(answer.mac) + QLatin1Char('\n') + answer.sender.toString());
+    }
+}
+
+void ScoutelConsole::searchAnswer(const ScoutelContainer &record)
+{
+    const ScoutelSharedData &answer = *record.constData();
+    // A device may answer twice: it counts once, and its latest challenge is the valid one.
+    const bool repeated = answeredMacs.contains(answer.mac);
+    answeredMacs.insert(answer.mac);
+    ScoutelSharedData *target = config.data();
+    target->mac = answer.mac;
+    target->sender = answer.sender;
+    target->challenge = answer.challenge;
+    if (settings.listOnly && !repeated) {
+        const QStringList lines = deviceBlock(record, found());
+        for (const QString &line : lines)
+            qDebug().noquote() << line;
     }
 }
 

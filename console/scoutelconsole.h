@@ -3,7 +3,9 @@
 #include "consoleoptions.h"
 #include "scoutelcontainer.h"
 
+#include <QByteArray>
 #include <QObject>
+#include <QSet>
 
 class QTimer;
 class ScoutelClient;
@@ -38,6 +40,9 @@ private:
     void parseArguments(int argc, char **argv);
     void applyOptions(const OptionMap &options);
     void sendConfiguration();
+    void searchAnswer(const ScoutelContainer &record);
+    // Devices that answered the search, each counted once.
+    int found() const { return int(answeredMacs.size()); }
 
     // Prints the code and the message, then ends the process with the code.
     [[noreturn]] static void fail(int code, const QString &message);
@@ -47,6 +52,6 @@ private:
     QTimer *timer;
     ConsoleSettings settings;
     State state = Idle;
-    int found = 0;
+    QSet<QByteArray> answeredMacs;
     ScoutelContainer config;
 };

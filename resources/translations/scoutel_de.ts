@@ -594,6 +594,22 @@ Exit-Status, wie die Shell ihn sieht:
         <source>The configuration was not saved to %1: %2</source>
         <translation>Die Konfiguration wurde nicht in %1 gespeichert: %2</translation>
     </message>
+    <message>
+        <source>%1 holds characters a device cannot store: use Latin-1 characters only</source>
+        <translation>%1 enthält Zeichen, die ein Gerät nicht speichern kann: nur Latin-1-Zeichen verwenden</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the %2 characters a device stores</source>
+        <translation>%1 ist länger als die %2 Zeichen, die ein Gerät speichert</translation>
+    </message>
+    <message>
+        <source>A status is the low 8 bits of the code, so a few coincide: a device answering
+with result 112 and no device at all both give 112.
+</source>
+        <translation>Der Status sind die unteren 8 Bit des Codes, daher fallen einige zusammen: ein Gerät,
+das mit Ergebnis 112 antwortet, und gar kein Gerät ergeben beide 112.
+</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelSharedData</name>

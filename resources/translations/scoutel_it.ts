@@ -593,6 +593,22 @@ Stato di uscita visto dalla shell:
         <source>The configuration was not saved to %1: %2</source>
         <translation>La configurazione non è stata salvata in %1: %2</translation>
     </message>
+    <message>
+        <source>%1 holds characters a device cannot store: use Latin-1 characters only</source>
+        <translation>%1 contiene caratteri che un dispositivo non può memorizzare: usare solo caratteri Latin-1</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the %2 characters a device stores</source>
+        <translation>%1 supera i %2 caratteri che un dispositivo memorizza</translation>
+    </message>
+    <message>
+        <source>A status is the low 8 bits of the code, so a few coincide: a device answering
+with result 112 and no device at all both give 112.
+</source>
+        <translation>Lo stato è formato dagli 8 bit bassi del codice, quindi alcuni coincidono: un dispositivo
+che risponde con il risultato 112 e nessun dispositivo danno entrambi 112.
+</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelSharedData</name>

@@ -79,40 +79,6 @@ private Q_SLOTS:
         QVERIFY(run.standardOutput.isEmpty());
     }
 
-    void invalidOption_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("address, then key")
-            << QStringList{"-x=a", "-k=bad", "-i=bad"} << "bad is not a valid IP address";
-        QTest::newRow("address in list mode")
-            << QStringList{"-X", "-i=0.0.0.0"} << "0.0.0.0 is not a valid IP address";
-        QTest::newRow("gateway") << QStringList{"-x=a", "-g=255.255.255.255"}
-                                 << "255.255.255.255 is not a valid IP address";
-        QTest::newRow("mask") << QStringList{"-x=a", "-m=255.0.255.0"}
-                              << "255.0.255.0 is not a valid Subnet Mask";
-        QTest::newRow("aux port") << QStringList{"-x=a", "-p2=65536"}
-                                  << "65536 is not a valid TCP port";
-        QTest::newRow("main port") << QStringList{"-x=a", "-p1=-1"} << "-1 is not a valid TCP port";
-        QTest::newRow("key of 23") << QStringList{"-x=a", "-k=00112233445566778899aab"}
-                                   << "00112233445566778899aab is not a valid Public key";
-        QTest::newRow("negative timeout")
-            << QStringList{"-X", "-t=-20"}
-            << "-20 is not a valid timeout: give a number of milliseconds, 0 or more";
-        QTest::newRow("session")
-            << QStringList{"-x=a", "-s=65536"}
-            << "65536 is not a valid session length: give a number of minutes from 0 to 65535";
-    }
-
-    void invalidOption()
-    {
-        QFETCH(QStringList, arguments);
-        QFETCH(QString, message);
-        const ConsoleRun run = runScoutel(arguments);
-        QCOMPARE(run.status, 255);
-        QCOMPARE(run.reportLines, QStringList({"-1", message}));
-    }
-
     // Qt may send debug output elsewhere when standard error is no terminal.
     void reportReachesAFile()
     {

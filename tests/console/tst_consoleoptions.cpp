@@ -1,9 +1,14 @@
 #include "consoleoptions.h"
 #include "deviceblock.h"
+#include "fieldtags.h"
 #include "optioncheck.h"
 #include "optionmap.h"
+#include "packetcodec.h"
 #include "programmode.h"
+#include "randomsource.h"
+#include "xmlformat.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <vector>
@@ -110,6 +115,7 @@ private Q_SLOTS:
     void listOnlyNeedsTheExactKey()
     {
         QVERIFY(!apply({"-Xyz"}).settings.listOnly);
+        QVERIFY(apply({"-X=no"}).settings.listOnly);
         QCOMPARE(apply({"-x="}).record->password, QString());
         QCOMPARE(apply({"-x=s3cret"}).record->password, QStringLiteral("s3cret"));
     }
@@ -186,8 +192,10 @@ private Q_SLOTS:
         QTest::newRow("mask address") << QStringList{"-m=10.0.0.1"} << mask.arg("10.0.0.1");
         QTest::newRow("mask 254 after 0")
             << QStringList{"-m=255.0.254.0"} << mask.arg("255.0.254.0");
-        QTest::newRow("port 65536") << QStringList{"-p2=65536"} << port.arg(65536);
-        QTest::newRow("port -1") << QStringList{"-p1=-1"} << port.arg(-1);
+        // No typo may go out as port 0, which disables the port.
+        for (const char *value : {"65536", "-1", "abc", "99999999999", "1e3", "12x", "0x10", " 1"})
+            QTest::newRow(value) << QStringList{QStringLiteral("-p2=") + value} << port.arg(value);
+        QTest::newRow("bare port") << QStringList{"-p1"} << port.arg("");
         QTest::newRow("http port") << QStringList{"-ph=70000"} << port.arg(70000);
         QTest::newRow("key 23") << QStringList{"-k=00112233445566778899aab"}
                                 << key.arg("00112233445566778899aab");
@@ -198,10 +206,26 @@ private Q_SLOTS:
         QTest::newRow("key non latin")
             << QStringList{QString::fromUtf8("-k=00112233445566778899aab\u20ac")}
             << key.arg(QString::fromUtf8("00112233445566778899aab\u20ac"));
-        QTest::newRow("session too long")
-            << QStringList{"-s=70000"}
-            << QStringLiteral("70000 is not a valid session length: give a number of minutes "
-                              "from 0 to 65535");
+        const QString session =
+            QStringLiteral("%1 is not a valid session length: give a number of minutes "
+                           "from 0 to 65535");
+        QTest::newRow("session too long") << QStringList{"-s=70000"} << session.arg(70000);
+        QTest::newRow("session text") << QStringList{"-s=half"} << session.arg("half");
+        const QString latin1 = QStringLiteral(
+            "%1 holds characters a device cannot store: use Latin-1 characters only");
+        const QString tooLong =
+            QStringLiteral("%1 is longer than the 64 characters a device stores");
+        QTest::newRow("name not latin-1")
+            << QStringList{QString::fromUtf8("-n=Tresor \u20ac")} << latin1.arg("-n");
+        QTest::newRow("new password not latin-1")
+            << QStringList{QString::fromUtf8("-p=\u5bc6\u7801")} << latin1.arg("-p");
+        QTest::newRow("password not latin-1")
+            << QStringList{QString::fromUtf8("-x=\u043f\u0430\u0440\u043e\u043b\u044c")}
+            << latin1.arg("-x");
+        QTest::newRow("name of 65")
+            << QStringList{"-n=" + QString(65, QLatin1Char('N'))} << tooLong.arg("-n");
+        QTest::newRow("new password of 65")
+            << QStringList{"-p=" + QString(65, QLatin1Char('p'))} << tooLong.arg("-p");
         QTest::newRow("only the first in table order")
             << QStringList{"-k=bad", "-p1=99999", "-i=bad"} << ip.arg("bad");
         QTest::newRow("mask before gateway") << QStringList{"-g=bad", "-m=bad"} << mask.arg("bad");
@@ -216,13 +240,14 @@ private Q_SLOTS:
 
     void validValues()
     {
-        const Applied a = apply({"-x=pw", "-n=Vault 3", "-d=0", "-i=10.1.2.3", "-m=255.255.0.0",
-                                 "-g=10.1.0.1", "-p1=65535", "-p2=0", "-ph=8080", "-s=65535",
+        const QString name = QString::fromLatin1("Tr\xe9sor ") + QString(57, QLatin1Char('N'));
+        const Applied a = apply({"-x=pw", "-n=" + name, "-d=0", "-i=10.1.2.3", "-m=255.255.0.0",
+                                 "-g=10.1.0.1", "-p1=65535", "-p2=0", "-ph=+8080", "-s=65535",
                                  "-p=next", "-k=00112233445566778899aAbB", "-r=no"});
         QVERIFY2(a.problem.isEmpty(), qPrintable(a.problem));
         const ScoutelSharedData &r = *a.record.constData();
         QCOMPARE(r.password, QStringLiteral("pw"));
-        QCOMPARE(r.name, QStringLiteral("Vault 3"));
+        QCOMPARE(r.name, name);
         QCOMPARE(r.ipAddress, QHostAddress("10.1.2.3"));
         QCOMPARE(r.subnetMask, QHostAddress("255.255.0.0"));
         QCOMPARE(r.gateway, QHostAddress("10.1.0.1"));
@@ -240,13 +265,11 @@ private Q_SLOTS:
 
     void bareValuesAreEmpty()
     {
-        const Applied a = apply({"-p", "-n", "-p1=abc"});
+        const Applied a = apply({"-p", "-n"});
         QVERIFY(a.problem.isEmpty());
         QVERIFY(a.record->newPassword.isEmpty());
         QVERIFY(a.record->name.isEmpty());
-        QCOMPARE(a.record->mainPort, 0);
-        QCOMPARE(a.record->sendFields,
-                 quint32(FieldApply | FieldNewPassword | FieldName | FieldMainPort));
+        QCOMPARE(a.record->sendFields, quint32(FieldApply | FieldNewPassword | FieldName));
     }
 
     // Whatever the address text looks like, what is stored is what was checked.
@@ -273,22 +296,23 @@ private Q_SLOTS:
         QCOMPARE(a.record->ipAddress.toString(), stored);
     }
 
-    void maskShape_data()
+    // Option f writes a file before the search: its random bytes must not
+    // come from, nor reseed, the source of the sequence numbers.
+    void savingAFileLeavesTheSequenceNumbersAlone()
     {
-        QTest::addColumn<QString>("mask");
-        QTest::addColumn<bool>("shaped");
-        for (const char *m : {"255.255.255.0", "255.192.0.0", "0.0.0.0", "255.255.255.255",
-                              "128.0.0.0", "255.255.255.254"})
-            QTest::newRow(m) << m << true;
-        for (const char *m : {"255.0.255.0", "10.0.0.1", "0.0.0.255", "255.255.253.0", "127.0.0.0"})
-            QTest::newRow(m) << m << false;
-    }
+        const auto firstSequence = [] {
+            PacketCodec codec;
+            return codec.buildRequest(Sctl::SearchRequest, nullptr).mid(4, 2);
+        };
+        RandomSource::seed(42);
+        const QByteArray undisturbed = firstSequence();
 
-    void maskShape()
-    {
-        QFETCH(QString, mask);
-        QFETCH(bool, shaped);
-        QCOMPARE(OptionCheck::hasMaskShape(QHostAddress(mask).toIPv4Address()), shaped);
+        QTemporaryDir directory;
+        Applied a = apply({"-x=secret", "-n=Vault"});
+        RandomSource::seed(42);
+        XmlFormat format;
+        QCOMPARE(format.save(directory.filePath(QStringLiteral("vault.lmx")), &a.record), 0);
+        QCOMPARE(firstSequence(), undisturbed);
     }
 
     void deviceBlockOfAFreshRecord()

@@ -3,6 +3,7 @@
 #include "packetcodec.h"
 #include "simulatorprocess.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QTemporaryDir>
@@ -125,16 +126,113 @@ private Q_SLOTS:
         QCOMPARE(requestsOf(sim, 3).size(), 1);
     }
 
-    // A name longer than the wire allows is refused before anything is sent.
-    void requestThatCannotBeBuilt()
+    // Every refused value ends the run before the search: nothing reaches a device.
+    void refusedBeforeAnythingIsSent_data()
     {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        const QString port = QStringLiteral("%1 is not a valid TCP port");
+        const QString latin1 = QStringLiteral(
+            "%1 holds characters a device cannot store: use Latin-1 characters only");
+        QTest::newRow("address, then key")
+            << QStringList{"-x=a", "-k=bad", "-i=bad"} << "bad is not a valid IP address";
+        QTest::newRow("mask") << QStringList{"-x=a", "-m=255.0.255.0"}
+                              << "255.0.255.0 is not a valid Subnet Mask";
+        QTest::newRow("port out of range") << QStringList{"-x=a", "-p2=65536"} << port.arg(65536);
+        QTest::newRow("port typo") << QStringList{"-x=a", "-p1=4OOO"} << port.arg("4OOO");
+        QTest::newRow("port overflow")
+            << QStringList{"-x=a", "-ph=99999999999"} << port.arg("99999999999");
+        QTest::newRow("session typo")
+            << QStringList{"-x=a", "-s=1e3"}
+            << "1e3 is not a valid session length: give a number of minutes from 0 to 65535";
+        QTest::newRow("negative timeout")
+            << QStringList{"-X", "-t=-20"}
+            << "-20 is not a valid timeout: give a number of milliseconds, 0 or more";
+        QTest::newRow("name outside latin-1")
+            << QStringList{"-x=a", QString::fromUtf8("-n=Caf\u00e9 \u2615")} << latin1.arg("-n");
+        QTest::newRow("password outside latin-1")
+            << QStringList{QString::fromUtf8("-x=\u5bc6\u7801"), "-n=Vault"} << latin1.arg("-x");
+        QTest::newRow("name too long, file not saved")
+            << QStringList{"-x=a", "-n=" + QString(65, QLatin1Char('N')), "-f=saved.xml"}
+            << "-n is longer than the 64 characters a device stores";
+    }
+
+    void refusedBeforeAnythingIsSent()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QTemporaryDir directory;
+        QVERIFY(QDir::setCurrent(directory.path()));
         SimulatorProcess sim;
         QVERIFY2(sim.start(fleet({})), qPrintable(sim.errorString()));
-        const ConsoleRun run =
-            runScoutel({"-x=secret", "-n=" + QString(65, QLatin1Char('N')), Window});
-        QCOMPARE(run.status, 210);
-        QCOMPARE(run.reportLines, QStringList({"-302", "Send error: ERROR_GENERATE"}));
-        QVERIFY(requestsOf(sim, 3).isEmpty());
+        const ConsoleRun run = runScoutel(QStringList{Window} + arguments);
+        QCOMPARE(run.status, 255);
+        QCOMPARE(run.reportLines, QStringList({"-1", message}));
+        QVERIFY(sim.events(QStringLiteral("request")).isEmpty());
+        QVERIFY(QDir(directory.path()).isEmpty());
+    }
+
+    // A configuration answer ends the run only as the answer of the configured
+    // device to the request sent to it.
+    void strayConfigurationAnswersAreNoOutcome_data()
+    {
+        QTest::addColumn<QStringList>("simulator");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("configurationRequests");
+        const QStringList configure{"-x=secret", "-n=Vault", Window};
+        QTest::newRow("during the search window")
+            << QStringList{"--ignore-search", "1", "--stray-config", "1"} << configure
+            << QStringList{"-400", "No device found."} << 0;
+        QTest::newRow("in list mode")
+            << QStringList{"--stray-config", "1"} << QStringList{"-X", Window}
+            << simulatedBlock(1, 1, "Safe 1") + QStringList{"# Search complete"} << 0;
+        QTest::newRow("from another device while waiting")
+            << QStringList{"--count",        "2", "--ignore-search", "2",
+                           "--stray-config", "2", "--mute-config",   "1"}
+            << configure << QStringList{"-402", "Timeout on config."} << 1;
+    }
+
+    void strayConfigurationAnswersAreNoOutcome()
+    {
+        QFETCH(QStringList, simulator);
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, lines);
+        QFETCH(int, configurationRequests);
+        SimulatorProcess sim;
+        QVERIFY2(sim.start(fleet(simulator)), qPrintable(sim.errorString()));
+        const ConsoleRun run = runScoutel(arguments);
+        QCOMPARE(run.reportLines, lines);
+        QCOMPARE(requestsOf(sim, 3).size(), configurationRequests);
+        QCOMPARE(sim.events(QStringLiteral("stray")).size(), 1 + configurationRequests);
+    }
+
+    void deviceAnsweringTwiceCountsOnce()
+    {
+        SimulatorProcess sim;
+        QVERIFY2(sim.start(fleet({"--answer-twice"})), qPrintable(sim.errorString()));
+        const ConsoleRun list = runScoutel({"-X", Window});
+        QCOMPARE(list.reportLines,
+                 simulatedBlock(1, 1, "Safe 1") + QStringList{"# Search complete"});
+        // The device takes only its latest challenge.
+        const ConsoleRun rename = runScoutel({"-x=secret", "-n=Vault", Window});
+        QCOMPARE(rename.reportLines, QStringList({"0", DeviceOneMac, "127.0.0.2"}));
+        QCOMPARE(sim.events(QStringLiteral("apply")).size(), 1);
+    }
+
+    void unknownFieldsAreWarnedAboutBriefly()
+    {
+        SimulatorProcess sim;
+        QVERIFY2(sim.start(fleet({"--unknown-fields", "30"})), qPrintable(sim.errorString()));
+        const ConsoleRun run = runScoutel({"-X", Window});
+        QCOMPARE(run.status, 0);
+        QStringList expected;
+        for (int tag = 200; tag < 208; ++tag)
+            expected << QStringLiteral("Scoutel: unknown field %1 long 0").arg(tag);
+        expected << QStringLiteral("Scoutel: 22 more unknown fields left out");
+        QCOMPARE(run.reportLines.mid(0, 9), expected);
+        QCOMPARE(run.reportLines.mid(9),
+                 simulatedBlock(1, 1, "Safe 1") + QStringList{"# Search complete"});
     }
 
     void deviceAnswersWithAnError_data()

@@ -12,6 +12,7 @@ constexpr char MacPrefix[] = "\x02\x53\x43\x00";
 constexpr int HostsPerOctet = 254;   // .1 to .254: no network or broadcast octet
 constexpr int FirstOctetHosts = 253; // 127.0.0.1 is the client's
 constexpr char HardwareName[] = "SIM-SAFE";
+constexpr quint8 UnknownTagFirst = 200; // no tag of the protocol lies there
 constexpr char HardwareVersion[] = "\x03\x01";
 constexpr char ProtocolVersion[] = "\x01\x00";
 constexpr quint8 BusTags[] = {
@@ -97,6 +98,8 @@ QByteArray SimDevice::searchAnswer(quint16 sequence, const QByteArray &newChalle
     }
     w.field32(Tag::StatusFlags, behaviour.statusFlags);
     w.field(Tag::Challenge, challenge);
+    for (int i = 0; i < behaviour.unknownFields; ++i)
+        w.field(quint8(UnknownTagFirst + i), nullptr, 0);
     return answer(w, sequence, Sctl::SearchAnswer, mac());
 }
 

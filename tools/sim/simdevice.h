@@ -14,6 +14,7 @@ struct FleetBehaviour
     int searchResult = 0;   // nonzero: search answers carry it in tag 1
     bool withUpTime = true; // tag 60 and the bus counters
     int restartSilenceMs = 1000;
+    int unknownFields = 0; // empty fields of unknown tags closing each search answer
 };
 
 // The device's view of one configuration request.

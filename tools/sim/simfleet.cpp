@@ -97,7 +97,7 @@ SimFleet::SimFleet(const SimOptions &fleetOptions, QRandomGenerator *generator, 
     : options(fleetOptions), random(generator), log(std::move(sink))
 {
     const FleetBehaviour behaviour{options.statusFlags, options.searchResult, options.withUpTime,
-                                   options.restartSilenceMs};
+                                   options.restartSilenceMs, options.unknownFields};
     devices.reserve(size_t(options.count));
     for (int number = 1; number <= options.count; ++number)
         devices.emplace_back(number, options.passwords.value(number - 1), options.namePrefix,
@@ -139,8 +139,20 @@ QList<OutgoingDatagram> SimFleet::handle(const ReceivedDatagram &datagram, qint6
             logUnanswered(request, 0, "no-device");
     } else {
         logUnanswered(request, 0, "not-a-request");
+        return out;
     }
+    strayAnswers(request, nowMs, &out);
     return out;
+}
+
+void SimFleet::strayAnswers(const Request &request, qint64 nowMs, QList<OutgoingDatagram> *out)
+{
+    for (const int number : std::as_const(options.strayConfig)) {
+        if (log)
+            log(QJsonObject{{QStringLiteral("event"), QStringLiteral("stray")},
+                            {QStringLiteral("device"), number}});
+        post(request, number, device(number).configureAnswer(request.sequence, 0), nowMs, out);
+    }
 }
 
 void SimFleet::search(const Request &request, int number, qint64 nowMs,
@@ -153,9 +165,15 @@ void SimFleet::search(const Request &request, int number, qint64 nowMs,
         return logUnanswered(request, number, "ignore-search");
 
     QByteArray challenge(Sctl::ChallengeSize, '\0');
-    for (char &byte : challenge)
-        byte = char(random->bounded(256));
-    const QByteArray answer = device.searchAnswer(request.sequence, challenge, nowMs);
+    const auto answerWithNewChallenge = [&] {
+        for (char &byte : challenge)
+            byte = char(random->bounded(256));
+        return device.searchAnswer(request.sequence, challenge, nowMs);
+    };
+    // The first of two answers carries a challenge the second replaces.
+    if (options.answerTwice)
+        post(request, number, answerWithNewChallenge(), nowMs, out);
+    const QByteArray answer = answerWithNewChallenge();
     if (log) {
         QJsonObject line = request.line(number);
         line.insert(QStringLiteral("answered"), true);

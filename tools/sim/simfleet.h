@@ -53,6 +53,7 @@ private:
 
     void search(const Request &request, int number, qint64 nowMs, QList<OutgoingDatagram> *out);
     void configure(const Request &request, int number, qint64 nowMs, QList<OutgoingDatagram> *out);
+    void strayAnswers(const Request &request, qint64 nowMs, QList<OutgoingDatagram> *out);
     void post(const Request &request, int number, const QByteArray &answer, qint64 nowMs,
               QList<OutgoingDatagram> *out);
     void logUnanswered(const Request &request, int number, const char *why) const;

@@ -61,6 +61,19 @@ struct Parser
                                   QStringLiteral("Devices that never answer (nor apply) "
                                                  "configuration requests."),
                                   QStringLiteral("I,J")};
+    QCommandLineOption strayConfig{QStringLiteral("stray-config"),
+                                   QStringLiteral("Devices that answer every request the fleet "
+                                                  "hears with a configuration answer (result 0) "
+                                                  "of their own, asked for or not."),
+                                   QStringLiteral("I,J")};
+    QCommandLineOption answerTwice{QStringLiteral("answer-twice"),
+                                   QStringLiteral("Every search answer is sent twice, the second "
+                                                  "with a new challenge that replaces the "
+                                                  "first.")};
+    QCommandLineOption unknownFields{QStringLiteral("unknown-fields"),
+                                     QStringLiteral("Search answers end with N empty fields of "
+                                                    "unknown tags, 0 to 30."),
+                                     QStringLiteral("N"), QStringLiteral("0")};
     QCommandLineOption verdict{QStringLiteral("verdict"),
                                QStringLiteral("Every configuration answer carries this code; "
                                               "nothing is applied."),
@@ -102,9 +115,11 @@ struct Parser
     Parser()
     {
         p.setApplicationDescription(QString::fromLatin1(Description));
-        p.addOptions({help, count, password, passwords, status, ignoreSearch, muteConfig, verdict,
-                      searchResult, foreign, noUptime, delay, jitter, oddSender, log, lifetime,
-                      restartSilence, namePrefix});
+        p.addOptions({help,         count,        password,    passwords,   status,
+                      ignoreSearch, muteConfig,   strayConfig, answerTwice, unknownFields,
+                      verdict,      searchResult, foreign,     noUptime,    delay,
+                      jitter,       oddSender,    log,         lifetime,    restartSilence,
+                      namePrefix});
     }
 };
 
@@ -137,10 +152,19 @@ bool fill(const Parser &parser, SimOptions *o, QString *message)
     if ((p.isSet(parser.ignoreSearch) &&
          !readDeviceList(p.value(parser.ignoreSearch), o->count, &o->ignoreSearch)) ||
         (p.isSet(parser.muteConfig) &&
-         !readDeviceList(p.value(parser.muteConfig), o->count, &o->muteConfig))) {
+         !readDeviceList(p.value(parser.muteConfig), o->count, &o->muteConfig)) ||
+        (p.isSet(parser.strayConfig) &&
+         !readDeviceList(p.value(parser.strayConfig), o->count, &o->strayConfig))) {
         *message = QStringLiteral("device lists are numbers from 1 to --count, comma-separated");
         return false;
     }
+
+    if (!readNumber(p.value(parser.unknownFields), 0, SimCommandLine::MaxUnknownFields, &n)) {
+        *message = QStringLiteral("--unknown-fields must be 0 to %1")
+                       .arg(SimCommandLine::MaxUnknownFields);
+        return false;
+    }
+    o->unknownFields = int(n);
 
     if (p.isSet(parser.verdict)) {
         if (!readNumber(p.value(parser.verdict), -128, 127, &n)) {
@@ -178,6 +202,7 @@ bool fill(const Parser &parser, SimOptions *o, QString *message)
     o->lifetimeMs = int(n);
 
     o->foreign = p.isSet(parser.foreign);
+    o->answerTwice = p.isSet(parser.answerTwice);
     o->withUpTime = !p.isSet(parser.noUptime);
     o->oddSender = p.isSet(parser.oddSender);
     o->logPath = p.value(parser.log);

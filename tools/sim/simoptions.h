@@ -14,6 +14,9 @@ struct SimOptions
     quint32 statusFlags = 0;
     QSet<int> ignoreSearch; // device numbers, 1-based
     QSet<int> muteConfig;
+    QSet<int> strayConfig; // answer every request with a configuration answer of their own
+    bool answerTwice = false;
+    int unknownFields = 0;
     std::optional<int> forcedVerdict;
     int searchResult = 0;
     bool foreign = false;
@@ -32,6 +35,7 @@ enum class Parsed { Run, Help, Invalid };
 
 constexpr int MaxCount = 5000;
 constexpr int MaxLifetimeMs = 120000;
+constexpr int MaxUnknownFields = 30; // as many as fit beside the usual fields
 
 // arguments[0] is the program. Help and Invalid leave the text to print in *message.
 Parsed parse(const QStringList &arguments, SimOptions *options, QString *message);
