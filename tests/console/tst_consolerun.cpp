@@ -85,45 +85,70 @@ private Q_SLOTS:
         QCOMPARE(run.reportLines.mid(0, 24), expected);
     }
 
-    void moreThanOneDevice()
+    // How a run ends, by what the fleet does: one row per outcome.
+    void runOutcome_data()
     {
-        SimulatorProcess sim;
-        QVERIFY2(sim.start(fleet({"--count", "2"})), qPrintable(sim.errorString()));
-        const ConsoleRun run = runScoutel({"-x=secret", "-n=Vault", Window});
-        QCOMPARE(run.status, 111);
-        QCOMPARE(run.reportLines,
-                 QStringList({"-401", "More than one device found, there must be only one."}));
-        QVERIFY(requestsOf(sim, 3).isEmpty());
-    }
-
-    // -Xyz chooses the command-line mode without list mode.
-    void nothingToSend_data()
-    {
+        QTest::addColumn<QStringList>("simulator");
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("password only") << QStringList{"-x=secret", Window};
-        QTest::newRow("-Xyz") << QStringList{"-Xyz", Window};
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("configurationRequests");
+        const QStringList configure{"-x=secret", "-n=Vault", Window};
+        const auto refused = [](int code, const QString &text) {
+            return QStringList{QString::number(code), "Error on " + DeviceOneMac + ": " + text};
+        };
+        QTest::newRow("two devices") << QStringList{"--count", "2"} << configure
+                                     << QStringList{"-401", "More than one device found, there "
+                                                            "must be only one."}
+                                     << 0;
+        QTest::newRow("password only") << QStringList{} << QStringList{"-x=secret", Window}
+                                       << QStringList{"-403", "No data to send."} << 0;
+        // -Xyz chooses the command-line mode without list mode.
+        QTest::newRow("-Xyz") << QStringList{} << QStringList{"-Xyz", Window}
+                              << QStringList{"-403", "No data to send."} << 0;
+        QTest::newRow("no configuration answer") << QStringList{"--mute-config", "1"} << configure
+                                                 << QStringList{"-402", "Timeout on config."} << 1;
+        QTest::newRow("wrong password")
+            << QStringList{"--password", "right"} << QStringList{"-x=wrong", "-n=Vault", Window}
+            << refused(-106, "wrong password") << 1;
+        QTest::newRow("session expired") << QStringList{"--verdict", "-105"} << configure
+                                         << refused(-105, "session expired") << 1;
+        QTest::newRow("generic verdict")
+            << QStringList{"--verdict", "-2"} << configure << refused(-2, "ERROR_GENERIC") << 1;
+        QTest::newRow("search answer in list mode")
+            << QStringList{"--search-result", "-102"} << QStringList{"-X", Window}
+            << refused(-102, "ERROR_FIELD_DENY") << 0;
+        QTest::newRow("search answer before configuring")
+            << QStringList{"--search-result", "-100"} << configure
+            << refused(-100, "ERROR_FIELD_LENGTH") << 0;
+        // A configuration answer ends the run only as the configured device's
+        // answer to the request sent to it.
+        QTest::newRow("stray configuration answer during the search window")
+            << QStringList{"--ignore-search", "1", "--stray-config", "1"} << configure
+            << QStringList{"-400", "No device found."} << 0;
+        QTest::newRow("stray configuration answer in list mode")
+            << QStringList{"--stray-config", "1"} << QStringList{"-X", Window}
+            << simulatedBlock(1, 1, "Safe 1") + QStringList{"# Search complete"} << 0;
+        QTest::newRow("configuration answer from another device")
+            << QStringList{"--count",        "2", "--ignore-search", "2",
+                           "--stray-config", "2", "--mute-config",   "1"}
+            << configure << QStringList{"-402", "Timeout on config."} << 1;
     }
 
-    void nothingToSend()
+    void runOutcome()
     {
+        QFETCH(QStringList, simulator);
         QFETCH(QStringList, arguments);
+        QFETCH(QStringList, lines);
+        QFETCH(int, configurationRequests);
         SimulatorProcess sim;
-        QVERIFY2(sim.start(fleet({})), qPrintable(sim.errorString()));
+        QVERIFY2(sim.start(fleet(simulator)), qPrintable(sim.errorString()));
         const ConsoleRun run = runScoutel(arguments);
-        QCOMPARE(run.status, 109);
-        QCOMPARE(run.reportLines, QStringList({"-403", "No data to send."}));
-        QCOMPARE(requestsOf(sim, 1).size(), 1);
-        QVERIFY(requestsOf(sim, 3).isEmpty());
-    }
-
-    void noConfigurationAnswer()
-    {
-        SimulatorProcess sim;
-        QVERIFY2(sim.start(fleet({"--mute-config", "1"})), qPrintable(sim.errorString()));
-        const ConsoleRun run = runScoutel({"-x=secret", "-n=Vault", Window});
-        QCOMPARE(run.status, 110);
-        QCOMPARE(run.reportLines, QStringList({"-402", "Timeout on config."}));
-        QCOMPARE(requestsOf(sim, 3).size(), 1);
+        QCOMPARE(run.reportLines, lines);
+        // A list block's "# 1" reads as 0, the status of a complete list.
+        QCOMPARE(run.status, shellStatus(lines.first().toInt()));
+        QCOMPARE(requestsOf(sim, 3).size(), configurationRequests);
+        if (simulator.contains(QStringLiteral("--stray-config")))
+            QVERIFY(!sim.events(QStringLiteral("stray")).isEmpty());
     }
 
     // Every refused value ends the run before the search: nothing reaches a device.
@@ -172,41 +197,6 @@ private Q_SLOTS:
         QVERIFY(QDir(directory.path()).isEmpty());
     }
 
-    // A configuration answer ends the run only as the answer of the configured
-    // device to the request sent to it.
-    void strayConfigurationAnswersAreNoOutcome_data()
-    {
-        QTest::addColumn<QStringList>("simulator");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QStringList>("lines");
-        QTest::addColumn<int>("configurationRequests");
-        const QStringList configure{"-x=secret", "-n=Vault", Window};
-        QTest::newRow("during the search window")
-            << QStringList{"--ignore-search", "1", "--stray-config", "1"} << configure
-            << QStringList{"-400", "No device found."} << 0;
-        QTest::newRow("in list mode")
-            << QStringList{"--stray-config", "1"} << QStringList{"-X", Window}
-            << simulatedBlock(1, 1, "Safe 1") + QStringList{"# Search complete"} << 0;
-        QTest::newRow("from another device while waiting")
-            << QStringList{"--count",        "2", "--ignore-search", "2",
-                           "--stray-config", "2", "--mute-config",   "1"}
-            << configure << QStringList{"-402", "Timeout on config."} << 1;
-    }
-
-    void strayConfigurationAnswersAreNoOutcome()
-    {
-        QFETCH(QStringList, simulator);
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, lines);
-        QFETCH(int, configurationRequests);
-        SimulatorProcess sim;
-        QVERIFY2(sim.start(fleet(simulator)), qPrintable(sim.errorString()));
-        const ConsoleRun run = runScoutel(arguments);
-        QCOMPARE(run.reportLines, lines);
-        QCOMPARE(requestsOf(sim, 3).size(), configurationRequests);
-        QCOMPARE(sim.events(QStringLiteral("stray")).size(), 1 + configurationRequests);
-    }
-
     void deviceAnsweringTwiceCountsOnce()
     {
         SimulatorProcess sim;
@@ -233,41 +223,6 @@ private Q_SLOTS:
         QCOMPARE(run.reportLines.mid(0, 9), expected);
         QCOMPARE(run.reportLines.mid(9),
                  simulatedBlock(1, 1, "Safe 1") + QStringList{"# Search complete"});
-    }
-
-    void deviceAnswersWithAnError_data()
-    {
-        QTest::addColumn<QStringList>("simulator");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("text");
-        const QStringList configure{"-x=secret", "-n=Vault", Window};
-        QTest::newRow("wrong password")
-            << QStringList{"--password", "right"} << QStringList{"-x=wrong", "-n=Vault", Window}
-            << -106 << "wrong password";
-        QTest::newRow("session expired")
-            << QStringList{"--verdict", "-105"} << configure << -105 << "session expired";
-        QTest::newRow("generic verdict")
-            << QStringList{"--verdict", "-2"} << configure << -2 << "ERROR_GENERIC";
-        QTest::newRow("search answer in list mode")
-            << QStringList{"--search-result", "-102"} << QStringList{"-X", Window} << -102
-            << "ERROR_FIELD_DENY";
-        QTest::newRow("search answer before configuring")
-            << QStringList{"--search-result", "-100"} << configure << -100 << "ERROR_FIELD_LENGTH";
-    }
-
-    void deviceAnswersWithAnError()
-    {
-        QFETCH(QStringList, simulator);
-        QFETCH(QStringList, arguments);
-        QFETCH(int, code);
-        QFETCH(QString, text);
-        SimulatorProcess sim;
-        QVERIFY2(sim.start(fleet(simulator)), qPrintable(sim.errorString()));
-        const ConsoleRun run = runScoutel(arguments);
-        QCOMPARE(run.status, shellStatus(code));
-        QCOMPARE(run.reportLines,
-                 QStringList({QString::number(code), "Error on " + DeviceOneMac + ": " + text}));
     }
 
     void foreignDatagram()
