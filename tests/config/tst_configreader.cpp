@@ -104,6 +104,7 @@ private Q_SLOTS:
         QTest::newRow("plain") << QStringLiteral("saved.xml");
         QTest::newRow("encrypted") << QStringLiteral("saved.lmx");
         QTest::newRow("upper-case xml is encrypted") << QStringLiteral("saved.XML");
+        QTest::newRow("no extension is encrypted") << QStringLiteral("saved");
     }
 
     void roundTripsThroughSave()
@@ -502,21 +503,6 @@ private Q_SLOTS:
         const ScoutelContainer record = applied(attributes);
         QCOMPARE(record->mainPort, mainPort);
         QCOMPARE(record->auxPort, auxPort);
-    }
-
-    void otherValues()
-    {
-        const ScoutelContainer record =
-            applied({{"name", "Vault"},
-                     {"session_minutes", "99999"},
-                     {"new_password", "next"},
-                     {"public_key", "a1-B2-c3-D4-e5-F6-07-18-29-3a-4b-5c"},
-                     {"http_port", "8080"}});
-        QCOMPARE(record->name, QStringLiteral("Vault"));
-        QCOMPARE(record->sessionMinutes, 65535);
-        QCOMPARE(record->newPassword, QStringLiteral("next"));
-        QCOMPARE(record->publicKey, QByteArray::fromHex("A1B2C3D4E5F60718293A4B5C"));
-        QCOMPARE(record->httpPort, 0);
     }
 
     void absentPasswordAndRestartKeepTheRecords()
