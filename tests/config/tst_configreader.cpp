@@ -164,7 +164,11 @@ private Q_SLOTS:
         QTest::newRow("plain tag") << QByteArray("SCXMPL;1;42") << QString();
         QTest::newRow("COXMPL") << QByteArray("COXMPL;1;42") << QString();
         QTest::newRow("no stamp") << QByteArray("SCXMPL;1") << QString();
+        QTest::newRow("encrypted tag in a plain file") << QByteArray("SCXMCR;1;42") << QString();
+        QTest::newRow("extra fields") << QByteArray("SCXMPL;1;42;x") << QString();
         QTest::newRow("version 2") << QByteArray("SCXMPL;2;42") << version;
+        QTest::newRow("version 01") << QByteArray("SCXMPL;01;42") << version;
+        QTest::newRow("tag only") << QByteArray("SCXMPL") << type;
         QTest::newRow("empty version") << QByteArray("SCXMPL;;42") << version;
         QTest::newRow("tag FOO") << QByteArray("FOO;1;42") << type;
         QTest::newRow("lower-case tag") << QByteArray("scxmpl;1;42") << type;
@@ -233,6 +237,21 @@ private Q_SLOTS:
             << "<?xml version=\"1.0\"?><!DOCTYPE regions [" + entities + "]>" + head +
                    wrapped("<safe mac_address=\"01\" name=\"&a9;\"/>")
             << 0 << position;
+    }
+
+    void readsTheDeclaredEncodingAndClampsValues()
+    {
+        const QByteArray bytes =
+            "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<!--SCXMPL;1;1-->" +
+            wrapped("<safe mac_address=\"01\" name=\"caf\xe9\" session_minutes=\"99999\" "
+                    "public_key=\"a1-B2-c3-D4-e5-F6-07-18-29-3a-4b-5c\"/>");
+        const ConfigReadResult read = readConfigBytes(bytes, false);
+        QCOMPARE(read.safes.size(), 1);
+        ScoutelContainer record;
+        applySafeEntry(read.safes.first(), &record);
+        QCOMPARE(record->name, QStringLiteral("caf\u00e9"));
+        QCOMPARE(record->sessionMinutes, 65535);
+        QCOMPARE(record->publicKey, QByteArray::fromHex("A1B2C3D4E5F60718293A4B5C"));
     }
 
     void documents()
