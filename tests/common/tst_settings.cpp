@@ -25,9 +25,7 @@ private slots:
     void stampsKeptAsRead_data();
     void stampsKeptAsRead();
     void applySettingsSwitchesLanguage();
-    void geometryUnderObjectName();
-    void geometryWithPrefix();
-    void absentGeometryLeavesWidget();
+    void geometryIsKeptPerWindow();
 
 private:
     // As the main window does: construct, then name the application.
@@ -149,45 +147,28 @@ void TestSettings::applySettingsSwitchesLanguage()
     QCOMPARE(QLocale().language(), QLocale::French);
 }
 
-void TestSettings::geometryUnderObjectName()
+void TestSettings::geometryIsKeptPerWindow()
 {
     const QRect placed(40, 50, 320, 240);
-    auto settings = openSettings();
-    QWidget window;
-    window.setObjectName(QStringLiteral("Scoutel"));
-    window.setGeometry(placed);
-    settings->saveGeometry(&window, QString());
-
-    const QByteArray stored =
-        QSettings().value(QStringLiteral("UI/Scoutel/geometry")).toByteArray();
-    QCOMPARE(stored, window.saveGeometry());
-
-    QWidget next;
-    next.setObjectName(QStringLiteral("Scoutel"));
-    next.setGeometry(0, 0, 100, 100);
-    openSettings()->restoreGeometry(&next, QString());
-    QCOMPARE(next.geometry(), placed);
-}
-
-void TestSettings::geometryWithPrefix()
-{
-    auto settings = openSettings();
-    QWidget dialog;
-    dialog.setObjectName(QStringLiteral("DialogEdit"));
-    dialog.setGeometry(60, 70, 200, 150);
-    settings->saveGeometry(&dialog, QStringLiteral("Dialogs/"));
-    QSettings store;
-    QVERIFY(store.contains(QStringLiteral("UI/Dialogs/DialogEdit/geometry")));
-    QVERIFY(!store.contains(QStringLiteral("UI/DialogEdit/geometry")));
-}
-
-void TestSettings::absentGeometryLeavesWidget()
-{
     QWidget window;
     window.setObjectName(QStringLiteral("Scoutel"));
     window.setGeometry(10, 20, 300, 200);
-    openSettings()->restoreGeometry(&window, QString());
+    openSettings()->restoreGeometry(&window, QString()); // nothing stored yet
     QCOMPARE(window.geometry(), QRect(10, 20, 300, 200));
+    window.setGeometry(placed);
+    openSettings()->saveGeometry(&window, QString());
+    QWidget dialog;
+    dialog.setObjectName(QStringLiteral("DialogEdit"));
+    openSettings()->saveGeometry(&dialog, QStringLiteral("Dialogs/"));
+    const QSettings store;
+    QCOMPARE(store.value(QStringLiteral("UI/Scoutel/geometry")).toByteArray(),
+             window.saveGeometry());
+    QVERIFY(store.contains(QStringLiteral("UI/Dialogs/DialogEdit/geometry")));
+
+    QWidget next;
+    next.setObjectName(QStringLiteral("Scoutel"));
+    openSettings()->restoreGeometry(&next, QString());
+    QCOMPARE(next.geometry(), placed);
 }
 
 int main(int argc, char *argv[])

@@ -1,0 +1,601 @@
+// The wire format without a socket: request cipher, request encoding, answer
+// decoding (hostile datagrams included) and the texts of result codes.
+#include "fieldtags.h"
+#include "hextext.h"
+#include "packetcodec.h"
+#include "packetwriter.h"
+#include "requestcipher.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTest>
+#include <QtEndian>
+
+#include <vector>
+
+namespace {
+const QByteArray Mac = QByteArray::fromHex("001A2B3C4D5E");
+const QByteArray Challenge = QByteArray::fromHex("0102030405060708");
+const QByteArray Conf = PacketCodec::confirmationValue().toHex();
+
+quint16 sequenceOf(const QByteArray &packet)
+{
+    return qFromBigEndian<quint16>(packet.constData() + 4);
+}
+
+QStringList messages;
+void keepMessage(QtMsgType, const QMessageLogContext &, const QString &text)
+{
+    messages.append(text);
+}
+
+// Decodes into a record through an exact-size copy, so that the sanitizer sees
+// any read past the end; debug messages go to `messages`.
+int decodeExact(PacketCodec &codec, const QByteArray &datagram, ScoutelContainer *record)
+{
+    std::vector<char> exact(datagram.begin(), datagram.end());
+    messages.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(keepMessage);
+    const int code =
+        codec.decode(QByteArray::fromRawData(exact.data(), qsizetype(exact.size())), record);
+    qInstallMessageHandler(previous);
+    return code;
+}
+
+// A configuration record as every composer leaves it: target MAC, challenge, apply bit.
+ScoutelContainer configuration(quint32 bits, const QString &password = QStringLiteral("secret"))
+{
+    ScoutelContainer r;
+    r->mac = Mac;
+    r->challenge = Challenge;
+    r->password = password;
+    r->sendFields = bits | FieldApply;
+    return r;
+}
+
+// An answer as a device sends it.
+class Answer
+{
+public:
+    explicit Answer(quint16 seq, quint16 cmd = Sctl::SearchAnswer) : sequence(seq), command(cmd) {}
+    Answer &raw(quint8 tag, const QByteArray &value)
+    {
+        writer.field(tag, value);
+        return *this;
+    }
+    Answer &u16(quint8 tag, quint16 v)
+    {
+        writer.field16(tag, v);
+        return *this;
+    }
+    Answer &u32(quint8 tag, quint32 v)
+    {
+        writer.field32(tag, v);
+        return *this;
+    }
+    QByteArray bytes()
+    {
+        const int length = writer.payloadLength();
+        writer.writeHeader(sequence, command, Mac, quint16(length));
+        return writer.packet(length);
+    }
+
+private:
+    PacketWriter writer;
+    quint16 sequence;
+    quint16 command;
+};
+
+QByteArray hexOrEmpty(const QByteArray &field)
+{
+    return field == "-" ? QByteArray() : QByteArray::fromHex(field);
+}
+
+// Datagrams built from valid answers and then damaged, or plain noise.
+class Fuzzer
+{
+public:
+    explicit Fuzzer(quint16 sequence) : seq(sequence), random(20261206) {}
+
+    QByteArray next()
+    {
+        QByteArray bytes = validAnswer();
+        const int kind = bounded(6);
+        switch (kind) {
+        case 0: // noise, now and then with our sequence number
+            bytes = randomBytes(bounded(bounded(8) == 0 ? 65536 : 64));
+            if (bytes.size() >= 6 && bounded(2))
+                qToBigEndian(seq, bytes.data() + 4);
+            return bytes;
+        case 1:
+            return bytes.left(bounded(200));
+        case 2: // a wrong length field
+            qToBigEndian(quint16(bounded(65536)), bytes.data() + 14);
+            return bytes;
+        case 3: // a known tag with a value of any length
+        case 4: // a known tag at the end, alone or with a length but no value
+            bytes += char(tags[bounded(int(std::size(tags)))]);
+            if (kind == 3) {
+                const int length = bounded(256);
+                bytes += char(length) + randomBytes(length);
+            } else if (bounded(2)) {
+                bytes += char(1 + bounded(255));
+            }
+            qToBigEndian(quint16(bytes.size() - 16), bytes.data() + 14);
+            return bytes;
+        default: // a few bytes changed, mostly in the payload
+            for (int i = 1 + bounded(4); i > 0; --i) {
+                const int at = bounded(4) == 0 ? bounded(4) : 16 + bounded(int(bytes.size()) - 15);
+                if (at < bytes.size())
+                    bytes[at] = char(bounded(256));
+            }
+            return bytes;
+        }
+    }
+
+private:
+    static constexpr quint8 tags[] = {1,  10, 11, 12, 13, 17, 18, 19, 29, 20, 21, 22, 60, 61,
+                                      66, 67, 68, 71, 72, 73, 76, 77, 78, 80, 81, 82, 90};
+
+    int bounded(int n) { return int(random.bounded(n)); }
+    QByteArray randomBytes(int n)
+    {
+        QByteArray bytes(n, Qt::Uninitialized);
+        for (char &c : bytes)
+            c = char(bounded(256));
+        return bytes;
+    }
+    QByteArray validAnswer()
+    {
+        PacketWriter w;
+        for (int i = bounded(30); i > 0; --i)
+            w.field(tags[bounded(int(std::size(tags)))], randomBytes(bounded(65)));
+        w.writeHeader(seq, quint16(bounded(5)), randomBytes(6), quint16(w.payloadLength()));
+        return w.packet(w.payloadLength());
+    }
+
+    quint16 seq;
+    QRandomGenerator random;
+};
+} // namespace
+
+class TestProtocol : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // Every line of the known-answer file is reproduced, both ways.
+    void cipherKnownAnswers_data()
+    {
+        QTest::addColumn<QByteArray>("kind");
+        QTest::addColumn<QList<QByteArray>>("fields");
+        QFile file(QStringLiteral(SCOUTEL_TEST_DATA "/vectors/request-cipher.txt"));
+        QVERIFY2(file.open(QIODevice::ReadOnly), "known-answer file missing");
+        int number = 0;
+        int rows = 0;
+        while (!file.atEnd()) {
+            ++number;
+            const QByteArray line = file.readLine().trimmed();
+            if (line.isEmpty() || line.startsWith('#'))
+                continue;
+            QList<QByteArray> fields = line.split(' ');
+            const QByteArray kind = fields.takeFirst();
+            QTest::addRow("line %d %s", number, kind.constData()) << kind << fields;
+            ++rows;
+        }
+        QCOMPARE(rows, 36);
+    }
+
+    void cipherKnownAnswers()
+    {
+        QFETCH(QByteArray, kind);
+        QFETCH(QList<QByteArray>, fields);
+        QCOMPARE(fields.size(), kind == "crc8" || kind == "key" ? 2 : 3);
+        const QByteArray key = RequestCipher::keyFromPassword(hexOrEmpty(fields[0]));
+        if (kind == "crc8") {
+            QCOMPARE(RequestCipher::passwordChecksum(hexOrEmpty(fields[0])),
+                     quint8(fields[1].toUInt(nullptr, 16)));
+        } else if (kind == "key") {
+            QCOMPARE(key.toHex(), fields[1]);
+        } else if (kind == "block") {
+            const QByteArray keyBefore = key;
+            QByteArray block = QByteArray::fromHex(fields[1]);
+            auto *bytes = reinterpret_cast<quint8 *>(block.data());
+            const auto *keyBytes = reinterpret_cast<const quint8 *>(key.constData());
+            RequestCipher::cipherBlock(bytes, keyBytes, true);
+            QCOMPARE(block.toHex(), fields[2]);
+            RequestCipher::cipherBlock(bytes, keyBytes, false);
+            QCOMPARE(block.toHex(), fields[1]);
+            QCOMPARE(key, keyBefore);
+        } else {
+            QCOMPARE(kind, QByteArray("payload"));
+            QByteArray payload = QByteArray::fromHex(fields[1]);
+            RequestCipher::encryptPayload(payload.data(), int(payload.size()), key);
+            QCOMPARE(payload.toHex(), fields[2]);
+            RequestCipher::encryptPayload(payload.data(), int(payload.size()), key, false);
+            QCOMPARE(payload.toHex(), fields[1]);
+        }
+    }
+
+    void partialCipherBlockIsLeftAlone()
+    {
+        QByteArray data = QByteArray::fromHex("000102030405060708090a0b0c0d");
+        RequestCipher::encryptPayload(data.data(), int(data.size()),
+                                      RequestCipher::keyFromPassword("abc"));
+        QCOMPARE(data.right(2).toHex(), QByteArray("0c0d"));
+        QVERIFY(data.left(12).toHex() != QByteArray("000102030405060708090a0b"));
+    }
+
+    // The header after the sequence number, and the payload as a device decrypts it.
+    void encodesRequests_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<ScoutelContainer>("record");
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<QByteArray>("plain");
+        ScoutelContainer one;
+        one->mac = Mac;
+        ScoutelContainer rename = configuration(FieldName);
+        rename->name = QStringLiteral("ABC");
+        // 24 bytes of fields: a whole block of fill follows.
+        ScoutelContainer network = configuration(FieldIpAddress | FieldMainPort | FieldAuxPort);
+        network->sendFields &= ~quint32(FieldApply);
+        network->ipAddress = QHostAddress(QStringLiteral("192.168.1.10"));
+        network->mainPort = 1000;
+        network->auxPort = 0x12345; // only the low 16 bits go on the wire
+        ScoutelContainer all =
+            configuration(0x1FFE | FieldRestart, QStringLiteral("a-much-longer-password"));
+        all->ipAddress = QHostAddress(QStringLiteral("10.0.0.2"));
+        all->subnetMask = QHostAddress(QStringLiteral("255.255.255.0"));
+        all->gateway = QHostAddress(QStringLiteral("10.0.0.1"));
+        all->dns = QHostAddress(QStringLiteral("10.0.0.53"));
+        all->dhcp = 1;
+        all->mainPort = 1;
+        all->auxPort = 2;
+        all->httpPort = 80;
+        all->sessionMinutes = 10;
+        all->name = QStringLiteral("N");
+        all->newPassword = QStringLiteral("P");
+        all->publicKey = QByteArray::fromHex("00112233445566778899aabb");
+        const QByteArray c = "5a08" + Challenge.toHex();
+        QTest::newRow("search all")
+            << 1 << ScoutelContainer() << QByteArray("0001ffffffffffff0000") << QByteArray();
+        QTest::newRow("search one")
+            << 1 << one << QByteArray("0001001a2b3c4d5e0000") << QByteArray();
+        QTest::newRow("apply only") << 3 << configuration(0) << QByteArray("0003001a2b3c4d5e0018")
+                                    << c + "5b04" + Conf + "0000000000000000";
+        QTest::newRow("rename") << 3 << rename << QByteArray("0003001a2b3c4d5e0018")
+                                << c + "1503414243" + "5b04" + Conf + "000000";
+        QTest::newRow("whole fill block")
+            << 3 << network << QByteArray("0003001a2b3c4d5e0024")
+            << c + "0a04c0a8010a120203e813022345" + QByteArray(24, '0');
+        QTest::newRow("every field in order")
+            << 3 << all << QByteArray("0003001a2b3c4d5e0060")
+            << c + "0a040a000002" + "0b04ffffff00" + "0c040a000001" + "0d040a000035" + "11020001" +
+                   "12020001" + "13020002" + "1d020050" + "1402000a" + "15014e" + "160150" +
+                   "170c00112233445566778899aabb" + "5b04" + Conf + "5c04" + Conf +
+                   QByteArray(20, '0');
+    }
+
+    void encodesRequests()
+    {
+        QFETCH(int, command);
+        QFETCH(ScoutelContainer, record);
+        QFETCH(QByteArray, header);
+        QFETCH(QByteArray, plain);
+        PacketCodec codec;
+        const bool untargeted = record->mac.isEmpty();
+        const QByteArray request = codec.buildRequest(command, untargeted ? nullptr : &record);
+        QCOMPARE(request.left(4), QByteArray("SCTL"));
+        QCOMPARE(request.mid(6, 10).toHex(), header);
+        QByteArray payload = request.mid(Sctl::HeaderSize);
+        RequestCipher::encryptPayload(payload.data(), int(payload.size()),
+                                      RequestCipher::keyFromPassword(record->password.toLatin1()),
+                                      false);
+        QCOMPARE(payload.toHex(), plain);
+    }
+
+    void refusesWhatCannotBeSent_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<ScoutelContainer>("record");
+        QTest::addColumn<bool>("sent");
+        ScoutelContainer shortMac = configuration(0);
+        shortMac->mac.chop(1);
+        ScoutelContainer longChallenge = configuration(0);
+        longChallenge->challenge.append('\0');
+        ScoutelContainer shortKey = configuration(FieldPublicKey);
+        shortKey->publicKey = QByteArray(11, 'k');
+        ScoutelContainer longest = configuration(FieldName | FieldNewPassword);
+        longest->name = QString(64, QLatin1Char('n'));
+        longest->newPassword = QString(64, QLatin1Char('p'));
+        ScoutelContainer longName = configuration(FieldName);
+        longName->name = QString(65, QLatin1Char('n'));
+        ScoutelContainer longPassword = configuration(FieldNewPassword);
+        longPassword->newPassword = longName->name;
+        ScoutelContainer unsentName = configuration(0);
+        unsentName->name = longName->name; // its bit is clear: not looked at
+        QTest::newRow("command 0") << 0 << configuration(0) << false;
+        QTest::newRow("search answer") << 2 << configuration(0) << false;
+        QTest::newRow("configure answer") << 4 << configuration(0) << false;
+        QTest::newRow("configure nothing") << 3 << ScoutelContainer() << false;
+        QTest::newRow("5-byte mac") << 3 << shortMac << false;
+        QTest::newRow("9-byte challenge") << 3 << longChallenge << false;
+        QTest::newRow("11-byte public key") << 3 << shortKey << false;
+        QTest::newRow("65-character name") << 3 << longName << false;
+        QTest::newRow("65-character new password") << 3 << longPassword << false;
+        QTest::newRow("64 characters") << 3 << longest << true;
+        QTest::newRow("long name not sent") << 3 << unsentName << true;
+    }
+
+    void refusesWhatCannotBeSent()
+    {
+        QFETCH(int, command);
+        QFETCH(ScoutelContainer, record);
+        QFETCH(bool, sent);
+        PacketCodec codec;
+        const bool none = record->mac.isEmpty();
+        QCOMPARE(!codec.buildRequest(command, none ? nullptr : &record).isEmpty(), sent);
+    }
+
+    void fieldThatDoesNotFitIsDroppedAndLaterOnesTried()
+    {
+        PacketWriter w;
+        w.field(Tag::Name, QByteArray(200, 'x'));       // ends at offset 217
+        w.field(Tag::NewPassword, QByteArray(40, 'y')); // would end at 259: dropped
+        w.field(Tag::PublicKey, QByteArray(35, 'z'));   // ends at offset 254: the last that fits
+        w.field(Tag::Fill, QByteArray());               // would end at 256: dropped
+        QCOMPARE(w.payloadLength(), 202 + 37);
+        w.writeHeader(1, 3, Mac, quint16(w.payloadLength()));
+        const QByteArray packet = w.packet(w.payloadLength());
+        QCOMPARE(quint8(packet.at(218)), quint8(Tag::PublicKey));
+        QCOMPARE(packet.size(), 255);
+    }
+
+    void everyRequestIsOutstandingUntilCleared()
+    {
+        PacketCodec codec;
+        const QByteArray first = codec.buildRequest(Sctl::SearchRequest, nullptr);
+        const QByteArray second = codec.buildRequest(Sctl::SearchRequest, nullptr);
+        for (const QByteArray &request : {first, second}) {
+            ScoutelContainer record;
+            QCOMPARE(codec.decode(Answer(sequenceOf(request)).bytes(), &record), 0);
+        }
+        codec.clearSequences();
+        ScoutelContainer record;
+        QCOMPARE(codec.decode(Answer(sequenceOf(first)).bytes(), &record), -204);
+        QCOMPARE(codec.errorString(), QStringLiteral("ERROR_IN_SEQUENCE"));
+        // A later success leaves the last error's name; no record is an error of its own.
+        QCOMPARE(codec.decode(Answer(sequenceOf(codec.buildRequest(1, nullptr))).bytes(), &record),
+                 0);
+        QCOMPARE(codec.errorString(), QStringLiteral("ERROR_IN_SEQUENCE"));
+        QCOMPARE(codec.decode(QByteArray(16, '\0'), nullptr), -200);
+        QCOMPARE(codec.errorString(), QStringLiteral("ERROR_IN_DATA_NULL"));
+    }
+
+    // Addresses, ports and names also show in the console's list against the simulator.
+    void fullAnswerFieldByField()
+    {
+        PacketCodec codec;
+        const quint16 seq = sequenceOf(codec.buildRequest(Sctl::SearchRequest, nullptr));
+        Answer answer(seq, Sctl::ConfigureAnswer);
+        answer
+            .raw(Tag::Result, QByteArray::fromHex("96")) // signed: -106
+            .u32(Tag::IpAddress, 0xC0A8010A)
+            .u32(Tag::SubnetMask, 0xFFFFFF00)
+            .u32(Tag::Gateway, 0xC0A80101)
+            .u32(Tag::Dns, 0x08080808)
+            .u16(Tag::Dhcp, 1)
+            .u16(Tag::MainPort, 4001)
+            .u16(Tag::AuxPort, 4002)
+            .u16(Tag::HttpPort, 8080)
+            .u16(Tag::SessionMinutes, 15)
+            .raw(Tag::Name, QByteArray("Vault 7\0junk", 12)) // texts end at the first zero
+            .raw(Tag::NewPassword, "")
+            .u32(Tag::UpTime, 123456)
+            .u32(Tag::StatusFlags, 0x81)
+            .u32(66, 1)
+            .u32(67, 2)
+            .u32(68, 3)
+            .u32(71, 4)
+            .u32(72, 5)
+            .u32(73, 6)
+            .u32(76, 7)
+            .u32(77, 8)
+            .u32(78, 0xFFFFFFFF)
+            .raw(Tag::HwName, "SK-\xe9") // Latin-1
+            .raw(Tag::HwVersion, QByteArray::fromHex("02ff"))
+            .raw(Tag::ProtocolVersion, QByteArray::fromHex("0103"))
+            .raw(Tag::Challenge, Challenge);
+        ScoutelContainer record;
+        record->sendFields = FieldName; // cleared by every decode
+        QCOMPARE(codec.decode(answer.bytes(), &record), 0);
+        const ScoutelContainer &r = record;
+        QCOMPARE(r->command, 4);
+        QCOMPARE(r->mac, Mac);
+        QCOMPARE(r->result, -106);
+        QCOMPARE(r->gateway, QHostAddress(QStringLiteral("192.168.1.1")));
+        QCOMPARE(r->dns, QHostAddress(QStringLiteral("8.8.8.8")));
+        QCOMPARE(r->httpPort, 8080);
+        QCOMPARE(r->name, QStringLiteral("Vault 7"));
+        QCOMPARE(r->newPassword, QString());
+        QCOMPARE(r->upTime, 123456u);
+        QCOMPARE(r->statusFlags, 0x81u);
+        QCOMPARE(r->busOnewire[2], 3u);
+        QCOMPARE(r->busRs485[1], 5u);
+        QCOMPARE(r->busTcp[2], 0xFFFFFFFFu);
+        QCOMPARE(r->hwName, QString::fromLatin1("SK-\xe9"));
+        QCOMPARE(r->hwVersionMajor, 2);
+        QCOMPARE(r->hwVersionMinor, 255);
+        QCOMPARE(r->protocolVersionMajor, 1);
+        QCOMPARE(r->protocolVersionMinor, 3);
+        QCOMPARE(r->challenge, Challenge);
+        QCOMPARE(r->presentFields, 0x3EFFFu); // every answer bit but the public key's
+        QCOMPARE(r->sendFields, 0u);
+    }
+
+    void unknownFieldsAreSkipped_data()
+    {
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QStringList>("warnings");
+        const auto warning = [](int tag, int length) {
+            return QStringList{
+                QStringLiteral("Scoutel: unknown field %1 long %2").arg(tag).arg(length)};
+        };
+        QTest::newRow("99") << 99 << 3 << warning(99, 3);
+        QTest::newRow("public key") << 23 << 12 << warning(23, 12);
+        QTest::newRow("apply") << 91 << 4 << warning(91, 4);
+        QTest::newRow("restart") << 92 << 4 << warning(92, 4);
+        QTest::newRow("empty 200") << 200 << 0 << warning(200, 0);
+        QTest::newRow("zero fill, silently") << 0 << 5 << QStringList();
+    }
+
+    void unknownFieldsAreSkipped()
+    {
+        QFETCH(int, tag);
+        QFETCH(int, length);
+        QFETCH(QStringList, warnings);
+        PacketCodec codec;
+        const quint16 seq = sequenceOf(codec.buildRequest(Sctl::SearchRequest, nullptr));
+        const QByteArray fill(length, tag ? '\x01' : '\0');
+        ScoutelContainer record;
+        QCOMPARE(decodeExact(codec,
+                             Answer(seq).raw(quint8(tag), fill).u16(Tag::MainPort, 9).bytes(),
+                             &record),
+                 0);
+        QCOMPARE(messages, warnings);
+        QCOMPARE(record->mainPort, 9);
+        QCOMPARE(record->presentFields, quint32(FieldMainPort));
+    }
+
+    void decodingErrors_data()
+    {
+        QTest::addColumn<QByteArray>("datagram");
+        QTest::addColumn<bool>("answersOurRequest");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("name");
+        // Bytes 4-5 are replaced by the outstanding sequence number, or by another one.
+        const QByteArray good = Answer(0).u16(Tag::MainPort, 1).bytes();
+        const QString fieldLength = QStringLiteral("ERROR_IN_FIELD_LENGTH");
+
+        QByteArray badMagic = good;
+        badMagic[0] = 'X';
+        QTest::newRow("foreign sequence, bad magic too")
+            << badMagic << false << -204 << "ERROR_IN_SEQUENCE";
+        QTest::newRow("length mismatch, bad magic too")
+            << badMagic + QByteArray(1, '\0') << true << -201 << "ERROR_IN_LENGTH";
+        QTest::newRow("bad magic") << badMagic << true << -202 << "ERROR_IN_HEAD";
+        QTest::newRow("dhcp of 4 bytes")
+            << Answer(0).u32(Tag::Dhcp, 1).bytes() << true << -203 << fieldLength;
+        QTest::newRow("name of 65 bytes")
+            << Answer(0).raw(Tag::Name, QByteArray(65, 'n')).bytes() << true << -203 << fieldLength;
+        QTest::newRow("challenge of 7 bytes")
+            << Answer(0).raw(Tag::Challenge, QByteArray(7, 'c')).bytes() << true << -203
+            << fieldLength;
+        QByteArray pastTheEnd = Answer(0).raw(Tag::Name, "abcd").bytes();
+        pastTheEnd[17] = char(40); // claims 40 bytes, 4 are there
+        QTest::newRow("value past the end") << pastTheEnd << true << -203 << fieldLength;
+        QByteArray loneTag = good;
+        loneTag.chop(3); // a tag byte without its length byte
+        loneTag[15] = char(loneTag.size() - 16);
+        QTest::newRow("tag without length") << loneTag << true << -203 << fieldLength;
+        for (int size = 0; size < 16; ++size) {
+            const bool readable = size >= 6;
+            QTest::addRow("%d bytes", size) << good.left(size) << true << (readable ? -201 : -204)
+                                            << (readable ? "ERROR_IN_LENGTH" : "ERROR_IN_SEQUENCE");
+        }
+    }
+
+    void decodingErrors()
+    {
+        QFETCH(QByteArray, datagram);
+        QFETCH(bool, answersOurRequest);
+        QFETCH(int, code);
+        QFETCH(QString, name);
+        PacketCodec codec;
+        const quint16 seq = sequenceOf(codec.buildRequest(Sctl::SearchRequest, nullptr));
+        if (datagram.size() >= 6)
+            qToBigEndian(quint16(answersOurRequest ? seq : seq ^ 0x8000), datagram.data() + 4);
+        ScoutelContainer record;
+        record->sender = QHostAddress(QStringLiteral("10.1.1.1"));
+        QCOMPARE(decodeExact(codec, datagram, &record), code);
+        QCOMPARE(codec.errorString(), name);
+        QCOMPARE(record->sender, QHostAddress(QStringLiteral("10.1.1.1")));
+        if (code != -203) {
+            QCOMPARE(record->result, -1);
+            QCOMPARE(record->presentFields, 0u);
+            QVERIFY(record->mac.isEmpty());
+        }
+    }
+
+    void fieldsBeforeAFaultyOneStay()
+    {
+        PacketCodec codec;
+        const quint16 seq = sequenceOf(codec.buildRequest(Sctl::SearchRequest, nullptr));
+        ScoutelContainer record;
+        const QByteArray answer =
+            Answer(seq).u16(Tag::MainPort, 7).u32(Tag::Dhcp, 1).u16(Tag::AuxPort, 8).bytes();
+        QCOMPARE(codec.decode(answer, &record), -203);
+        QCOMPARE(record->mac, Mac);
+        QCOMPARE(record->command, 2);
+        QCOMPARE(record->result, 0);
+        QCOMPARE(record->mainPort, 7);
+        QCOMPARE(record->presentFields, quint32(FieldMainPort));
+    }
+
+    // A fixed count, so a slow machine only takes longer; the sanitizer catches
+    // any read past a datagram.
+    void hostileDatagrams()
+    {
+        PacketCodec codec;
+        Fuzzer fuzzer(sequenceOf(codec.buildRequest(Sctl::SearchRequest, nullptr)));
+        QMap<int, int> counts;
+        for (int i = 0; i < 30000; ++i) {
+            ScoutelContainer record;
+            const int code = decodeExact(codec, fuzzer.next(), &record);
+            ++counts[code];
+            const ScoutelContainer &r = record;
+            if (code == 0 || code == -203) {
+                QVERIFY(r->name.size() <= Sctl::MaxTextLength);
+                QVERIFY(r->hwName.size() <= Sctl::MaxTextLength);
+                QCOMPARE(r->mac.size(), Sctl::MacSize);
+                QVERIFY(r->challenge.isEmpty() || r->challenge.size() == Sctl::ChallengeSize);
+            } else {
+                QCOMPARE(r->presentFields, 0u);
+                QCOMPARE(r->result, -1);
+            }
+        }
+        // Only documented codes, and every path of the decoder was reached.
+        QCOMPARE(counts.keys(), (QList<int>{-204, -203, -202, -201, 0}));
+        for (const int count : std::as_const(counts))
+            QVERIFY(count > 100);
+    }
+
+    void texts()
+    {
+        const QList<QPair<int, QString>> results{{0, "all ok"},
+                                                 {-2, "ERROR_GENERIC"},
+                                                 {-100, "ERROR_FIELD_LENGTH"},
+                                                 {-101, "ERROR_FIELD_UNKNOWN"},
+                                                 {-102, "ERROR_FIELD_DENY"},
+                                                 {-103, "ERROR_BUFFER_LENGTH"},
+                                                 {-104, "ERROR_CHALLENGE_SIZE"},
+                                                 {-105, "session expired"},
+                                                 {-106, "wrong password"},
+                                                 {-1, "error -1"},
+                                                 {5, "error 5"}};
+        for (const auto &[code, text] : results) {
+            ScoutelContainer record;
+            record->result = code;
+            QCOMPARE(record.resultText(), text);
+        }
+        QCOMPARE(hexText(QByteArray::fromHex("001A2B3C4D5E")), QStringLiteral("00 1A 2B 3C 4D 5E"));
+        QCOMPARE(hexText(QByteArray()), QString());
+        QCOMPARE(hexText(QByteArray::fromHex("001A2B3C4D5E"), 2), QStringLiteral("00 1A"));
+        QCOMPARE(hexText(QByteArray::fromHex("0A"), 5), QStringLiteral("0A"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestProtocol)
+#include "tst_protocol.moc"
