@@ -56,9 +56,3 @@ QString UsageText::help()
         "  156 to 150 the device refused the request (-100 to -106);\n"
         "             151 session expired (-105), 150 wrong password (-106)\n");
 }
-
-QString UsageText::graphicalUnavailable()
-{
-    return tr("scoutel: the graphical mode is not available in this build; use -x=PASSWORD "
-              "or -X for the command-line mode, --help for the options.\n");
-}
