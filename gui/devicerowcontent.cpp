@@ -19,7 +19,10 @@ enum StatusBit : quint32 {
 
 QString busText(const quint32 (&values)[3])
 {
-    return DeviceRowContent::tr("%1 %2 %3").arg(values[0]).arg(values[1]).arg(values[2]);
+    return QCoreApplication::translate("Scoutel", "%1 %2 %3")
+        .arg(values[0])
+        .arg(values[1])
+        .arg(values[2]);
 }
 
 bool isUnsafeForRow(QChar c)
@@ -44,7 +47,8 @@ DeviceRowContent::DeviceRowContent(const ScoutelContainer &record)
     add(ColumnIpAddress, r.ipAddress.toString());
     add(ColumnSubnetMask, r.subnetMask.toString());
     add(ColumnGateway, r.gateway.toString());
-    add(ColumnDhcp, r.dhcp != 0 ? tr("On") : tr("Off"));
+    add(ColumnDhcp, r.dhcp != 0 ? QCoreApplication::translate("Scoutel", "On")
+                                : QCoreApplication::translate("Scoutel", "Off"));
     add(ColumnMainPort, QString::number(r.mainPort));
     add(ColumnAuxPort, QString::number(r.auxPort));
     if (r.presentFields & FieldHttpPort)
@@ -85,25 +89,36 @@ QStringList DeviceRowContent::warnings(quint32 status)
 {
     QStringList texts;
     if (status & StatusMemoryLow)
-        texts << tr("Memory was low");
+        texts << QCoreApplication::translate("Scoutel", "Memory was low");
     if (status & StatusCableDisconnected)
-        texts << tr("Cable was disconnected");
+        texts << QCoreApplication::translate("Scoutel", "Cable was disconnected");
     if (status & StatusDhcpFailed)
-        texts << (status & StatusDhcpResolved ? tr("DHCP error resolved") : tr("DHCP failed"));
+        texts << (status & StatusDhcpResolved
+                      ? QCoreApplication::translate("Scoutel", "DHCP error resolved")
+                      : QCoreApplication::translate("Scoutel", "DHCP failed"));
     if (status & StatusIpConflict) {
-        texts << (status & StatusIpConflictResolved ? tr("IP address conflict resolved")
-                                                    : tr("IP address in conflict"));
+        texts << (status & StatusIpConflictResolved
+                      ? QCoreApplication::translate("Scoutel", "IP address conflict resolved")
+                      : QCoreApplication::translate("Scoutel", "IP address in conflict"));
     }
     if (status & StatusTooManyConnections)
-        texts << tr("Too many TCP connections");
+        texts << QCoreApplication::translate("Scoutel", "Too many TCP connections");
     if (status & StatusOtherBits)
-        texts << tr("Error 0x%1").arg(status & StatusOtherBits, 4, 16, QLatin1Char('0'));
+        texts << QCoreApplication::translate("Scoutel", "Error 0x%1")
+                     .arg(status & StatusOtherBits, 4, 16, QLatin1Char('0'));
     return texts;
 }
 
 QString DeviceRowContent::versionText(qint32 major, qint32 minor)
 {
-    return tr("v %1.%2").arg(major).arg(minor, 2, 10, QLatin1Char('0'));
+    return QCoreApplication::translate("Scoutel", "v %1.%2")
+        .arg(major)
+        .arg(minor, 2, 10, QLatin1Char('0'));
+}
+
+QString DeviceRowContent::warningLabel()
+{
+    return QCoreApplication::translate("Scoutel", "Warning:");
 }
 
 QString DeviceRowContent::cellText(const QString &fromDevice)

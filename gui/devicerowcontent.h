@@ -45,11 +45,9 @@ struct DeviceCell
 
 // What the device tree shows for one device record, without any widget: the
 // cells to write in order (warnings last), and whether the MAC cell carries
-// the fault colour.
+// the fault colour. Its texts belong to the window's translation context.
 class DeviceRowContent
 {
-    Q_DECLARE_TR_FUNCTIONS(Scoutel)
-
 public:
     explicit DeviceRowContent(const ScoutelContainer &record);
 
@@ -63,6 +61,7 @@ public:
     static quint32 statusWord(const ScoutelSharedData &record);
     static QStringList warnings(quint32 status);
     static QString versionText(qint32 major, qint32 minor);
+    static QString warningLabel();
     // Control, format and line-breaking characters become U+FFFD, so a text
     // field from a device cannot break a row's layout or its direction.
     static QString cellText(const QString &fromDevice);

@@ -112,7 +112,7 @@ QList<QTreeWidgetItem *> DeviceRows::writeCells(QTreeWidgetItem *row,
     QList<QTreeWidgetItem *> children;
     for (const DeviceCell &cell : content.cells()) {
         if (cell.column == WarningColumn) {
-            children.append(childRow(DeviceRowContent::tr("Warning:"), cell.text, true));
+            children.append(childRow(DeviceRowContent::warningLabel(), cell.text, true));
             continue;
         }
         row->setText(cell.column, cell.text);

@@ -13,6 +13,7 @@
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -332,4 +333,14 @@ void Scoutel::closeEvent(QCloseEvent *event)
     settings->saveSettings();
     settings->saveGeometry(this, QString());
     QDialog::closeEvent(event);
+}
+
+void Scoutel::keyPressEvent(QKeyEvent *event)
+{
+    // A dialog would only hide on Escape, and the program would end without
+    // saving: close like Exit does.
+    if (event->matches(QKeySequence::Cancel))
+        close();
+    else
+        QDialog::keyPressEvent(event);
 }
