@@ -11,12 +11,14 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace {
@@ -25,6 +27,7 @@ const char ApplicationVersion[] = "2.7 2021/04/27";
 const char WaitingMovie[] = ":/images/Loading1.gif";
 const char NothingPicture[] = ":/images/Nothing.png";
 constexpr int NothingIndex = 0;
+constexpr qint64 RowSliceMs = 20;
 constexpr int ColumnsShownAtStart[] = {ColumnMac, ColumnCurrentIp, ColumnName, ColumnHwName,
                                        ColumnHwVersion};
 
@@ -54,6 +57,10 @@ Scoutel::Scoutel(QWidget *parent)
     buildButtonMenu();
     fillLanguageMenu();
 
+    rowWriter = new QTimer(this);
+    rowWriter->setInterval(0);
+    connect(rowWriter, &QTimer::timeout, this, [this] { showPendingRows(RowSliceMs); });
+
     auto *timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &Scoutel::tick);
     timer->start(TickMs);
@@ -77,7 +84,12 @@ void Scoutel::prepareTree()
         tree->hideColumn(column);
     for (const int column : ColumnsShownAtStart)
         tree->showColumn(column);
+    // Columns fit the rows in view: measuring thousands of rows after every
+    // batch of answers would stall the window. Scrolling measures again.
     tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree->header()->setResizeContentsPrecision(0);
+    connect(tree->verticalScrollBar(), SIGNAL(valueChanged(int)), tree->header(),
+            SLOT(resizeSections()));
     tree->setContextMenuPolicy(Qt::CustomContextMenu);
     tree->sortByColumn(ColumnMac, Qt::AscendingOrder);
     connect(tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
@@ -181,6 +193,7 @@ void Scoutel::tick()
     if (searchCountdown <= 0 || --searchCountdown > 0)
         return;
     state &= ~StateSearching;
+    showPendingRows(-1);
     purgeStale();
     updateUi();
     if (form->buttonRefresh->isChecked())
@@ -190,6 +203,8 @@ void Scoutel::tick()
 void Scoutel::clear()
 {
     state = StateCleared;
+    pendingRows.clear();
+    pendingOrder.clear();
     rows->clear();
     updateUi();
 }
@@ -210,7 +225,23 @@ void Scoutel::located(int protocolResult, ScoutelContainer container)
 
 void Scoutel::showDevice(const ScoutelContainer &record)
 {
-    rows->show(record);
+    // Rows are written in slices between which the window repaints and stays
+    // responsive; a device answering twice before its turn is written once.
+    if (!pendingRows.contains(record->mac))
+        pendingOrder.append(record->mac);
+    pendingRows.insert(record->mac, record);
+    if (!rowWriter->isActive())
+        rowWriter->start();
+}
+
+void Scoutel::showPendingRows(qint64 budgetMs)
+{
+    QElapsedTimer slice;
+    slice.start();
+    while (!pendingOrder.isEmpty() && (budgetMs < 0 || !slice.hasExpired(budgetMs)))
+        rows->show(pendingRows.take(pendingOrder.takeFirst()));
+    if (pendingOrder.isEmpty())
+        rowWriter->stop();
     updateUi();
 }
 

@@ -72,6 +72,8 @@ private:
     void fillLanguageMenu();
     void refresh();
     void showDevice(const ScoutelContainer &record);
+    // Writes waiting rows for at most budgetMs, or all of them when negative.
+    void showPendingRows(qint64 budgetMs);
     void purgeStale();
     void startEdit();
     bool isBusy() const;
@@ -93,6 +95,9 @@ private:
     quint32 state = StateCleared;
 
     std::optional<DeviceRows> rows;
+    QHash<QByteArray, ScoutelContainer> pendingRows;
+    QList<QByteArray> pendingOrder;
+    QTimer *rowWriter = nullptr;
     QActionGroup *languageGroup = nullptr;
     // What the tree's background last showed: repainting it for every answer
     // would stall the window when thousands of devices answer at once.
