@@ -58,9 +58,3 @@ QString UsageText::help()
            tr("A status is the low 8 bits of the code, so a few coincide: a device answering\n"
               "with result 112 and no device at all both give 112.\n");
 }
-
-QString UsageText::graphicalUnavailable()
-{
-    return tr("scoutel: the graphical mode is not available in this build; use -x=PASSWORD "
-              "or -X for the command-line mode, --help for the options.\n");
-}

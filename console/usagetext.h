@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
-// What --help and --version print, and the note printed instead of a window.
+// What --help and --version print.
 class UsageText
 {
     Q_DECLARE_TR_FUNCTIONS(ScoutelConsole)
@@ -11,5 +11,4 @@ class UsageText
 public:
     static QString help();
     static QString version();
-    static QString graphicalUnavailable();
 };

@@ -180,215 +180,215 @@ Möchten Sie fortfahren?</translation>
     <name>Scoutel</name>
     <message>
         <source>Scoutel</source>
-        <translation type="vanished">Scoutel</translation>
+        <translation>Scoutel</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="vanished">Aktualisieren</translation>
+        <translation>Aktualisieren</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="vanished">Bearbeiten</translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="vanished">Menü</translation>
+        <translation>Menü</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="vanished">Alle auswählen</translation>
+        <translation>Alle auswählen</translation>
     </message>
     <message>
         <source>Ctrl+A</source>
-        <translation type="vanished">Ctrl+A</translation>
+        <translation>Ctrl+A</translation>
     </message>
     <message>
         <source>Deselect All</source>
-        <translation type="vanished">Auswahl aufheben</translation>
+        <translation>Auswahl aufheben</translation>
     </message>
     <message>
         <source>Shift+A</source>
-        <translation type="vanished">Shift+A</translation>
+        <translation>Shift+A</translation>
     </message>
     <message>
         <source>Expand All</source>
-        <translation type="vanished">Alle aufklappen</translation>
+        <translation>Alle aufklappen</translation>
     </message>
     <message>
         <source>Ctrl+E</source>
-        <translation type="vanished">Ctrl+E</translation>
+        <translation>Ctrl+E</translation>
     </message>
     <message>
         <source>Collapse All</source>
-        <translation type="vanished">Alle zuklappen</translation>
+        <translation>Alle zuklappen</translation>
     </message>
     <message>
         <source>Shift+E</source>
-        <translation type="vanished">Shift+E</translation>
+        <translation>Shift+E</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="vanished">Leeren</translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="vanished">Del</translation>
+        <translation>Del</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="vanished">Sprache</translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="vanished">Über</translation>
+        <translation>Über</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="vanished">Beenden</translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="vanished">Kopieren</translation>
+        <translation>Kopieren</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
-        <translation type="vanished">Ctrl+C</translation>
+        <translation>Ctrl+C</translation>
     </message>
     <message>
         <source>Network Interface</source>
-        <translation type="vanished">Netzwerkschnittstelle</translation>
+        <translation>Netzwerkschnittstelle</translation>
     </message>
     <message>
         <source>Error on client initialization: %1</source>
-        <translation type="vanished">Fehler bei der Initialisierung des Clients: %1</translation>
+        <translation>Fehler bei der Initialisierung des Clients: %1</translation>
     </message>
     <message>
         <source>Send error: %1</source>
-        <translation type="vanished">Sendefehler: %1</translation>
+        <translation>Sendefehler: %1</translation>
     </message>
     <message>
         <source>About Qt</source>
-        <translation type="vanished">Über Qt</translation>
+        <translation>Über Qt</translation>
     </message>
     <message>
         <source>MAC Address</source>
-        <translation type="vanished">MAC-Adresse</translation>
+        <translation>MAC-Adresse</translation>
     </message>
     <message>
         <source>Current IP</source>
-        <translation type="vanished">Aktuelle IP</translation>
+        <translation>Aktuelle IP</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="vanished">IP-Adresse</translation>
+        <translation>IP-Adresse</translation>
     </message>
     <message>
         <source>Subnet Mask</source>
-        <translation type="vanished">Subnetzmaske</translation>
+        <translation>Subnetzmaske</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="vanished">Gateway</translation>
+        <translation>Gateway</translation>
     </message>
     <message>
         <source>DNS</source>
-        <translation type="vanished">DNS</translation>
+        <translation>DNS</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="vanished">DHCP</translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>Main TCP Port</source>
-        <translation type="vanished">TCP-Hauptport</translation>
+        <translation>TCP-Hauptport</translation>
     </message>
     <message>
         <source>Aux TCP Port</source>
-        <translation type="vanished">TCP-Hilfsport</translation>
+        <translation>TCP-Hilfsport</translation>
     </message>
     <message>
         <source>HTTP TCP Port</source>
-        <translation type="vanished">HTTP-TCP-Port</translation>
+        <translation>HTTP-TCP-Port</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="vanished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>HW Name</source>
-        <translation type="vanished">HW-Name</translation>
+        <translation>HW-Name</translation>
     </message>
     <message>
         <source>HW Version</source>
-        <translation type="vanished">HW-Version</translation>
+        <translation>HW-Version</translation>
     </message>
     <message>
         <source>Up Time</source>
-        <translation type="vanished">Betriebszeit</translation>
+        <translation>Betriebszeit</translation>
     </message>
     <message>
         <source>Bus Onewire</source>
-        <translation type="vanished">Onewire-Bus</translation>
+        <translation>Onewire-Bus</translation>
     </message>
     <message>
         <source>Bus RS485</source>
-        <translation type="vanished">RS485-Bus</translation>
+        <translation>RS485-Bus</translation>
     </message>
     <message>
         <source>Bus TCP</source>
-        <translation type="vanished">TCP-Bus</translation>
+        <translation>TCP-Bus</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="vanished">Ein</translation>
+        <translation>Ein</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="vanished">Aus</translation>
+        <translation>Aus</translation>
     </message>
     <message>
         <source>v %1.%2</source>
-        <translation type="vanished">v %1.%2</translation>
+        <translation>v %1.%2</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
-        <translation type="vanished">%1 %2 %3</translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message>
         <source>Warning:</source>
-        <translation type="vanished">Warnung:</translation>
+        <translation>Warnung:</translation>
     </message>
     <message>
         <source>Memory was low</source>
-        <translation type="vanished">Speicher war knapp</translation>
+        <translation>Speicher war knapp</translation>
     </message>
     <message>
         <source>Cable was disconnected</source>
-        <translation type="vanished">Kabel wurde getrennt</translation>
+        <translation>Kabel wurde getrennt</translation>
     </message>
     <message>
         <source>DHCP failed</source>
-        <translation type="vanished">DHCP fehlgeschlagen</translation>
+        <translation>DHCP fehlgeschlagen</translation>
     </message>
     <message>
         <source>DHCP error resolved</source>
-        <translation type="vanished">DHCP-Fehler behoben</translation>
+        <translation>DHCP-Fehler behoben</translation>
     </message>
     <message>
         <source>IP address in conflict</source>
-        <translation type="vanished">IP-Adresse in Konflikt</translation>
+        <translation>IP-Adresse in Konflikt</translation>
     </message>
     <message>
         <source>IP address conflict resolved</source>
-        <translation type="vanished">IP-Adresskonflikt behoben</translation>
+        <translation>IP-Adresskonflikt behoben</translation>
     </message>
     <message>
         <source>Too many TCP connections</source>
-        <translation type="vanished">Zu viele TCP-Verbindungen</translation>
+        <translation>Zu viele TCP-Verbindungen</translation>
     </message>
     <message>
         <source>Error 0x%1</source>
-        <translation type="vanished">Fehler 0x%1</translation>
+        <translation>Fehler 0x%1</translation>
     </message>
     <message>
         <source>Receive error: %1
@@ -482,7 +482,7 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>scoutel: the graphical mode is not available in this build; use -x=PASSWORD or -X for the command-line mode, --help for the options.
 </source>
-        <translation>scoutel: Der grafische Modus ist in diesem Build nicht verfügbar; verwenden Sie -x=PASSWORT oder -X für den Kommandozeilenmodus, --help für die Optionen.
+        <translation type="vanished">scoutel: Der grafische Modus ist in diesem Build nicht verfügbar; verwenden Sie -x=PASSWORT oder -X für den Kommandozeilenmodus, --help für die Optionen.
 </translation>
     </message>
     <message>

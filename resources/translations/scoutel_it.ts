@@ -180,215 +180,215 @@ Continuare?</translation>
     <name>Scoutel</name>
     <message>
         <source>Scoutel</source>
-        <translation type="vanished">Scoutel</translation>
+        <translation>Scoutel</translation>
     </message>
     <message>
         <source>Refresh</source>
-        <translation type="vanished">Aggiorna</translation>
+        <translation>Aggiorna</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="vanished">Modifica</translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="vanished">Menu</translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="vanished">Seleziona tutto</translation>
+        <translation>Seleziona tutto</translation>
     </message>
     <message>
         <source>Ctrl+A</source>
-        <translation type="vanished">Ctrl+A</translation>
+        <translation>Ctrl+A</translation>
     </message>
     <message>
         <source>Deselect All</source>
-        <translation type="vanished">Deseleziona tutto</translation>
+        <translation>Deseleziona tutto</translation>
     </message>
     <message>
         <source>Shift+A</source>
-        <translation type="vanished">Shift+A</translation>
+        <translation>Shift+A</translation>
     </message>
     <message>
         <source>Expand All</source>
-        <translation type="vanished">Espandi tutto</translation>
+        <translation>Espandi tutto</translation>
     </message>
     <message>
         <source>Ctrl+E</source>
-        <translation type="vanished">Ctrl+E</translation>
+        <translation>Ctrl+E</translation>
     </message>
     <message>
         <source>Collapse All</source>
-        <translation type="vanished">Comprimi tutto</translation>
+        <translation>Comprimi tutto</translation>
     </message>
     <message>
         <source>Shift+E</source>
-        <translation type="vanished">Shift+E</translation>
+        <translation>Shift+E</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="vanished">Svuota</translation>
+        <translation>Svuota</translation>
     </message>
     <message>
         <source>Del</source>
-        <translation type="vanished">Del</translation>
+        <translation>Del</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="vanished">Lingua</translation>
+        <translation>Lingua</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="vanished">Informazioni</translation>
+        <translation>Informazioni</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="vanished">Esci</translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="vanished">Copia</translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Ctrl+C</source>
-        <translation type="vanished">Ctrl+C</translation>
+        <translation>Ctrl+C</translation>
     </message>
     <message>
         <source>Network Interface</source>
-        <translation type="vanished">Interfaccia di rete</translation>
+        <translation>Interfaccia di rete</translation>
     </message>
     <message>
         <source>Error on client initialization: %1</source>
-        <translation type="vanished">Errore nell&apos;inizializzazione del client: %1</translation>
+        <translation>Errore nell&apos;inizializzazione del client: %1</translation>
     </message>
     <message>
         <source>Send error: %1</source>
-        <translation type="vanished">Errore di invio: %1</translation>
+        <translation>Errore di invio: %1</translation>
     </message>
     <message>
         <source>About Qt</source>
-        <translation type="vanished">Informazioni su Qt</translation>
+        <translation>Informazioni su Qt</translation>
     </message>
     <message>
         <source>MAC Address</source>
-        <translation type="vanished">Indirizzo MAC</translation>
+        <translation>Indirizzo MAC</translation>
     </message>
     <message>
         <source>Current IP</source>
-        <translation type="vanished">IP attuale</translation>
+        <translation>IP attuale</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="vanished">Indirizzo IP</translation>
+        <translation>Indirizzo IP</translation>
     </message>
     <message>
         <source>Subnet Mask</source>
-        <translation type="vanished">Maschera di sottorete</translation>
+        <translation>Maschera di sottorete</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="vanished">Gateway</translation>
+        <translation>Gateway</translation>
     </message>
     <message>
         <source>DNS</source>
-        <translation type="vanished">DNS</translation>
+        <translation>DNS</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="vanished">DHCP</translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>Main TCP Port</source>
-        <translation type="vanished">Porta TCP principale</translation>
+        <translation>Porta TCP principale</translation>
     </message>
     <message>
         <source>Aux TCP Port</source>
-        <translation type="vanished">Porta TCP ausiliaria</translation>
+        <translation>Porta TCP ausiliaria</translation>
     </message>
     <message>
         <source>HTTP TCP Port</source>
-        <translation type="vanished">Porta TCP HTTP</translation>
+        <translation>Porta TCP HTTP</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="vanished">Nome</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>HW Name</source>
-        <translation type="vanished">Nome HW</translation>
+        <translation>Nome HW</translation>
     </message>
     <message>
         <source>HW Version</source>
-        <translation type="vanished">Versione HW</translation>
+        <translation>Versione HW</translation>
     </message>
     <message>
         <source>Up Time</source>
-        <translation type="vanished">Tempo di attività</translation>
+        <translation>Tempo di attività</translation>
     </message>
     <message>
         <source>Bus Onewire</source>
-        <translation type="vanished">Bus Onewire</translation>
+        <translation>Bus Onewire</translation>
     </message>
     <message>
         <source>Bus RS485</source>
-        <translation type="vanished">Bus RS485</translation>
+        <translation>Bus RS485</translation>
     </message>
     <message>
         <source>Bus TCP</source>
-        <translation type="vanished">Bus TCP</translation>
+        <translation>Bus TCP</translation>
     </message>
     <message>
         <source>On</source>
-        <translation type="vanished">Attivo</translation>
+        <translation>Attivo</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation type="vanished">Disattivo</translation>
+        <translation>Disattivo</translation>
     </message>
     <message>
         <source>v %1.%2</source>
-        <translation type="vanished">v %1.%2</translation>
+        <translation>v %1.%2</translation>
     </message>
     <message>
         <source>%1 %2 %3</source>
-        <translation type="vanished">%1 %2 %3</translation>
+        <translation>%1 %2 %3</translation>
     </message>
     <message>
         <source>Warning:</source>
-        <translation type="vanished">Avviso:</translation>
+        <translation>Avviso:</translation>
     </message>
     <message>
         <source>Memory was low</source>
-        <translation type="vanished">Memoria scarsa</translation>
+        <translation>Memoria scarsa</translation>
     </message>
     <message>
         <source>Cable was disconnected</source>
-        <translation type="vanished">Il cavo è stato scollegato</translation>
+        <translation>Il cavo è stato scollegato</translation>
     </message>
     <message>
         <source>DHCP failed</source>
-        <translation type="vanished">DHCP non riuscito</translation>
+        <translation>DHCP non riuscito</translation>
     </message>
     <message>
         <source>DHCP error resolved</source>
-        <translation type="vanished">Errore DHCP risolto</translation>
+        <translation>Errore DHCP risolto</translation>
     </message>
     <message>
         <source>IP address in conflict</source>
-        <translation type="vanished">Indirizzo IP in conflitto</translation>
+        <translation>Indirizzo IP in conflitto</translation>
     </message>
     <message>
         <source>IP address conflict resolved</source>
-        <translation type="vanished">Conflitto di indirizzo IP risolto</translation>
+        <translation>Conflitto di indirizzo IP risolto</translation>
     </message>
     <message>
         <source>Too many TCP connections</source>
-        <translation type="vanished">Troppe connessioni TCP</translation>
+        <translation>Troppe connessioni TCP</translation>
     </message>
     <message>
         <source>Error 0x%1</source>
-        <translation type="vanished">Errore 0x%1</translation>
+        <translation>Errore 0x%1</translation>
     </message>
     <message>
         <source>Receive error: %1
@@ -482,7 +482,7 @@ Continuare?</translation>
     <message>
         <source>scoutel: the graphical mode is not available in this build; use -x=PASSWORD or -X for the command-line mode, --help for the options.
 </source>
-        <translation>scoutel: la modalità grafica non è disponibile in questa build; usare -x=PASSWORD o -X per la modalità a riga di comando, --help per le opzioni.
+        <translation type="vanished">scoutel: la modalità grafica non è disponibile in questa build; usare -x=PASSWORD o -X per la modalità a riga di comando, --help per le opzioni.
 </translation>
     </message>
     <message>

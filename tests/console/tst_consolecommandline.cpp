@@ -36,27 +36,6 @@ private Q_SLOTS:
         QVERIFY(run.reportLines.isEmpty());
     }
 
-    void graphicalModeIsNotBuilt_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("no argument") << QStringList();
-        QTest::newRow("-x without =") << QStringList{"-x"};
-        QTest::newRow("-style") << QStringList{"-style", "fusion"};
-        QTest::newRow("--help with another") << QStringList{"--help", "extra"};
-        QTest::newRow("-help") << QStringList{"-help"};
-    }
-
-    void graphicalModeIsNotBuilt()
-    {
-        QFETCH(QStringList, arguments);
-        const ConsoleRun run = runScoutel(arguments);
-        QCOMPARE(run.status, 1);
-        QVERIFY(run.standardOutput.isEmpty());
-        QCOMPARE(run.reportLines.size(), 1);
-        QVERIFY2(run.reportLines.first().contains(QLatin1String("graphical mode is not available")),
-                 qPrintable(run.describe()));
-    }
-
     // Each of these chooses the command-line mode, so the run searches and,
     // with nobody on the network, reports -400.
     void commandLineModeSearches_data()

@@ -1,8 +1,10 @@
 #include "debugoutput.h"
 #include "programmode.h"
+#include "scoutel.h"
 #include "scoutelconsole.h"
 #include "usagetext.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -22,6 +24,14 @@ int runConsole(int argc, char **argv)
     console.start();
     return application.exec();
 }
+
+int runWindow(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    Scoutel window;
+    window.show();
+    return application.exec();
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -37,5 +47,5 @@ int main(int argc, char **argv)
     case ProgramMode::Graphical:
         break;
     }
-    return printTo(stderr, UsageText::graphicalUnavailable(), 1);
+    return runWindow(argc, argv);
 }

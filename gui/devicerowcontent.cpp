@@ -1,0 +1,137 @@
+#include "devicerowcontent.h"
+
+#include "hextext.h"
+
+namespace {
+// The address a device answers from when DHCP failed or its address is in conflict.
+const QHostAddress FallbackSender(QStringLiteral("169.255.255.254"));
+
+enum StatusBit : quint32 {
+    StatusMemoryLow = 0x002,
+    StatusCableDisconnected = 0x004,
+    StatusDhcpFailed = 0x010,
+    StatusDhcpResolved = 0x020,
+    StatusIpConflict = 0x040,
+    StatusIpConflictResolved = 0x080,
+    StatusTooManyConnections = 0x100,
+    StatusOtherBits = 0xFFFFFE09,
+};
+
+QString busText(const quint32 (&values)[3])
+{
+    return QCoreApplication::translate("Scoutel", "%1 %2 %3")
+        .arg(values[0])
+        .arg(values[1])
+        .arg(values[2]);
+}
+
+bool isUnsafeForRow(QChar c)
+{
+    switch (c.category()) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+DeviceRowContent::DeviceRowContent(const ScoutelContainer &record)
+    : statusBits(statusWord(*record.constData()))
+{
+    const ScoutelSharedData &r = *record.constData();
+    add(ColumnCurrentIp, r.sender.toString());
+    add(ColumnIpAddress, r.ipAddress.toString());
+    add(ColumnSubnetMask, r.subnetMask.toString());
+    add(ColumnGateway, r.gateway.toString());
+    add(ColumnDhcp, r.dhcp != 0 ? QCoreApplication::translate("Scoutel", "On")
+                                : QCoreApplication::translate("Scoutel", "Off"));
+    add(ColumnMainPort, QString::number(r.mainPort));
+    add(ColumnAuxPort, QString::number(r.auxPort));
+    if (r.presentFields & FieldHttpPort)
+        add(ColumnHttpPort, QString::number(r.httpPort));
+    add(ColumnName, cellText(r.name));
+    add(ColumnHwName, cellText(r.hwName));
+    add(ColumnHwVersion, versionText(r.hwVersionMajor, r.hwVersionMinor));
+    if (r.presentFields & FieldUpTime) {
+        add(ColumnUpTime, QString::number(r.upTime));
+        add(ColumnBusOnewire, busText(r.busOnewire));
+        add(ColumnBusRs485, busText(r.busRs485));
+        add(ColumnBusTcp, busText(r.busTcp));
+    }
+    const QStringList texts = warnings(statusBits);
+    for (const QString &text : texts)
+        add(WarningColumn, text);
+}
+
+QByteArray DeviceRowContent::flaggedMac()
+{
+    return QByteArray::fromHex("00409D433597");
+}
+
+QString DeviceRowContent::macText(const QByteArray &mac)
+{
+    return hexText(mac).replace(QLatin1Char(' '), QLatin1Char('-'));
+}
+
+quint32 DeviceRowContent::statusWord(const ScoutelSharedData &record)
+{
+    quint32 status = record.statusFlags;
+    if (record.sender == FallbackSender)
+        status |= record.dhcp != 0 ? StatusDhcpFailed : StatusIpConflict;
+    return status;
+}
+
+QStringList DeviceRowContent::warnings(quint32 status)
+{
+    QStringList texts;
+    if (status & StatusMemoryLow)
+        texts << QCoreApplication::translate("Scoutel", "Memory was low");
+    if (status & StatusCableDisconnected)
+        texts << QCoreApplication::translate("Scoutel", "Cable was disconnected");
+    if (status & StatusDhcpFailed)
+        texts << (status & StatusDhcpResolved
+                      ? QCoreApplication::translate("Scoutel", "DHCP error resolved")
+                      : QCoreApplication::translate("Scoutel", "DHCP failed"));
+    if (status & StatusIpConflict) {
+        texts << (status & StatusIpConflictResolved
+                      ? QCoreApplication::translate("Scoutel", "IP address conflict resolved")
+                      : QCoreApplication::translate("Scoutel", "IP address in conflict"));
+    }
+    if (status & StatusTooManyConnections)
+        texts << QCoreApplication::translate("Scoutel", "Too many TCP connections");
+    if (status & StatusOtherBits)
+        texts << QCoreApplication::translate("Scoutel", "Error 0x%1")
+                     .arg(status & StatusOtherBits, 4, 16, QLatin1Char('0'));
+    return texts;
+}
+
+QString DeviceRowContent::versionText(qint32 major, qint32 minor)
+{
+    return QCoreApplication::translate("Scoutel", "v %1.%2")
+        .arg(major)
+        .arg(minor, 2, 10, QLatin1Char('0'));
+}
+
+QString DeviceRowContent::warningLabel()
+{
+    return QCoreApplication::translate("Scoutel", "Warning:");
+}
+
+QString DeviceRowContent::cellText(const QString &fromDevice)
+{
+    QString text = fromDevice;
+    for (QChar &c : text) {
+        if (isUnsafeForRow(c))
+            c = QChar::ReplacementCharacter;
+    }
+    return text;
+}
+
+void DeviceRowContent::add(int column, const QString &text)
+{
+    cellList.append(DeviceCell{column, text});
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "scoutelcontainer.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The columns of the device tree.
+enum DeviceColumn : int {
+    ColumnMac,
+    ColumnLabel,
+    ColumnCurrentIp,
+    ColumnIpAddress,
+    ColumnSubnetMask,
+    ColumnGateway,
+    ColumnDns,
+    ColumnDhcp,
+    ColumnMainPort,
+    ColumnAuxPort,
+    ColumnHttpPort,
+    ColumnName,
+    ColumnHwName,
+    ColumnHwVersion,
+    ColumnUpTime,
+    ColumnBusOnewire,
+    ColumnBusRs485,
+    ColumnBusTcp,
+    DeviceColumnCount,
+    // A cell with this column is a warning: it has no cell in the device row.
+    WarningColumn = -1,
+};
+
+struct DeviceCell
+{
+    int column;
+    QString text;
+
+    bool operator==(const DeviceCell &other) const
+    {
+        return column == other.column && text == other.text;
+    }
+};
+
+// What the device tree shows for one device record, without any widget: the
+// cells to write in order (warnings last), and whether the MAC cell carries
+// the fault colour. Its texts belong to the window's translation context.
+class DeviceRowContent
+{
+public:
+    explicit DeviceRowContent(const ScoutelContainer &record);
+
+    static constexpr quint32 FaultRgb = 0xFFB6FF00; // opaque RGB 182, 255, 0
+    // The one device whose row stands out in red with a large white MAC.
+    static QByteArray flaggedMac();
+    // "00-11-22-33-44-AB".
+    static QString macText(const QByteArray &mac);
+    // The reported status bits, plus the DHCP or conflict bit a device implies
+    // by answering from 169.255.255.254.
+    static quint32 statusWord(const ScoutelSharedData &record);
+    static QStringList warnings(quint32 status);
+    static QString versionText(qint32 major, qint32 minor);
+    static QString warningLabel();
+    // Control, format and line-breaking characters become U+FFFD, so a text
+    // field from a device cannot break a row's layout or its direction.
+    static QString cellText(const QString &fromDevice);
+
+    quint32 status() const { return statusBits; }
+    bool faulty() const { return statusBits != 0; }
+    const QList<DeviceCell> &cells() const { return cellList; }
+
+private:
+    void add(int column, const QString &text);
+
+    quint32 statusBits;
+    QList<DeviceCell> cellList;
+};

@@ -1,0 +1,377 @@
+#include "scoutel.h"
+
+#include "devicerowcontent.h"
+#include "fieldtags.h"
+#include "randomsource.h"
+#include "scoutelclient.h"
+#include "settings.h"
+#include "ui_scoutel.h"
+
+#include <QActionGroup>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTimer>
+
+namespace {
+const char ApplicationName[] = "Scoutel";
+const char ApplicationVersion[] = "2.7 2021/04/27";
+const char WaitingMovie[] = ":/images/Loading1.gif";
+const char NothingPicture[] = ":/images/Nothing.png";
+constexpr int NothingIndex = 0;
+constexpr qint64 RowSliceMs = 20;
+constexpr int ColumnsShownAtStart[] = {ColumnMac, ColumnCurrentIp, ColumnName, ColumnHwName,
+                                       ColumnHwVersion};
+
+void warn(QWidget *parent, const QString &text)
+{
+    QMessageBox::warning(parent, QString(), text, QMessageBox::Ok);
+}
+} // namespace
+
+Scoutel::Scoutel(QWidget *parent)
+    : QDialog(parent), form(new Ui::Scoutel), settings(new Settings(this)),
+      client(new ScoutelClient(this))
+{
+    QCoreApplication::setApplicationName(QLatin1String(ApplicationName));
+    QCoreApplication::setApplicationVersion(QLatin1String(ApplicationVersion));
+    form->setupUi(this);
+    rows.emplace(form->tree);
+
+    settings->loadSettings();
+    settings->restoreGeometry(this, QString());
+    settings->applySettings();
+    setWindowFlags(Qt::Window);
+    RandomSource::seed(quint32(QDateTime::currentSecsSinceEpoch()));
+    connect(client, &ScoutelClient::located, this, &Scoutel::located);
+
+    prepareTree();
+    buildButtonMenu();
+    fillLanguageMenu();
+
+    rowWriter = new QTimer(this);
+    rowWriter->setInterval(0);
+    connect(rowWriter, &QTimer::timeout, this, [this] { showPendingRows(RowSliceMs); });
+
+    auto *timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, &Scoutel::tick);
+    timer->start(TickMs);
+
+    if (client->errorString().isEmpty())
+        updateUi();
+    else
+        warn(this, tr("Error on client initialization: %1").arg(client->errorString()));
+}
+
+Scoutel::~Scoutel()
+{
+    delete form;
+}
+
+void Scoutel::prepareTree()
+{
+    SkTreeWidget *tree = form->tree;
+    tree->headerItem()->setText(ColumnLabel, QString());
+    for (int column = 0; column < DeviceColumnCount; ++column)
+        tree->hideColumn(column);
+    for (const int column : ColumnsShownAtStart)
+        tree->showColumn(column);
+    // Columns fit the rows in view: measuring thousands of rows after every
+    // batch of answers would stall the window. Scrolling measures again.
+    tree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    tree->header()->setResizeContentsPrecision(0);
+    connect(tree->verticalScrollBar(), SIGNAL(valueChanged(int)), tree->header(),
+            SLOT(resizeSections()));
+    tree->setContextMenuPolicy(Qt::CustomContextMenu);
+    tree->sortByColumn(ColumnMac, Qt::AscendingOrder);
+    connect(tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &Scoutel::updateUi);
+    connect(tree, &QTreeView::expanded, this, &Scoutel::updateColumn);
+    connect(tree, &QTreeView::collapsed, this, &Scoutel::updateColumn);
+    // Expand All and Collapse All change rows without a signal per row.
+    connect(form->actionExpandAll, &QAction::triggered, this, &Scoutel::updateColumn);
+    connect(form->actionCollapseAll, &QAction::triggered, this, &Scoutel::updateColumn);
+    tree->setMovie(QLatin1String(WaitingMovie));
+    tree->addImage(QLatin1String(NothingPicture), NothingIndex);
+}
+
+void Scoutel::buildButtonMenu()
+{
+    auto *menu = new QMenu(this);
+    languageMenu = menu->addMenu(form->actionLanguage->text());
+    interfaceMenu = menu->addMenu(form->actionInterface->text());
+    menu->addAction(form->actionAbout);
+    menu->addSeparator();
+    menu->addAction(form->actionExit);
+    form->buttonMenu->setMenu(menu);
+    connect(interfaceMenu, &QMenu::aboutToShow, this, &Scoutel::menuInterface_aboutToShow);
+}
+
+void Scoutel::fillLanguageMenu()
+{
+    languageGroup = new QActionGroup(this);
+    languageGroup->setExclusive(true);
+    const QStringList codes = MlSettings::availableLanguages();
+    for (const QString &code : codes) {
+        QAction *entry = languageMenu->addAction(
+            QIcon(QStringLiteral("%1/%2.png").arg(MlSettings::languagesPath(), code)),
+            QLocale::languageToString(QLocale(code).language()));
+        entry->setCheckable(true);
+        entry->setChecked(code == settings->currentLanguage());
+        entry->setData(code);
+        languageGroup->addAction(entry);
+        connect(entry, &QAction::triggered, this, &Scoutel::languageChanged);
+    }
+}
+
+bool Scoutel::isBusy() const
+{
+    return state & (StateSearching | StateChallenging);
+}
+
+void Scoutel::updateUi()
+{
+    SkTreeWidget *tree = form->tree;
+    const bool empty = tree->topLevelItemCount() == 0;
+    const bool busy = isBusy();
+    form->buttonRefresh->setEnabled(form->buttonRefresh->isChecked() || !busy);
+    form->buttonEdit->setEnabled(true);
+    showBackground(!(state & StateCleared) && !busy && empty, busy);
+    if (tree->isHeaderHidden() != empty)
+        tree->setHeaderHidden(empty);
+}
+
+void Scoutel::showBackground(bool picture, bool animated)
+{
+    // Both calls repaint at once; what they show depends only on these two.
+    const int shown = int(picture) | int(animated) << 1;
+    if (shown == backgroundShown)
+        return;
+    backgroundShown = shown;
+    form->tree->showImage(picture, NothingIndex);
+    form->tree->setAnimated(animated, true);
+}
+
+void Scoutel::on_buttonRefresh_clicked()
+{
+    QToolButton *button = form->buttonRefresh;
+    button->setCheckable(false);
+    if (QGuiApplication::keyboardModifiers() & Qt::ControlModifier) {
+        button->setCheckable(true);
+        button->setChecked(true);
+    }
+    refresh();
+}
+
+void Scoutel::refresh()
+{
+    state &= ~StateCleared;
+    client->clearSequences();
+    for (ScoutelContainer &record : devices)
+        record->result = -1;
+    searchCountdown = SearchPeriodTicks;
+    if (client->search(settings->interfaceIndex, nullptr) != 0) {
+        warn(this, tr("Send error: %1").arg(client->errorString()));
+        return;
+    }
+    state |= StateSearching;
+    updateUi();
+}
+
+void Scoutel::tick()
+{
+    if (state & (StateEditing | StateChallenging))
+        return;
+    if (searchCountdown <= 0 || --searchCountdown > 0)
+        return;
+    state &= ~StateSearching;
+    showPendingRows(-1);
+    purgeStale();
+    updateUi();
+    if (form->buttonRefresh->isChecked())
+        refresh();
+}
+
+void Scoutel::clear()
+{
+    state = StateCleared;
+    pendingRows.clear();
+    pendingOrder.clear();
+    rows->clear();
+    updateUi();
+}
+
+void Scoutel::on_actionClear_triggered()
+{
+    clear();
+}
+
+void Scoutel::located(int protocolResult, ScoutelContainer container)
+{
+    // Answers that cannot be decoded never touch the rows.
+    if (protocolResult != 0 || container->command != Sctl::SearchAnswer)
+        return;
+    devices.insert(container->mac, container);
+    showDevice(container);
+}
+
+void Scoutel::showDevice(const ScoutelContainer &record)
+{
+    // Rows are written in slices between which the window repaints and stays
+    // responsive; a device answering twice before its turn is written once.
+    if (!pendingRows.contains(record->mac))
+        pendingOrder.append(record->mac);
+    pendingRows.insert(record->mac, record);
+    if (!rowWriter->isActive())
+        rowWriter->start();
+}
+
+void Scoutel::showPendingRows(qint64 budgetMs)
+{
+    QElapsedTimer slice;
+    slice.start();
+    while (!pendingOrder.isEmpty() && (budgetMs < 0 || !slice.hasExpired(budgetMs)))
+        rows->show(pendingRows.take(pendingOrder.takeFirst()));
+    if (pendingOrder.isEmpty())
+        rowWriter->stop();
+    updateUi();
+}
+
+void Scoutel::purgeStale()
+{
+    rows->removeStale(devices);
+}
+
+void Scoutel::updateColumn()
+{
+    form->tree->setColumnHidden(ColumnLabel, !rows->anyExpanded());
+}
+
+void Scoutel::on_buttonEdit_clicked()
+{
+    startEdit();
+}
+
+void Scoutel::on_actionEdit_triggered()
+{
+    startEdit();
+}
+
+void Scoutel::startEdit()
+{
+    // An edit ends continuous search; the configuration itself is not offered yet.
+    form->buttonRefresh->setCheckable(false);
+}
+
+void Scoutel::on_tree_customContextMenuRequested(const QPoint &pos)
+{
+    SkTreeWidget *tree = form->tree;
+    if (tree->topLevelItemCount() == 0)
+        return;
+    QMenu menu(tree);
+    if (tree->itemAt(pos)) {
+        menu.addAction(form->actionEdit);
+        menu.addAction(form->actionCopy);
+        menu.addSeparator();
+    }
+    menu.addActions({form->actionSelectAll, form->actionDeselectAll});
+    menu.addSeparator();
+    menu.addActions({form->actionExpandAll, form->actionCollapseAll});
+    menu.addSeparator();
+    menu.addAction(form->actionClear);
+    menu.exec(tree->viewport()->mapToGlobal(pos));
+}
+
+void Scoutel::on_actionCopy_triggered()
+{
+    const QTreeWidgetItem *item = form->tree->currentItem();
+    if (item)
+        QGuiApplication::clipboard()->setText(item->text(form->tree->currentColumn()));
+}
+
+void Scoutel::on_actionAbout_triggered()
+{
+    QMessageBox box(this);
+    box.setText(
+        QStringLiteral("<h4>%1 v%2</h4>"
+                       "<p>Vantrel Security Systems<br>"
+                       "Service and support: support@vantrel.example</p>")
+            .arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion()));
+    box.setIconPixmap(
+        QPixmap(QStringLiteral(":/images/logo.png")).scaledToWidth(200, Qt::SmoothTransformation));
+    QPushButton *aboutQt = box.addButton(tr("About Qt"), QMessageBox::HelpRole);
+    box.addButton(QMessageBox::Ok);
+    box.exec();
+    if (box.clickedButton() == aboutQt)
+        QMessageBox::aboutQt(this, QString());
+}
+
+void Scoutel::menuInterface_aboutToShow()
+{
+    interfaceMenu->clear();
+    const QStringList entries = client->interfaces();
+    for (const QString &entry : entries) {
+        const qsizetype separator = entry.indexOf(QLatin1Char(';'));
+        if (separator <= 0)
+            continue;
+        const int index = entry.left(separator).toInt();
+        QAction *action = interfaceMenu->addAction(entry.mid(separator + 1));
+        action->setCheckable(true);
+        action->setChecked(index == settings->interfaceIndex);
+        action->setData(index);
+        connect(action, &QAction::triggered, this, &Scoutel::interfaceChanged);
+    }
+}
+
+void Scoutel::interfaceChanged()
+{
+    if (const auto *action = qobject_cast<QAction *>(sender()))
+        settings->interfaceIndex = action->data().toInt();
+}
+
+void Scoutel::languageChanged()
+{
+    const auto *action = qobject_cast<QAction *>(sender());
+    if (!action)
+        return;
+    settings->language = action->data().toString();
+    settings->setLanguage(settings->language);
+}
+
+void Scoutel::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        form->retranslateUi(this);
+        if (languageMenu) {
+            languageMenu->setTitle(form->actionLanguage->text());
+            interfaceMenu->setTitle(form->actionInterface->text());
+        }
+    }
+    QDialog::changeEvent(event);
+}
+
+void Scoutel::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    settings->saveSettings();
+    settings->saveGeometry(this, QString());
+    QDialog::closeEvent(event);
+}
+
+void Scoutel::keyPressEvent(QKeyEvent *event)
+{
+    // A dialog would only hide on Escape, and the program would end without
+    // saving: close like Exit does.
+    if (event->matches(QKeySequence::Cancel))
+        close();
+    else
+        QDialog::keyPressEvent(event);
+}

@@ -1,0 +1,105 @@
+#pragma once
+
+#include "devicerows.h"
+#include "scoutelcontainer.h"
+
+#include <QByteArray>
+#include <QDialog>
+#include <QHash>
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+class QActionGroup;
+class QMenu;
+class QTimer;
+class ScoutelClient;
+class Settings;
+
+namespace Ui {
+class Scoutel;
+}
+
+// The window of the graphical mode: searches on request, lists every device
+// that answers, and keeps its settings and geometry across restarts.
+class Scoutel : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum State : quint32 {
+        StateCleared = 0x01,
+        StateIdle = 0x02,
+        StateSearching = 0x04,
+        StateChallenging = 0x08,
+        StateEditing = 0x10,
+    };
+
+    static constexpr int TickMs = 1000;
+    static constexpr int SearchPeriodTicks = 2;
+
+    explicit Scoutel(QWidget *parent = nullptr);
+    ~Scoutel() override;
+
+public Q_SLOTS:
+    void clear();
+    void updateUi();
+    void updateColumn();
+    void tick();
+    void languageChanged();
+    void interfaceChanged();
+    void menuInterface_aboutToShow();
+    void located(int protocolResult, ScoutelContainer container);
+
+private Q_SLOTS:
+    void on_buttonRefresh_clicked();
+    void on_buttonEdit_clicked();
+    void on_actionEdit_triggered();
+    void on_actionClear_triggered();
+    void on_actionAbout_triggered();
+    void on_actionCopy_triggered();
+    void on_tree_customContextMenuRequested(const QPoint &pos);
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    void prepareTree();
+    void buildButtonMenu();
+    void fillLanguageMenu();
+    void refresh();
+    void showDevice(const ScoutelContainer &record);
+    // Writes waiting rows for at most budgetMs, or all of them when negative.
+    void showPendingRows(qint64 budgetMs);
+    void purgeStale();
+    void startEdit();
+    bool isBusy() const;
+    void showBackground(bool picture, bool animated);
+
+    Ui::Scoutel *form;
+    Settings *settings;
+    QMenu *languageMenu = nullptr;
+    QMenu *interfaceMenu = nullptr;
+    ScoutelClient *client;
+    QHash<QByteArray, ScoutelContainer> devices;
+    // The configuration operation keeps its targets, its summary and its
+    // countdown here.
+    QList<ScoutelContainer> awaitingChallenge;
+    QList<ScoutelContainer> awaitingResult;
+    QString report;
+    qint32 configCountdown = 0;
+    qint32 searchCountdown = 0;
+    quint32 state = StateCleared;
+
+    std::optional<DeviceRows> rows;
+    QHash<QByteArray, ScoutelContainer> pendingRows;
+    QList<QByteArray> pendingOrder;
+    QTimer *rowWriter = nullptr;
+    QActionGroup *languageGroup = nullptr;
+    // What the tree's background last showed: repainting it for every answer
+    // would stall the window when thousands of devices answer at once.
+    int backgroundShown = -1;
+};

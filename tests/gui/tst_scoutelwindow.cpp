@@ -1,0 +1,332 @@
+// The window against the device simulator, inside a private network.
+#include "netguard.h"
+#include "privatenamespace.h"
+#include "scoutel.h"
+#include "simulatorprocess.h"
+#include "sktreewidget.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QMenu>
+#include <QNetworkInterface>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include <memory>
+
+namespace {
+constexpr int PeriodWaitMs = 6000;
+const QStringList ShortLife{QStringLiteral("--lifetime"), QStringLiteral("60000")};
+
+QString macText(int device)
+{
+    return QStringLiteral("02-53-43-00-00-%1").arg(device, 2, 16, QLatin1Char('0')).toUpper();
+}
+
+QStringList texts(const QList<QAction *> &actions)
+{
+    QStringList list;
+    for (const QAction *action : actions)
+        list << (action->isSeparator() ? QStringLiteral("|") : action->text());
+    return list;
+}
+
+// Every pixel alike: neither picture nor rows.
+bool isBlank(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixel(x, y) != image.pixel(0, 0))
+                return false;
+        }
+    }
+    return true;
+}
+} // namespace
+
+class TestScoutelWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<Scoutel> window;
+    SkTreeWidget *tree = nullptr;
+    QToolButton *refresh = nullptr;
+
+    QAction *action(const char *name) { return window->findChild<QAction *>(name); }
+    QMenu *buttonMenu() { return window->findChild<QToolButton *>("buttonMenu")->menu(); }
+    QMenu *submenu(int index) { return buttonMenu()->actions().at(index)->menu(); }
+
+    bool startFleet(SimulatorProcess &sim, const QStringList &options)
+    {
+        return sim.start(options + ShortLife);
+    }
+
+    // One plain Refresh; returns once its period ended.
+    bool searchOnce()
+    {
+        QTest::mouseClick(refresh, Qt::LeftButton);
+        return !refresh->isEnabled() &&
+               QTest::qWaitFor([&] { return refresh->isEnabled(); }, PeriodWaitMs);
+    }
+
+    QTreeWidgetItem *row(int device)
+    {
+        const auto found = tree->findItems(macText(device), Qt::MatchExactly, 0);
+        return found.size() == 1 ? found.first() : nullptr;
+    }
+
+    // The menu the tree offers at pos, as texts; empty when none opens.
+    QStringList contextMenuAt(const QPoint &pos)
+    {
+        QStringList entries;
+        QTimer::singleShot(0, this, [&] {
+            if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+                entries = texts(menu->actions());
+                menu->close();
+            }
+        });
+        Q_EMIT tree->customContextMenuRequested(pos);
+        QCoreApplication::processEvents();
+        return entries;
+    }
+
+private Q_SLOTS:
+    void initTestCase() { NetGuard::requirePrivateNetwork("tst_scoutelwindow"); }
+
+    void init()
+    {
+        window = std::make_unique<Scoutel>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        tree = window->findChild<SkTreeWidget *>("tree");
+        refresh = window->findChild<QToolButton *>("buttonRefresh");
+    }
+
+    void cleanup() { window.reset(); }
+
+    void refreshListsAndForgetsDevices()
+    {
+        QVERIFY(tree->isHeaderHidden());
+        QVERIFY(isBlank(tree->viewport()));
+        {
+            SimulatorProcess sim;
+            QVERIFY2(startFleet(sim, {QStringLiteral("--count"), QStringLiteral("3")}),
+                     qPrintable(sim.errorString()));
+            QVERIFY(searchOnce());
+            QCOMPARE(tree->topLevelItemCount(), 3);
+            QVERIFY(!tree->isHeaderHidden());
+            QVERIFY(window->findChild<QToolButton *>("buttonEdit")->isEnabled());
+        }
+        // Nobody answers now: the rows go at the end of the period, the
+        // picture for an empty search comes, and Clear takes it away.
+        QVERIFY(searchOnce());
+        QCOMPARE(tree->topLevelItemCount(), 0);
+        QVERIFY(tree->isHeaderHidden());
+        QVERIFY(!isBlank(tree->viewport()));
+        action("actionClear")->trigger();
+        QVERIFY(isBlank(tree->viewport()));
+    }
+
+    void controlClickRepeatsUntilPlainClick()
+    {
+        SimulatorProcess sim;
+        QVERIFY(startFleet(sim, {}));
+        const auto requests = [&] { return sim.events(QStringLiteral("request")).size(); };
+        QTest::mouseClick(refresh, Qt::LeftButton, Qt::ControlModifier);
+        QVERIFY(refresh->isChecked());
+        QVERIFY(refresh->isEnabled());
+        QVERIFY(QTest::qWaitFor([&] { return requests() >= 3; }, 3 * PeriodWaitMs));
+
+        QTest::mouseClick(refresh, Qt::LeftButton);
+        QVERIFY(!refresh->isChecked());
+        QVERIFY(!refresh->isEnabled());
+        QVERIFY(QTest::qWaitFor([&] { return refresh->isEnabled(); }, PeriodWaitMs));
+        const auto sent = requests();
+        QTest::qWait(2500);
+        QCOMPARE(requests(), sent);
+    }
+
+    void rowsShowValuesAndWarnings()
+    {
+        SimulatorProcess sim;
+        QVERIFY(startFleet(sim, {QStringLiteral("--count"), QStringLiteral("2"),
+                                 QStringLiteral("--odd-sender"), QStringLiteral("--status"),
+                                 QStringLiteral("0x204")}));
+        QVERIFY(searchOnce());
+        QTreeWidgetItem *odd = row(1);
+        QTreeWidgetItem *plain = row(2);
+        QVERIFY(odd && plain);
+        QCOMPARE(odd->text(2), QStringLiteral("169.255.255.254"));
+        QCOMPARE(plain->text(13), QStringLiteral("v 3.01"));
+        QCOMPARE(odd->background(0).color(), QColor(182, 255, 0));
+
+        const QStringList labels{"IP Address",    "Subnet Mask",  "Gateway",       "DHCP",
+                                 "Main TCP Port", "Aux TCP Port", "HTTP TCP Port", "Name",
+                                 "HW Name",       "HW Version",   "Up Time",       "Bus Onewire",
+                                 "Bus RS485",     "Bus TCP"};
+        const auto children = [](QTreeWidgetItem *item, int column) {
+            QStringList list;
+            for (int i = 0; i < item->childCount(); ++i)
+                list << item->child(i)->text(column);
+            return list;
+        };
+        const QString warning = QStringLiteral("Warning:");
+        QCOMPARE(children(odd, 0), labels + QStringList(3, warning));
+        QCOMPARE(children(odd, 1).mid(labels.size()),
+                 QStringList({"Cable was disconnected", "IP address in conflict", "Error 0x0200"}));
+        QCOMPARE(children(plain, 1).mid(labels.size()),
+                 QStringList({"Cable was disconnected", "Error 0x0200"}));
+        QCOMPARE(children(plain, 1).at(7), QStringLiteral("Safe 2"));
+
+        // The label column shows while a row is open, also after Expand All.
+        QVERIFY(tree->isColumnHidden(1));
+        tree->expandItem(odd);
+        QVERIFY(!tree->isColumnHidden(1));
+        tree->collapseItem(odd);
+        QVERIFY(tree->isColumnHidden(1));
+        action("actionExpandAll")->trigger();
+        QVERIFY(!tree->isColumnHidden(1));
+
+        // Copy takes one cell, here a warning's text.
+        tree->setCurrentItem(plain->child(plain->childCount() - 1), 1);
+        action("actionCopy")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Error 0x0200"));
+    }
+
+    void contextMenuFollowsThePointer()
+    {
+        QCOMPARE(contextMenuAt(QPoint(5, 5)), QStringList());
+        SimulatorProcess sim;
+        QVERIFY(startFleet(sim, {}));
+        QVERIFY(searchOnce());
+        const QStringList common{"Select All", "Deselect All", "|", "Expand All", "Collapse All",
+                                 "|",          "Clear"};
+        const QPoint onRow = tree->visualItemRect(tree->topLevelItem(0)).center();
+        QCOMPARE(contextMenuAt(onRow), QStringList({"Edit", "Copy", "|"}) + common);
+        QCOMPARE(contextMenuAt(QPoint(5, tree->viewport()->height() - 5)), common);
+    }
+
+    void hostileAnswersKeepRowsApart()
+    {
+        SimulatorProcess sim;
+        QVERIFY(startFleet(sim, {QStringLiteral("--count"), QStringLiteral("2"),
+                                 QStringLiteral("--foreign"), QStringLiteral("--name-prefix"),
+                                 QStringLiteral("Line\nfeed\u0085\u00ad") + QString(50, 'W')}));
+        QVERIFY(searchOnce());
+        QCOMPARE(tree->topLevelItemCount(), 2);
+        const QString name = tree->topLevelItem(0)->text(11);
+        QVERIFY2(!name.contains('\n') && !name.contains(QChar(0x85)), qPrintable(name));
+        QCOMPARE(tree->visualItemRect(tree->topLevelItem(0)).height(),
+                 tree->visualItemRect(tree->topLevelItem(1)).height());
+    }
+
+    void keyboardReachesEveryControl()
+    {
+        QApplication::setActiveWindow(window.get());
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        refresh->setFocus();
+        QStringList order{refresh->objectName()};
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            order << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(order, QStringList({"buttonRefresh", "buttonEdit", "buttonMenu", "tree"}));
+        for (const char *name : {"buttonRefresh", "buttonEdit", "buttonMenu"}) {
+            auto *button = window->findChild<QToolButton *>(name);
+            QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
+                     button->text());
+        }
+    }
+
+    void interfaceMenuChecksTheStoredOne()
+    {
+        if (!PrivateNamespace::isOwn())
+            QSKIP("interfaces are added only inside a namespace of this test's own");
+        const QString first = QStringLiteral("sctlwin0");
+        const QString second = QStringLiteral("sctlwin1");
+        if (!PrivateNamespace::ip({"link", "add", first, "type", "veth", "peer", "name", second}))
+            QSKIP("virtual Ethernet interfaces are not available here");
+        QVERIFY(PrivateNamespace::ip({"link", "set", first, "up", "multicast", "on"}));
+        QVERIFY(PrivateNamespace::ip({"link", "set", second, "up", "multicast", "on"}));
+        const int firstIndex = QNetworkInterface::interfaceIndexFromName(first);
+        const int secondIndex = QNetworkInterface::interfaceIndexFromName(second);
+
+        QMenu *menu = submenu(1);
+        const auto checked = [&] {
+            Q_EMIT menu->aboutToShow();
+            QStringList names;
+            for (const QAction *entry : menu->actions()) {
+                if (entry->isChecked())
+                    names << entry->text();
+            }
+            return names;
+        };
+        QCOMPARE(checked(), QStringList());
+        for (QAction *entry : menu->actions()) {
+            if (entry->text() == second)
+                entry->trigger();
+        }
+        QCOMPARE(checked(), QStringList{second});
+        QCOMPARE(menu->actions().size(), 2);
+        PrivateNamespace::ip({"link", "delete", first});
+
+        window->resize(640, 480);
+        action("actionExit")->trigger();
+        QVERIFY(!window->isVisible());
+        QSettings store;
+        QCOMPARE(store.value("System/interfaceIndex").toInt(), secondIndex);
+        QVERIFY(secondIndex != firstIndex);
+        QVERIFY(store.value("System/language").isValid());
+        QVERIFY(!store.value("UI/Scoutel/geometry").toByteArray().isEmpty());
+    }
+
+    void escapeAlsoSavesTheGeometry()
+    {
+        QSettings().remove("UI");
+        QTest::keyClick(window.get(), Qt::Key_Escape);
+        QVERIFY(!window->isVisible());
+        QVERIFY(QSettings().contains("UI/Scoutel/geometry"));
+    }
+
+    // Last: there is no entry to come back to English.
+    void languageSwitchRetitles()
+    {
+        QMenu *languages = submenu(0);
+        QCOMPARE(texts(languages->actions()).size(), 2);
+        for (QAction *entry : languages->actions()) {
+            QVERIFY(!entry->isChecked());
+            if (entry->text() == QStringLiteral("Italian"))
+                entry->trigger();
+        }
+        QVERIFY(QTest::qWaitFor([&] { return refresh->text() == QStringLiteral("Aggiorna"); }));
+        QCOMPARE(submenu(0)->title(), QStringLiteral("Lingua"));
+        QCOMPARE(submenu(1)->title(), QStringLiteral("Interfaccia di rete"));
+        QCOMPARE(tree->headerItem()->text(0), QStringLiteral("Indirizzo MAC"));
+        QCOMPARE(texts(languages->actions()).size(), 2);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    // Settings go to a folder of our own, never the user's store.
+    QTemporaryDir store;
+    if (!store.isValid())
+        return 1;
+    qputenv("XDG_CONFIG_HOME", store.path().toUtf8());
+    qputenv("LC_ALL", "en_US.UTF-8");
+    QApplication app(argc, argv);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+    QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Scoutel"));
+    TestScoutelWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_scoutelwindow.moc"

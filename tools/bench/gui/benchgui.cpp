@@ -1,0 +1,144 @@
+// How the window copes when 100, 500 and 2,000 simulated devices answer one
+// search: time from the request until the last row is painted, the longest
+// stall of the event loop meanwhile, and the resident memory with 2,000 rows.
+#include "netguard.h"
+#include "scoutel.h"
+#include "scoutelclient.h"
+#include "simulatorprocess.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstdio>
+
+namespace {
+constexpr int FleetSizes[] = {100, 500, 2000};
+constexpr int SearchesPerSize = 2;
+// The search period is 2 ticks of 1 s; the last row must be shown before it ends.
+constexpr int WaitMs = 2000;
+
+qint64 residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    }
+    return -1;
+}
+
+// Notes the first paint of the tree after the window took in every answer.
+class PaintWatch : public QObject
+{
+public:
+    PaintWatch(Scoutel &window, int expectedAnswers, QElapsedTimer *sinceRequest)
+        : answers(expectedAnswers), clock(sinceRequest)
+    {
+        window.findChild<QTreeWidget *>(QStringLiteral("tree"))
+            ->viewport()
+            ->installEventFilter(this);
+        // Connected after the window's own slot, so it runs once the row is written.
+        connect(window.findChild<ScoutelClient *>(), &ScoutelClient::located, this,
+                [this](int result) { answers -= result == 0 ? 1 : 0; });
+    }
+
+    qint64 shownUs = -1;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint && shownUs < 0 && answers <= 0)
+            shownUs = clock->nsecsElapsed() / 1000;
+        return false;
+    }
+
+private:
+    int answers;
+    QElapsedTimer *clock;
+};
+
+struct Search
+{
+    qint64 shownUs = -1;
+    qint64 longestStallUs = 0;
+};
+
+Search searchOnce(Scoutel &window, int devices)
+{
+    auto *refresh = window.findChild<QAbstractButton *>(QStringLiteral("buttonRefresh"));
+    QElapsedTimer clock;
+    PaintWatch watch(window, devices, &clock);
+    Search search;
+
+    // A 1 ms timer: the longest gap between its ticks is the longest stall.
+    QTimer probe;
+    probe.setTimerType(Qt::PreciseTimer);
+    qint64 lastTickUs = 0;
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        const qint64 nowUs = clock.nsecsElapsed() / 1000;
+        search.longestStallUs = qMax(search.longestStallUs, nowUs - lastTickUs);
+        lastTickUs = nowUs;
+    });
+
+    QEventLoop loop;
+    QTimer::singleShot(WaitMs, &loop, &QEventLoop::quit);
+    probe.start(1);
+    clock.start();
+    refresh->click();
+    loop.exec();
+    search.shownUs = watch.shownUs;
+    return search;
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir store;
+    if (!store.isValid())
+        return 1;
+    qputenv("XDG_CONFIG_HOME", store.path().toUtf8());
+    QApplication app(argc, argv);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+    NetGuard::requirePrivateNetwork(argv[0]);
+
+    bool missed = false;
+    for (const int devices : FleetSizes) {
+        SimulatorProcess simulator;
+        if (!simulator.start({QStringLiteral("--count"), QString::number(devices),
+                              QStringLiteral("--log"), QString(), QStringLiteral("--lifetime"),
+                              QStringLiteral("60000")})) {
+            std::fprintf(stderr, "%s\n", qPrintable(simulator.errorString()));
+            return 1;
+        }
+        Scoutel window;
+        window.show();
+        // The first paint of the window is not part of a search.
+        QEventLoop settle;
+        QTimer::singleShot(200, &settle, &QEventLoop::quit);
+        settle.exec();
+        for (int run = 1; run <= SearchesPerSize; ++run) {
+            const Search result = searchOnce(window, devices);
+            missed = missed || result.shownUs < 0;
+            std::printf("%5d devices, search %d (%s): last row shown after %s, longest stall "
+                        "%6.1f ms\n",
+                        devices, run, run == 1 ? "new rows" : "updates",
+                        result.shownUs < 0 ? "   (not within the period)"
+                                           : qPrintable(QStringLiteral("%1 ms").arg(
+                                                 result.shownUs / 1000.0, 7, 'f', 1)),
+                        result.longestStallUs / 1000.0);
+            std::fflush(stdout);
+        }
+        if (devices == FleetSizes[std::size(FleetSizes) - 1])
+            std::printf("resident memory with %d rows: %.1f MB\n", devices, residentKiB() / 1024.0);
+    }
+    return missed ? 1 : 0;
+}
