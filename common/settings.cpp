@@ -42,5 +42,5 @@ void Settings::saveSettings()
 void Settings::applySettings()
 {
     setLanguage(language);
-    emit applied();
+    Q_EMIT applied();
 }

@@ -23,6 +23,6 @@ public:
     QStringList stamps;
     qint32 interfaceIndex = -1;
 
-signals:
+Q_SIGNALS:
     void applied();
 };

@@ -8,5 +8,5 @@ SkMovie::SkMovie(const QString &fileName) : QMovie(fileName)
 void SkMovie::convertFrameChanged(int frameNumber)
 {
     Q_UNUSED(frameNumber)
-    emit frameChanged();
+    Q_EMIT frameChanged();
 }

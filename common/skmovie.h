@@ -11,9 +11,9 @@ class SkMovie : public QMovie
 public:
     explicit SkMovie(const QString &fileName);
 
-signals:
+Q_SIGNALS:
     void frameChanged();
 
-public slots:
+public Q_SLOTS:
     void convertFrameChanged(int frameNumber);
 };
