@@ -594,6 +594,16 @@ Exit-Status, wie die Shell ihn sieht:
         <source>The configuration was not saved to %1: %2</source>
         <translation>Die Konfiguration wurde nicht in %1 gespeichert: %2</translation>
     </message>
+    <message>
+        <source>Languages in %1: %2
+</source>
+        <translation>Sprachen in %1: %2
+</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelSharedData</name>

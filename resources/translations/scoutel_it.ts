@@ -593,6 +593,16 @@ Stato di uscita visto dalla shell:
         <source>The configuration was not saved to %1: %2</source>
         <translation>La configurazione non è stata salvata in %1: %2</translation>
     </message>
+    <message>
+        <source>Languages in %1: %2
+</source>
+        <translation>Lingue in %1: %2
+</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuna</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelSharedData</name>
