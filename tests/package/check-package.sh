@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from this build tree, unpacks it into a scratch
-# root and checks what a user gets: the program starts from there and finds
-# its Italian catalogue in the installed data folder, the launcher validates
-# and its icon exists, the manual page is in place, lintian reports no error.
+# root and checks what a user gets: the program starts from there, finds its
+# Italian catalogue in the installed data folder and runs its command-line
+# mode, the launcher validates and its icon exists, the manual page is in
+# place, lintian reports no error. Runs inside scripts/in-netns.
 # Exits 77 (skipped) only when a packaging tool is not installed.
 set -euo pipefail
 build=$1 cpack=$2
@@ -27,6 +28,14 @@ mapfile -t version < <("$root/usr/bin/scoutel" --version)
 found="Languages in $root/usr/share/scoutel/languages: "
 [[ ${version[1]} == "$found"* && " ${version[1]#"$found"} " == *" it "* ]] ||
     fail "no Italian catalogue in the installed folder: ${version[1]}"
+
+# The command-line mode searches by multicast: never outside a private network.
+others=$(ip -o link show up | grep -v ': lo:' || true)
+[ "${SCOUTEL_PRIVATE_NETNS:-}" = 1 ] && [ -z "$others" ] || fail "not in a private network"
+code=0
+report=$(timeout 30 "$root/usr/bin/scoutel" -X -t=300 2>&1) || code=$?
+[ "$code" = 112 ] && [ "$(head -n1 <<<"$report")" = -400 ] ||
+    fail "command-line run from the package ended $code: $report"
 
 desktop=$root/usr/share/applications/scoutel.desktop
 desktop-file-validate "$desktop" || fail "launcher"
