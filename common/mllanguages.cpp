@@ -1,8 +1,8 @@
 // The language side of MlSettings: finding, applying and loading translations.
+#include "languagefolder.h"
 #include "mlsettings.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLocale>
 #include <QTranslator>
 
@@ -17,22 +17,12 @@ QString catalogueStem()
 
 QString MlSettings::languagesPath()
 {
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/languages");
+    return LanguageFolder::find(QCoreApplication::applicationDirPath());
 }
 
 QStringList MlSettings::availableLanguages()
 {
-    const QString stem = catalogueStem();
-    const QStringList names =
-        QDir(languagesPath())
-            .entryList(QStringList(stem + QStringLiteral("*.qm")), QDir::NoFilter, QDir::NoSort);
-    QStringList codes;
-    for (const QString &name : names) {
-        // Cut by the stem's length, not at the first '_', so an application
-        // name containing '_' still yields the whole code.
-        codes.append(name.left(name.lastIndexOf(QLatin1Char('.'))).mid(stem.size()));
-    }
-    return codes;
+    return LanguageFolder::codes(languagesPath(), catalogueStem());
 }
 
 QString MlSettings::systemLanguage()

@@ -1,8 +1,16 @@
 #include "usagetext.h"
 
+#include "languagefolder.h"
+
 QString UsageText::version()
 {
-    return QStringLiteral("Scoutel 2.7 2021/04/27\n");
+    // The catalogues the window will offer, and where they were found.
+    const QString folder = LanguageFolder::find(LanguageFolder::programDirectory());
+    QStringList codes = LanguageFolder::codes(folder, QStringLiteral("scoutel_"));
+    codes.sort();
+    return QStringLiteral("Scoutel 2.7 2021/04/27\n") +
+           tr("Languages in %1: %2\n")
+               .arg(folder, codes.isEmpty() ? tr("none") : codes.join(QLatin1Char(' ')));
 }
 
 QString UsageText::help()

@@ -610,6 +610,16 @@ with result 112 and no device at all both give 112.
 das mit Ergebnis 112 antwortet, und gar kein Gerät ergeben beide 112.
 </translation>
     </message>
+    <message>
+        <source>Languages in %1: %2
+</source>
+        <translation>Sprachen in %1: %2
+</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelSharedData</name>

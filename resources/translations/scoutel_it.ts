@@ -609,6 +609,16 @@ with result 112 and no device at all both give 112.
 che risponde con il risultato 112 e nessun dispositivo danno entrambi 112.
 </translation>
     </message>
+    <message>
+        <source>Languages in %1: %2
+</source>
+        <translation>Lingue in %1: %2
+</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuna</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelSharedData</name>

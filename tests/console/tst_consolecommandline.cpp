@@ -32,7 +32,9 @@ private Q_SLOTS:
     {
         const ConsoleRun run = runScoutel({"--version"});
         QCOMPARE(run.status, 0);
-        QCOMPARE(run.standardOutput, QByteArray("Scoutel 2.7 2021/04/27\n"));
+        QCOMPARE(run.standardOutput,
+                 QByteArray("Scoutel 2.7 2021/04/27\n"
+                            "Languages in " SCOUTEL_BIN_DIR "/languages: de it\n"));
         QVERIFY(run.reportLines.isEmpty());
     }
 

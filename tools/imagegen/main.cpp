@@ -62,12 +62,13 @@ int main(int argc, char *argv[])
         return 2;
     }
     const QDir root(arguments.at(1));
-    if (!root.mkpath(QStringLiteral("images")) || !root.mkpath(QStringLiteral("languages"))) {
+    if (!root.mkpath(QStringLiteral("images")) || !root.mkpath(QStringLiteral("languages")) ||
+        !root.mkpath(QStringLiteral("icons"))) {
         QTextStream(stderr) << root.path() << ": cannot create the output folders\n";
         return 1;
     }
     const QList<std::pair<QString, std::function<QImage()>>> pngs{
-        {QStringLiteral("images/Scoutel.png"), windowIcon},
+        {QStringLiteral("images/Scoutel.png"), [] { return windowIcon(); }},
         {QStringLiteral("images/Refresh.png"), refreshIcon},
         {QStringLiteral("images/Edit.png"), editIcon},
         {QStringLiteral("images/Menu.png"), menuIcon},
@@ -84,6 +85,11 @@ int main(int argc, char *argv[])
     bool ok = true;
     for (const auto &[name, draw] : pngs)
         ok = writePng(root.filePath(name), draw()) && ok;
+    // The launcher icon at the sizes of the hicolor theme.
+    for (const int side : {16, 24, 32, 48, 64, 128, 256})
+        ok = writePng(root.filePath(QStringLiteral("icons/scoutel-%1.png").arg(side)),
+                      windowIcon(side)) &&
+             ok;
     ok = writeGif(root.filePath(QStringLiteral("images/Loading1.gif")), loadingFrames(), 80) && ok;
     return ok ? 0 : 1;
 }

@@ -8,12 +8,12 @@
 #include <QTransform>
 #include <QtMath>
 
-QImage windowIcon()
+QImage windowIcon(int side)
 {
-    QImage image = Art::canvas(QSize(64, 64));
+    QImage image = Art::canvas(QSize(side, side));
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
-    paintEmblem(painter, QRectF(0, 0, 64, 64));
+    paintEmblem(painter, QRectF(0, 0, side, side));
     return image;
 }
 

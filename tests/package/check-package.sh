@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds the Debian package from this build tree, unpacks it into a scratch
+# root and checks what a user gets: the program starts from there, finds its
+# Italian catalogue in the installed data folder and runs its command-line
+# mode, the launcher validates and its icon exists, the manual page is in
+# place, lintian reports no error. Runs inside scripts/in-netns.
+# Exits 77 (skipped) only when a packaging tool is not installed.
+set -euo pipefail
+build=$1 cpack=$2
+for tool in dpkg-deb dpkg-shlibdeps desktop-file-validate lintian gzip; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+fail() { echo "FAIL: $*"; exit 1; }
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+(cd "$build" && timeout 120 "$cpack" -G DEB -B "$scratch/out" >"$scratch/cpack.log") ||
+    { cat "$scratch/cpack.log"; fail "cpack"; }
+debs=("$scratch"/out/scoutel_*.deb)
+deb=${debs[0]}
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+
+# --version opens no socket: it names the catalogues it finds and where.
+[ ! -e "$root/usr/bin/languages" ] || fail "catalogues installed under usr/bin"
+mapfile -t version < <("$root/usr/bin/scoutel" --version)
+[[ ${version[0]} == "Scoutel "* ]] || fail "--version printed: ${version[*]}"
+found="Languages in $root/usr/share/scoutel/languages: "
+[[ ${version[1]} == "$found"* && " ${version[1]#"$found"} " == *" it "* ]] ||
+    fail "no Italian catalogue in the installed folder: ${version[1]}"
+
+# The command-line mode searches by multicast: never outside a private network.
+others=$(ip -o link show up | grep -v ': lo:' || true)
+[ "${SCOUTEL_PRIVATE_NETNS:-}" = 1 ] && [ -z "$others" ] || fail "not in a private network"
+code=0
+report=$(timeout 30 "$root/usr/bin/scoutel" -X -t=300 2>&1) || code=$?
+[ "$code" = 112 ] && [ "$(head -n1 <<<"$report")" = -400 ] ||
+    fail "command-line run from the package ended $code: $report"
+
+desktop=$root/usr/share/applications/scoutel.desktop
+desktop-file-validate "$desktop" || fail "launcher"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+[ -f "$root/usr/share/icons/hicolor/48x48/apps/$icon.png" ] || fail "no icon $icon"
+gzip -t "$root/usr/share/man/man1/scoutel.1.gz" || fail "manual page"
+
+lintian --fail-on error "$deb" 2>/dev/null || fail "lintian reports errors"
