@@ -1,47 +1,22 @@
 #include "optioncheck.h"
 
-#include <QStringList>
+#include "fieldrules.h"
 
-#include <algorithm>
 #include <optional>
 
 namespace {
-constexpr int PublicKeyDigits = 24;
 constexpr int LargestPort = 65535;
 constexpr int LargestSessionMinutes = 65535;
-
-// Four decimal numbers 0-255 separated by dots (empty parts dropped).
-std::optional<quint32> dottedValue(const QString &value)
-{
-    const QStringList parts = value.split(QLatin1Char('.'), Qt::SkipEmptyParts);
-    if (parts.size() != 4)
-        return std::nullopt;
-    quint32 result = 0;
-    for (const QString &part : parts) {
-        bool ok = false;
-        const int byte = part.toInt(&ok);
-        if (!ok || byte < 0 || byte > 255)
-            return std::nullopt;
-        result = (result << 8) | quint32(byte);
-    }
-    return result;
-}
-
-bool isHexDigit(char c)
-{
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
 } // namespace
 
 bool OptionCheck::hasMaskShape(quint32 value)
 {
-    const quint32 hostBits = ~value;
-    return (hostBits & (hostBits + 1)) == 0;
+    return FieldRules::hasMaskShape(value);
 }
 
 QString OptionCheck::checkAddress(const QString &value, AddressKind kind, QHostAddress &address)
 {
-    const std::optional<quint32> dotted = dottedValue(value);
+    const std::optional<quint32> dotted = FieldRules::dottedValue(value);
     const bool wantMask = kind == AddressKind::SubnetMask;
     if (!dotted || hasMaskShape(*dotted) != wantMask) {
         const QString label = wantMask ? tr("Subnet Mask") : tr("IP address");
@@ -60,10 +35,8 @@ QString OptionCheck::checkPort(int port)
 
 QString OptionCheck::checkPublicKey(const QString &value)
 {
-    const QByteArray digits = value.toLatin1();
-    const bool valid =
-        digits.size() == PublicKeyDigits && std::all_of(digits.cbegin(), digits.cend(), isHexDigit);
-    return valid ? QString() : tr("%1 is not a valid Public key").arg(value);
+    return FieldRules::isPublicKeyText(value) ? QString()
+                                              : tr("%1 is not a valid Public key").arg(value);
 }
 
 QString OptionCheck::checkTimeout(int milliseconds)
