@@ -323,6 +323,11 @@ private Q_SLOTS:
         open(2);
         QCOMPARE(control<QLineEdit>("editFile")->text(), name);
         QVERIFY(control<QCheckBox>("checkRememberFile")->isChecked());
+        // Loading a file for any device fills the form and leaves the dialog open.
+        fill({"radioDhcp=1"});
+        dialog->fileName = name;
+        control<QAbstractButton>("buttonFileOpen")->click();
+        QVERIFY(stillOpen());
         answers = {QMessageBox::Yes};
         dialog->accept();
         QVERIFY(!dialog->isVisible());
@@ -330,6 +335,7 @@ private Q_SLOTS:
             QCOMPARE(target->name, "Kept");
             QCOMPARE(target->auxPort, 8);
             QCOMPARE(target->password, "secret");
+            QCOMPARE(target->dhcp, 0);
         }
     }
 
@@ -338,10 +344,11 @@ private Q_SLOTS:
         const QString name =
             writeFile("<safe mac_address='00-1A-2B-3C-4D-01' password='one' tcp_port='5001' "
                       "aux_port='5002' restart='false'/>\n"
-                      "<safe mac_address='001A2B3C4D02' name='Two' public_key='" +
+                      "<safe mac_address='001A2B3C4D02' name='Two' ip_address='10.0.0.5' "
+                      "subnet_mask='255.0.0.0' gateway='10.0.0.1' public_key='" +
                       QByteArray(24, 'e') + "'/>\n<safe mac_address='001A2B3C4D77' name='x'/>");
         open(2);
-        fill({"editPassword=typed", "checkDurate=1"});
+        fill({"editPassword=typed", "checkDurate=1", "radioDhcp=1"});
         dialog->fileName = name;
         control<QAbstractButton>("buttonFileOpen")->click();
         QCOMPARE(boxes, QStringList());
@@ -352,7 +359,9 @@ private Q_SLOTS:
         QCOMPARE(one.sendFields, quint32(FieldApply | FieldMainPort | FieldAuxPort));
         QCOMPARE(one.password, "one");
         QCOMPARE(one.mainPort, 5001);
-        QCOMPARE(two.sendFields, quint32(Sent | FieldName | FieldPublicKey));
+        QCOMPARE(two.sendFields, quint32(Sent | FieldName | FieldPublicKey | FieldIpAddress |
+                                         FieldSubnetMask | FieldGateway | FieldDhcp));
+        QCOMPARE(two.dhcp, 0); // no dhcp attribute: static, whatever the form showed
         QCOMPARE(two.password, "typed");
         QCOMPARE(two.publicKey, QByteArray(12, char(0xEE)));
     }
