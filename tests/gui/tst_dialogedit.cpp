@@ -4,12 +4,14 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -172,7 +174,7 @@ private Q_SLOTS:
         QFETCH(QString, message);
         open(1);
         fill(form);
-        dialog->accept();
+        control<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok)->click();
         QCOMPARE(boxes, message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(stillOpen(), !message.isEmpty());
         QCOMPARE(targets.constFirst()->sendFields != 0, message.isEmpty());
