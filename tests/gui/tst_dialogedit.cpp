@@ -143,7 +143,7 @@ private Q_SLOTS:
         QTest::newRow("empty part between dots") << net("192..168.1.10", mask24) << QString();
         QTest::newRow("mask of ones only") << net("192.168.1.10", "255.255.255.255") << ipBad;
         QTest::newRow("loopback") << net("127.0.0.1", mask24) << ipBad;
-        QTest::newRow("first part 0") << net("0.1.2.3", mask24) << ipBad;
+        QTest::newRow("zero first byte") << net("0.1.2.3", mask24) << ipBad;
         QTest::newRow("multicast") << net("224.0.0.1", mask24) << ipBad;
         QTest::newRow("broadcast") << net("192.168.1.255", mask24) << ipBad;
         QTest::newRow("network") << net("192.168.1.0", mask24) << ipBad;
