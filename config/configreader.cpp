@@ -1,6 +1,7 @@
 #include "configreader.h"
 
 #include "configstorage.h"
+#include "fieldrules.h"
 #include "safeattributes.h"
 
 #include <QCoreApplication>
@@ -56,6 +57,22 @@ Level leave(Level level, QStringView element)
     return level;
 }
 
+// A number the form cannot hold would otherwise be sent as 0: the file is refused instead.
+std::optional<ConfigReadError> checkNumbers(const SafeEntry &entry, qint64 line)
+{
+    constexpr int Largest = 65535;
+    for (const QString &name :
+         {SafeAttribute::TcpPort, SafeAttribute::AuxPort, SafeAttribute::SessionMinutes}) {
+        if (entry.has(name) && !FieldRules::isNumberInRange(entry.value(name), Largest, 0))
+            return importError(
+                QCoreApplication::translate(
+                    "DialogEdit", "Error on line %1: %2 is not a whole number from 0 to 65535.")
+                    .arg(line)
+                    .arg(name));
+    }
+    return std::nullopt;
+}
+
 SafeEntry readSafe(const QXmlStreamAttributes &attributes)
 {
     SafeEntry entry;
@@ -85,7 +102,12 @@ ConfigReadResult parseDocument(const QByteArray &document)
         case QXmlStreamReader::StartElement:
             level = enter(level, reader.name());
             if (level == InSafes && reader.name() == SafeElement) {
-                result.safes.append(readSafe(reader.attributes()));
+                const SafeEntry safe = readSafe(reader.attributes());
+                if (const auto error = checkNumbers(safe, reader.lineNumber())) {
+                    result.error = *error;
+                    return result;
+                }
+                result.safes.append(safe);
                 if (result.isForAnyDevice())
                     return result;
             }

@@ -3,6 +3,7 @@
 #include "configstorage.h"
 
 #include <QDateTime>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QSaveFile>
 #include <QXmlStreamWriter>
@@ -46,10 +47,14 @@ ConfigWriteResult writeConfigFile(const QString &fileName, const QXmlStreamAttri
     if (!plain)
         document = ConfigStorage::cipher().encrypt(document);
 
+    // A new plain file holds the password in clear: only its owner may read it. An
+    // existing file keeps its mode (QSaveFile copies it).
+    const bool ownerOnly = plain && !QFileInfo::exists(fileName);
     // Flushed by hand: Qt's commit() does not notice a short write (full disk, size limit).
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(document) != document.size() ||
-        !file.flush() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) ||
+        (ownerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) ||
+        file.write(document) != document.size() || !file.flush() || !file.commit())
         return ConfigWriteResult::FileError;
     return ConfigWriteResult::Written;
 }

@@ -1,5 +1,6 @@
 #include "safeentry.h"
 
+#include "fieldrules.h"
 #include "safeattributes.h"
 
 namespace {
@@ -43,9 +44,9 @@ void applySafeEntry(const SafeEntry &entry, ScoutelContainer *record)
     }
     if (hasAny(entry, {Dhcp, IpAddress, SubnetMask, Gateway})) {
         d.sendFields |= FieldIpAddress | FieldSubnetMask | FieldGateway | FieldDhcp;
-        d.ipAddress = QHostAddress(entry.value(IpAddress));
-        d.subnetMask = QHostAddress(entry.value(SubnetMask));
-        d.gateway = QHostAddress(entry.value(Gateway));
+        d.ipAddress = FieldRules::checkedAddress(entry.value(IpAddress));
+        d.subnetMask = FieldRules::checkedAddress(entry.value(SubnetMask));
+        d.gateway = FieldRules::checkedAddress(entry.value(Gateway));
         d.dhcp = entry.value(Dhcp) == True ? 1 : 0;
     }
     if (hasAny(entry, {TcpPort, AuxPort})) {

@@ -29,8 +29,7 @@ QString missingMacsMessage(const QList<ScoutelContainer> &targets)
     QString missing;
     for (const ScoutelContainer &target : targets) {
         if (target->result != 0)
-            missing +=
-                QLatin1Char(' ') + hexText(target->mac).replace(QLatin1Char(' '), QLatin1Char('-'));
+            missing += QLatin1Char(' ') + dashedHexText(target->mac);
     }
     if (missing.isEmpty())
         return {};

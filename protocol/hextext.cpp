@@ -10,3 +10,8 @@ QString hexText(const QByteArray &bytes, int count)
     text.chop(1);
     return text.toUpper();
 }
+
+QString dashedHexText(const QByteArray &bytes)
+{
+    return hexText(bytes).replace(QLatin1Char(' '), QLatin1Char('-'));
+}

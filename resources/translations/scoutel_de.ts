@@ -37,143 +37,159 @@
     </message>
     <message>
         <source>Edit</source>
-        <translation type="vanished">Bearbeiten</translation>
+        <translation>Bearbeiten</translation>
     </message>
     <message>
         <source>Header</source>
-        <translation type="vanished">Kopfzeile</translation>
+        <translation>Kopfzeile</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="vanished">Passwort</translation>
+        <translation>Passwort</translation>
     </message>
     <message>
         <source>&lt; insert here the current password &gt;</source>
-        <translation type="vanished">&lt; hier das aktuelle Passwort eingeben &gt;</translation>
+        <translation>&lt; hier das aktuelle Passwort eingeben &gt;</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="vanished">Datei</translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>&lt; no configuration file loaded &gt;</source>
-        <translation type="vanished">&lt; keine Konfigurationsdatei geladen &gt;</translation>
+        <translation>&lt; keine Konfigurationsdatei geladen &gt;</translation>
     </message>
     <message>
         <source>Load file</source>
-        <translation type="vanished">Datei laden</translation>
+        <translation>Datei laden</translation>
     </message>
     <message>
         <source>Save file</source>
-        <translation type="vanished">Datei speichern</translation>
+        <translation>Datei speichern</translation>
     </message>
     <message>
         <source>Remember file</source>
-        <translation type="vanished">Datei merken</translation>
+        <translation>Datei merken</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="vanished">Name</translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Network Settings</source>
-        <translation type="vanished">Netzwerkeinstellungen</translation>
+        <translation>Netzwerkeinstellungen</translation>
     </message>
     <message>
         <source>Static</source>
-        <translation type="vanished">Statisch</translation>
+        <translation>Statisch</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="vanished">DHCP</translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="vanished">IP-Adresse</translation>
+        <translation>IP-Adresse</translation>
     </message>
     <message>
         <source>Subnet Mask</source>
-        <translation type="vanished">Subnetzmaske</translation>
+        <translation>Subnetzmaske</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="vanished">Gateway</translation>
+        <translation>Gateway</translation>
     </message>
     <message>
         <source>TCP Ports</source>
-        <translation type="vanished">TCP-Ports</translation>
+        <translation>TCP-Ports</translation>
     </message>
     <message>
         <source>Main Port</source>
-        <translation type="vanished">Hauptport</translation>
+        <translation>Hauptport</translation>
     </message>
     <message>
         <source>Aux Port</source>
-        <translation type="vanished">Hilfsport</translation>
+        <translation>Zusatzport</translation>
     </message>
     <message>
         <source>HTTP Port</source>
-        <translation type="vanished">HTTP-Port</translation>
+        <translation>HTTP-Port</translation>
     </message>
     <message>
         <source>Use 0 to disable the port</source>
-        <translation type="vanished">Mit 0 wird der Port deaktiviert</translation>
+        <translation>Mit 0 wird der Port deaktiviert</translation>
     </message>
     <message>
         <source>Session minutes</source>
-        <translation type="vanished">Sitzungsminuten</translation>
+        <translation>Sitzungsdauer (Minuten)</translation>
     </message>
     <message>
         <source>New Password</source>
-        <translation type="vanished">Neues Passwort</translation>
+        <translation>Neues Passwort</translation>
     </message>
     <message>
         <source>Public Key</source>
-        <translation type="vanished">Öffentlicher Schlüssel</translation>
+        <translation>Öffentlicher Schlüssel</translation>
     </message>
     <message>
         <source>Restart device</source>
-        <translation type="vanished">Gerät neu starten</translation>
+        <translation>Gerät neu starten</translation>
     </message>
     <message>
         <source>%1 cannot be empty.</source>
-        <translation type="vanished">%1 darf nicht leer sein.</translation>
+        <translation>%1 darf nicht leer sein.</translation>
     </message>
     <message>
         <source>%1 is not valid.</source>
-        <translation type="vanished">%1 ist ungültig.</translation>
+        <translation>%1 ist ungültig.</translation>
     </message>
     <message>
         <source>Ports values cannot be the same.</source>
-        <translation type="vanished">Die Ports dürfen nicht denselben Wert haben.</translation>
+        <translation>Die Ports dürfen nicht denselben Wert haben.</translation>
     </message>
     <message>
         <source>Do you want to set the same name on multiple devices?</source>
-        <translation type="vanished">Soll derselbe Name für mehrere Geräte gesetzt werden?</translation>
+        <translation>Soll derselbe Name für mehrere Geräte gesetzt werden?</translation>
     </message>
     <message>
         <source>Setting the same static IP address on multiple devices cause a conflict.
 Do you want to continue?</source>
-        <translation type="vanished">Dieselbe statische IP-Adresse auf mehreren Geräten führt zu einem Konflikt.
+        <translation>Dieselbe statische IP-Adresse auf mehreren Geräten führt zu einem Konflikt.
 Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>Configuration of these MAC addresses:
 %1</source>
-        <translation type="vanished">Konfiguration dieser MAC-Adressen:
+        <translation>Konfiguration dieser MAC-Adressen:
 %1</translation>
     </message>
     <message>
         <source>Load configuration file</source>
-        <translation type="vanished">Konfigurationsdatei laden</translation>
+        <translation>Konfigurationsdatei laden</translation>
     </message>
     <message>
         <source>Save configuration file</source>
-        <translation type="vanished">Konfigurationsdatei speichern</translation>
+        <translation>Konfigurationsdatei speichern</translation>
     </message>
     <message>
         <source>Encrypted XML files (*.lmx);;XML files (*.xml)</source>
-        <translation type="vanished">Verschlüsselte XML-Dateien (*.lmx);;XML-Dateien (*.xml)</translation>
+        <translation>Verschlüsselte XML-Dateien (*.lmx);;XML-Dateien (*.xml)</translation>
+    </message>
+    <message>
+        <source>Error on line %1: %2 is not a whole number from 0 to 65535.</source>
+        <translation>Fehler in Zeile %1: %2 ist keine ganze Zahl von 0 bis 65535.</translation>
+    </message>
+    <message>
+        <source>Password cannot be empty.</source>
+        <translation>Das Passwort darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>The configuration holds characters that cannot be stored in a file.</source>
+        <translation>Die Konfiguration enthält Zeichen, die nicht in einer Datei gespeichert werden können.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the file: %1</source>
+        <translation>In die Datei kann nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
@@ -304,7 +320,7 @@ Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>Aux TCP Port</source>
-        <translation>TCP-Hilfsport</translation>
+        <translation>TCP-Zusatzport</translation>
     </message>
     <message>
         <source>HTTP TCP Port</source>
@@ -429,7 +445,7 @@ Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>%1 is not a valid %2</source>
-        <translation>%1 ist keine gültige %2</translation>
+        <translation>%1 ist als %2 ungültig</translation>
     </message>
     <message>
         <source>%1 is not a valid TCP port</source>

@@ -37,143 +37,159 @@
     </message>
     <message>
         <source>Edit</source>
-        <translation type="vanished">Modifica</translation>
+        <translation>Modifica</translation>
     </message>
     <message>
         <source>Header</source>
-        <translation type="vanished">Intestazione</translation>
+        <translation>Intestazione</translation>
     </message>
     <message>
         <source>Password</source>
-        <translation type="vanished">Password</translation>
+        <translation>Password</translation>
     </message>
     <message>
         <source>&lt; insert here the current password &gt;</source>
-        <translation type="vanished">&lt; inserire qui la password attuale &gt;</translation>
+        <translation>&lt; inserire qui la password attuale &gt;</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="vanished">File</translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>&lt; no configuration file loaded &gt;</source>
-        <translation type="vanished">&lt; nessun file di configurazione caricato &gt;</translation>
+        <translation>&lt; nessun file di configurazione caricato &gt;</translation>
     </message>
     <message>
         <source>Load file</source>
-        <translation type="vanished">Carica file</translation>
+        <translation>Carica file</translation>
     </message>
     <message>
         <source>Save file</source>
-        <translation type="vanished">Salva file</translation>
+        <translation>Salva file</translation>
     </message>
     <message>
         <source>Remember file</source>
-        <translation type="vanished">Ricorda file</translation>
+        <translation>Ricorda file</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="vanished">Nome</translation>
+        <translation>Nome</translation>
     </message>
     <message>
         <source>Network Settings</source>
-        <translation type="vanished">Impostazioni di rete</translation>
+        <translation>Impostazioni di rete</translation>
     </message>
     <message>
         <source>Static</source>
-        <translation type="vanished">Statico</translation>
+        <translation>Statico</translation>
     </message>
     <message>
         <source>DHCP</source>
-        <translation type="vanished">DHCP</translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>IP Address</source>
-        <translation type="vanished">Indirizzo IP</translation>
+        <translation>Indirizzo IP</translation>
     </message>
     <message>
         <source>Subnet Mask</source>
-        <translation type="vanished">Maschera di sottorete</translation>
+        <translation>Maschera di sottorete</translation>
     </message>
     <message>
         <source>Gateway</source>
-        <translation type="vanished">Gateway</translation>
+        <translation>Gateway</translation>
     </message>
     <message>
         <source>TCP Ports</source>
-        <translation type="vanished">Porte TCP</translation>
+        <translation>Porte TCP</translation>
     </message>
     <message>
         <source>Main Port</source>
-        <translation type="vanished">Porta principale</translation>
+        <translation>Porta principale</translation>
     </message>
     <message>
         <source>Aux Port</source>
-        <translation type="vanished">Porta ausiliaria</translation>
+        <translation>Porta ausiliaria</translation>
     </message>
     <message>
         <source>HTTP Port</source>
-        <translation type="vanished">Porta HTTP</translation>
+        <translation>Porta HTTP</translation>
     </message>
     <message>
         <source>Use 0 to disable the port</source>
-        <translation type="vanished">Usare 0 per disattivare la porta</translation>
+        <translation>Usare 0 per disattivare la porta</translation>
     </message>
     <message>
         <source>Session minutes</source>
-        <translation type="vanished">Minuti di sessione</translation>
+        <translation>Minuti di sessione</translation>
     </message>
     <message>
         <source>New Password</source>
-        <translation type="vanished">Nuova password</translation>
+        <translation>Nuova password</translation>
     </message>
     <message>
         <source>Public Key</source>
-        <translation type="vanished">Chiave pubblica</translation>
+        <translation>Chiave pubblica</translation>
     </message>
     <message>
         <source>Restart device</source>
-        <translation type="vanished">Riavvia il dispositivo</translation>
+        <translation>Riavvia il dispositivo</translation>
     </message>
     <message>
         <source>%1 cannot be empty.</source>
-        <translation type="vanished">Il campo %1 non può essere vuoto.</translation>
+        <translation>Il campo %1 non può essere vuoto.</translation>
     </message>
     <message>
         <source>%1 is not valid.</source>
-        <translation type="vanished">Il valore di %1 non è valido.</translation>
+        <translation>Il valore di %1 non è valido.</translation>
     </message>
     <message>
         <source>Ports values cannot be the same.</source>
-        <translation type="vanished">Le porte non possono avere lo stesso valore.</translation>
+        <translation>Le porte non possono avere lo stesso valore.</translation>
     </message>
     <message>
         <source>Do you want to set the same name on multiple devices?</source>
-        <translation type="vanished">Impostare lo stesso nome su più dispositivi?</translation>
+        <translation>Impostare lo stesso nome su più dispositivi?</translation>
     </message>
     <message>
         <source>Setting the same static IP address on multiple devices cause a conflict.
 Do you want to continue?</source>
-        <translation type="vanished">Impostare lo stesso indirizzo IP statico su più dispositivi causa un conflitto.
+        <translation>Impostare lo stesso indirizzo IP statico su più dispositivi causa un conflitto.
 Continuare?</translation>
     </message>
     <message>
         <source>Configuration of these MAC addresses:
 %1</source>
-        <translation type="vanished">Configurazione di questi indirizzi MAC:
+        <translation>Configurazione di questi indirizzi MAC:
 %1</translation>
     </message>
     <message>
         <source>Load configuration file</source>
-        <translation type="vanished">Carica file di configurazione</translation>
+        <translation>Carica file di configurazione</translation>
     </message>
     <message>
         <source>Save configuration file</source>
-        <translation type="vanished">Salva file di configurazione</translation>
+        <translation>Salva file di configurazione</translation>
     </message>
     <message>
         <source>Encrypted XML files (*.lmx);;XML files (*.xml)</source>
-        <translation type="vanished">File XML cifrati (*.lmx);;File XML (*.xml)</translation>
+        <translation>File XML cifrati (*.lmx);;File XML (*.xml)</translation>
+    </message>
+    <message>
+        <source>Error on line %1: %2 is not a whole number from 0 to 65535.</source>
+        <translation>Errore alla riga %1: %2 non è un numero intero da 0 a 65535.</translation>
+    </message>
+    <message>
+        <source>Password cannot be empty.</source>
+        <translation>La password non può essere vuota.</translation>
+    </message>
+    <message>
+        <source>The configuration holds characters that cannot be stored in a file.</source>
+        <translation>La configurazione contiene caratteri che non si possono salvare in un file.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the file: %1</source>
+        <translation>Impossibile scrivere nel file: %1</translation>
     </message>
 </context>
 <context>
@@ -344,7 +360,7 @@ Continuare?</translation>
     </message>
     <message>
         <source>Off</source>
-        <translation>Disattivo</translation>
+        <translation>Disattivato</translation>
     </message>
     <message>
         <source>v %1.%2</source>
@@ -429,7 +445,7 @@ Continuare?</translation>
     </message>
     <message>
         <source>%1 is not a valid %2</source>
-        <translation>%1 non è valido come %2</translation>
+        <translation>%1 non è un valore valido per il campo %2</translation>
     </message>
     <message>
         <source>%1 is not a valid TCP port</source>

@@ -239,18 +239,18 @@ private Q_SLOTS:
             << 0 << position;
     }
 
-    void readsTheDeclaredEncodingAndClampsValues()
+    void readsTheDeclaredEncoding()
     {
         const QByteArray bytes =
             "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<!--SCXMPL;1;1-->" +
-            wrapped("<safe mac_address=\"01\" name=\"caf\xe9\" session_minutes=\"99999\" "
+            wrapped("<safe mac_address=\"01\" name=\"caf\xe9\" session_minutes=\"0030\" "
                     "public_key=\"a1-B2-c3-D4-e5-F6-07-18-29-3a-4b-5c\"/>");
         const ConfigReadResult read = readConfigBytes(bytes, false);
         QCOMPARE(read.safes.size(), 1);
         ScoutelContainer record;
         applySafeEntry(read.safes.first(), &record);
         QCOMPARE(record->name, QStringLiteral("caf\u00e9"));
-        QCOMPARE(record->sessionMinutes, 65535);
+        QCOMPARE(record->sessionMinutes, 30);
         QCOMPARE(record->publicKey, QByteArray::fromHex("A1B2C3D4E5F60718293A4B5C"));
     }
 

@@ -1,0 +1,157 @@
+// The edit dialog's configuration files: saving the form, loading a file into the
+// form or, entry by entry, into the targets.
+#include "dialogedit.h"
+
+#include "configreader.h"
+#include "configwriter.h"
+#include "safeattributes.h"
+#include "safeentry.h"
+#include "targetmatching.h"
+#include "ui_dialogedit.h"
+
+#include <algorithm>
+
+namespace {
+QString boolText(bool value)
+{
+    return value ? SafeAttribute::True : SafeAttribute::False;
+}
+} // namespace
+
+QXmlStreamAttributes DialogEdit::formAttributes() const
+{
+    using namespace SafeAttribute;
+    QXmlStreamAttributes attributes;
+    attributes.append(MacAddress, QString());
+    attributes.append(Password, ui->editPassword->text());
+    if (ui->checkName->isChecked())
+        attributes.append(Name, ui->editName->text());
+    if (ui->groupNetwork->isChecked()) {
+        attributes.append(Dhcp, boolText(ui->radioDhcp->isChecked()));
+        attributes.append(IpAddress, ui->editIpAddress->text());
+        attributes.append(SubnetMask, ui->editSubnet->text());
+        attributes.append(Gateway, ui->editGateway->text());
+    }
+    if (ui->groupPorts->isChecked()) {
+        attributes.append(TcpPort, QString::number(ui->spinMainPort->value()));
+        attributes.append(AuxPort, QString::number(ui->spinAuxPort->value()));
+    }
+    if (ui->checkDurate->isChecked())
+        attributes.append(SessionMinutes, QString::number(ui->spinDurate->value()));
+    if (ui->checkNewPassword->isChecked())
+        attributes.append(NewPassword, ui->editNewPassword->text());
+    if (ui->checkPublicKey->isChecked())
+        attributes.append(PublicKey, ui->editPublicKey->text());
+    attributes.append(Restart, boolText(ui->checkRestart->isChecked()));
+    return attributes;
+}
+
+int DialogEdit::exportFile(const QString &fileName)
+{
+    const QString title = QStringLiteral("XML export");
+    if (ui->editPassword->text().isEmpty()) {
+        warn(title, tr("Password cannot be empty."));
+        return -1;
+    }
+    switch (writeConfigFile(fileName, formAttributes())) {
+    case ConfigWriteResult::Written:
+        return 0;
+    case ConfigWriteResult::UnwritableText:
+        warn(title, tr("The configuration holds characters that cannot be stored in a file."));
+        return -1;
+    case ConfigWriteResult::FileError:
+        break;
+    }
+    warn(title, tr("Cannot write to the file: %1").arg(fileName));
+    return -1;
+}
+
+void DialogEdit::readSafe(const SafeEntry &entry)
+{
+    using namespace SafeAttribute;
+    // Ticks what the entry names; never unticks or clears.
+    const auto has = [&entry](std::initializer_list<QString> names) {
+        return std::any_of(names.begin(), names.end(),
+                           [&entry](const QString &name) { return entry.has(name); });
+    };
+    const auto text = [&entry](const QString &name, QLineEdit *edit) {
+        if (entry.has(name))
+            edit->setText(entry.value(name));
+    };
+    const auto number = [&entry](const QString &name, QSpinBox *spin) {
+        if (entry.has(name))
+            spin->setValue(entry.value(name).toInt());
+    };
+    text(Password, ui->editPassword);
+    text(Name, ui->editName);
+    ui->checkName->setChecked(ui->checkName->isChecked() || entry.has(Name));
+    if (entry.has(Dhcp))
+        setDhcp(entry.value(Dhcp) == True);
+    text(IpAddress, ui->editIpAddress);
+    text(SubnetMask, ui->editSubnet);
+    text(Gateway, ui->editGateway);
+    ui->groupNetwork->setChecked(ui->groupNetwork->isChecked() ||
+                                 has({Dhcp, IpAddress, SubnetMask, Gateway}));
+    number(TcpPort, ui->spinMainPort);
+    number(AuxPort, ui->spinAuxPort);
+    ui->groupPorts->setChecked(ui->groupPorts->isChecked() || has({TcpPort, AuxPort}));
+    number(SessionMinutes, ui->spinDurate);
+    ui->checkDurate->setChecked(ui->checkDurate->isChecked() || entry.has(SessionMinutes));
+    text(NewPassword, ui->editNewPassword);
+    ui->checkNewPassword->setChecked(ui->checkNewPassword->isChecked() || entry.has(NewPassword));
+    text(PublicKey, ui->editPublicKey);
+    ui->checkPublicKey->setChecked(ui->checkPublicKey->isChecked() || entry.has(PublicKey));
+    if (entry.has(Restart))
+        ui->checkRestart->setChecked(entry.value(Restart) == True);
+}
+
+int DialogEdit::applyToMac(const SafeEntry &entry)
+{
+    // readSafe put the entry's password and restart into the form, or left the form's own.
+    SafeEntry completed = entry;
+    completed.attributes.insert(SafeAttribute::Password, ui->editPassword->text());
+    completed.attributes.insert(SafeAttribute::Restart, boolText(ui->checkRestart->isChecked()));
+    return applyEntryToTarget(targets, completed) ? 0 : -1;
+}
+
+int DialogEdit::importFile(const QString &fileName)
+{
+    const ConfigReadResult read = readConfigFile(fileName);
+    if (read.safes.isEmpty() && read.failed()) {
+        warn(read.error.title, read.error.text);
+        return -1;
+    }
+    if (read.isForAnyDevice()) {
+        readSafe(read.safes.constFirst());
+        return 0;
+    }
+
+    // Each device gets what its own entry names: nothing carries over from the entry
+    // before, and an entry without password or restart takes the form's.
+    const QString password = ui->editPassword->text();
+    const bool restart = ui->checkRestart->isChecked();
+    for (ScoutelContainer &target : targets)
+        target->result = -1;
+    for (const SafeEntry &entry : read.safes) {
+        untickFields();
+        clearFields();
+        ui->editPassword->setText(password);
+        ui->checkRestart->setChecked(restart);
+        readSafe(entry);
+        if (!validate(false))
+            return -1;
+        applyToMac(entry);
+    }
+    const QString missing = missingMacsMessage(targets);
+    for (ScoutelContainer &target : targets)
+        target->result = -1;
+    if (read.failed()) {
+        warn(read.error.title, read.error.text);
+        return -1;
+    }
+    if (!missing.isEmpty()) {
+        warn(QString(), missing);
+        return -1;
+    }
+    return 1;
+}

@@ -1,0 +1,410 @@
+#include "dialogedit.h"
+#include "settings.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+namespace {
+const QStringList Network = {"groupNetwork=1", "editIpAddress=192..168.1.10",
+                             "editSubnet=255.255.255.0", "editGateway=192.168.1.1"};
+const QString StaticQuestion = "Setting the same static IP address on multiple devices cause a "
+                               "conflict.\nDo you want to continue?";
+const QString NameQuestion = "Do you want to set the same name on multiple devices?";
+constexpr quint32 Sent = FieldApply | FieldRestart;
+
+ScoutelContainer device(char last, quint32 present)
+{
+    ScoutelContainer record;
+    record->mac = QByteArray::fromHex("001A2B3C4D") + last;
+    record->presentFields = present;
+    record->name = QStringLiteral("Vault");
+    record->httpPort = 8080;
+    return record;
+}
+
+// The file dialog answers with a preset name.
+class TestedDialog : public DialogEdit
+{
+public:
+    using DialogEdit::DialogEdit;
+    QString fileName;
+    int asked = 0;
+
+protected:
+    QString askFileName(QFileDialog::AcceptMode) override
+    {
+        ++asked;
+        return fileName;
+    }
+};
+} // namespace
+
+class TestDialogEdit : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    Settings settings;
+    QList<ScoutelContainer> targets;
+    std::unique_ptr<TestedDialog> dialog;
+    QTimer boxWatch;
+    QStringList boxes;  // "title|text" of every message box, in order
+    QList<int> answers; // buttons to press; OK when none is left
+
+    void open(int count, quint32 present = FieldHttpPort)
+    {
+        targets.clear();
+        for (int i = 1; i <= count; ++i)
+            targets.append(device(char(i), present));
+        dialog = std::make_unique<TestedDialog>(targets, &settings);
+        dialog->prepare();
+        dialog->show();
+    }
+    template <typename T> T *control(const QString &name) { return dialog->findChild<T *>(name); }
+    // "objectName=value" for line edits, spin boxes, check boxes, radios and groups.
+    void fill(const QStringList &form)
+    {
+        for (const QString &item : form) {
+            const QString name = item.section('=', 0, 0), value = item.section('=', 1);
+            QObject *widget = dialog->findChild<QObject *>(name);
+            QVERIFY2(widget, qPrintable(name));
+            if (auto *edit = qobject_cast<QLineEdit *>(widget))
+                edit->setText(value);
+            else if (auto *spin = qobject_cast<QSpinBox *>(widget))
+                spin->setValue(value.toInt());
+            else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                button->setChecked(value == "1");
+            else
+                qobject_cast<QGroupBox *>(widget)->setChecked(value == "1");
+        }
+    }
+    QString writeFile(const QByteArray &safes)
+    {
+        const QString name = dir.filePath("devices.xml");
+        QFile file(name);
+        file.open(QIODevice::WriteOnly);
+        file.write("<?xml version=\"1.0\"?>\n<!--SCXMPL;1;7-->\n<regions><branches><safes>\n" +
+                   safes + "\n</safes></branches></regions>\n");
+        return name;
+    }
+    bool stillOpen() const { return dialog->isVisible() && dialog->result() == QDialog::Rejected; }
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        boxWatch.setInterval(20);
+        connect(&boxWatch, &QTimer::timeout, this, [this] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            boxes.append(box->windowTitle() + '|' + box->text());
+            QAbstractButton *button =
+                answers.isEmpty() ? nullptr
+                                  : box->button(QMessageBox::StandardButton(answers.takeFirst()));
+            (button ? button : box->buttons().constFirst())->click();
+        });
+        boxWatch.start();
+    }
+    void init()
+    {
+        boxes.clear();
+        answers.clear();
+        settings.rememberFilename = false;
+    }
+
+    void validation_data()
+    {
+        QTest::addColumn<QStringList>("form");
+        QTest::addColumn<QString>("message");
+        const auto net = [](const QString &ip, const QString &mask) {
+            return QStringList{"groupNetwork=1", "editIpAddress=" + ip, "editSubnet=" + mask,
+                               "editGateway=" + ip};
+        };
+        const QString mask24 = "255.255.255.0", ipBad = "|IP Address is not valid.",
+                      maskBad = "|Subnet Mask is not valid.";
+        QTest::newRow("empty password, nothing ticked") << QStringList() << QString();
+        QTest::newRow("empty part between dots") << net("192..168.1.10", mask24) << QString();
+        QTest::newRow("mask of ones only") << net("192.168.1.10", "255.255.255.255") << ipBad;
+        QTest::newRow("loopback") << net("127.0.0.1", mask24) << ipBad;
+        QTest::newRow("zero first byte") << net("0.1.2.3", mask24) << ipBad;
+        QTest::newRow("multicast") << net("224.0.0.1", mask24) << ipBad;
+        QTest::newRow("broadcast") << net("192.168.1.255", mask24) << ipBad;
+        QTest::newRow("network") << net("192.168.1.0", mask24) << ipBad;
+        QTest::newRow("mask with holes") << net("192.168.1.10", "255.0.255.0") << maskBad;
+        QTest::newRow("mask zero") << net("192.168.1.10", "0.0.0.0") << maskBad;
+        QTest::newRow("dhcp, empty fields")
+            << QStringList{"groupNetwork=1", "radioDhcp=1"} << maskBad;
+        QTest::newRow("gateway") << QStringList(Network) + QStringList{"editGateway=10.0.0.0"}
+                                 << "|Gateway is not valid.";
+        QTest::newRow("both ports 0")
+            << QStringList{"groupPorts=1", "spinMainPort=0", "spinAuxPort=0"}
+            << "|Ports values cannot be the same.";
+        QTest::newRow("key, lower case, padded")
+            << QStringList{"checkPublicKey=1", "editPublicKey= 00112233445566778899aabb "}
+            << QString();
+        QTest::newRow("key of 23 digits")
+            << QStringList{"checkPublicKey=1", "editPublicKey=00112233445566778899aab"}
+            << "|Public Key is not valid.";
+        QTest::newRow("key with a space inside")
+            << QStringList{"checkPublicKey=1", "editPublicKey=001122334455 66778899aabb"}
+            << "|Public Key is not valid.";
+        QTest::newRow("empty new password")
+            << QStringList{"checkNewPassword=1"} << "|New Password cannot be empty.";
+    }
+    void validation()
+    {
+        QFETCH(QStringList, form);
+        QFETCH(QString, message);
+        open(1);
+        fill(form);
+        control<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok)->click();
+        QCOMPARE(boxes, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(stillOpen(), !message.isEmpty());
+        QCOMPARE(targets.constFirst()->sendFields != 0, message.isEmpty());
+    }
+
+    void questions_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("form");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<QString>("question");
+        const QStringList named = {"checkName=1", "editName=Vault"};
+        QTest::newRow("one target") << 1 << Network + named << 0 << QString();
+        QTest::newRow("static, No")
+            << 3 << Network + named << int(QMessageBox::No) << StaticQuestion;
+        QTest::newRow("static, Yes") << 2 << Network << int(QMessageBox::Yes) << StaticQuestion;
+        QTest::newRow("dhcp and name, No") << 2 << Network + named + QStringList{"radioDhcp=1"}
+                                           << int(QMessageBox::No) << NameQuestion;
+        QTest::newRow("name, Yes") << 2 << named << int(QMessageBox::Yes) << NameQuestion;
+        QTest::newRow("nothing to ask") << 2 << QStringList() << 0 << QString();
+    }
+    void questions()
+    {
+        QFETCH(int, count);
+        QFETCH(QStringList, form);
+        QFETCH(int, answer);
+        QFETCH(QString, question);
+        open(count);
+        fill(form);
+        answers = {answer};
+        dialog->accept();
+        QCOMPARE(boxes, question.isEmpty() ? QStringList() : QStringList{'|' + question});
+        const bool accepted = answer != QMessageBox::No;
+        QCOMPARE(stillOpen(), !accepted);
+        for (const ScoutelContainer &target : std::as_const(targets))
+            QCOMPARE(target->sendFields != 0, accepted);
+    }
+
+    void shownAfterPrepare_data()
+    {
+        QTest::addColumn<quint32>("present");
+        QTest::newRow("full record") << quint32(FieldName | FieldMainPort | FieldAuxPort |
+                                                FieldHttpPort | FieldSessionMinutes | FieldDhcp);
+        QTest::newRow("bare record") << quint32(0);
+    }
+    void shownAfterPrepare()
+    {
+        QFETCH(quint32, present);
+        const bool full = present != 0;
+        targets = {device(9, present)};
+        targets[0]->mainPort = 80;
+        targets[0]->auxPort = 81;
+        targets[0]->sessionMinutes = 30;
+        targets[0]->dhcp = 1;
+        targets.append(device(10, FieldHttpPort));
+        dialog = std::make_unique<TestedDialog>(targets, &settings);
+        dialog->prepare();
+        dialog->show();
+        QCOMPARE(control<QLabel>("labelHeader")->text(),
+                 "Configuration of these MAC addresses:\n00-1A-2B-3C-4D-09, 00-1A-2B-3C-4D-0A");
+        QCOMPARE(control<QLineEdit>("editName")->text(), full ? "Vault" : "");
+        QCOMPARE(control<QSpinBox>("spinMainPort")->value(), full ? 80 : 1000);
+        QCOMPARE(control<QSpinBox>("spinAuxPort")->value(), full ? 81 : 1001);
+        QCOMPARE(control<QSpinBox>("spinDurate")->value(), full ? 30 : 10);
+        QCOMPARE(control<QAbstractButton>("radioDhcp")->isChecked(), full);
+        QCOMPARE(control<QSpinBox>("spinHttpPort")->isVisible(), full);
+        QCOMPARE(control<QLabel>("labelHttpPort")->isVisible(), full);
+        QCOMPARE(control<QSpinBox>("spinHttpPort")->value(), full ? 8080 : 0);
+        // The HTTP port is sent only while its box is shown.
+        fill({"groupPorts=1"});
+        dialog->accept();
+        QCOMPARE(bool(targets.constLast()->sendFields & FieldHttpPort), full);
+    }
+
+    void writtenFields_data()
+    {
+        QTest::addColumn<QStringList>("form");
+        QTest::addColumn<quint32>("fields");
+        QTest::newRow("nothing") << QStringList() << Sent;
+        QTest::newRow("no restart") << QStringList{"checkRestart=0"} << quint32(FieldApply);
+        QTest::newRow("name") << QStringList{"checkName=1", "editName=N"} << (Sent | FieldName);
+        QTest::newRow("network, dhcp")
+            << Network + QStringList{"radioDhcp=1"}
+            << (Sent | FieldIpAddress | FieldSubnetMask | FieldGateway | FieldDhcp);
+        QTest::newRow("ports") << QStringList{"groupPorts=1"}
+                               << (Sent | FieldMainPort | FieldAuxPort | FieldHttpPort);
+        QTest::newRow("session") << QStringList{"checkDurate=1"} << (Sent | FieldSessionMinutes);
+        QTest::newRow("new password")
+            << QStringList{"checkNewPassword=1", "editNewPassword=n"} << (Sent | FieldNewPassword);
+        QTest::newRow("key") << QStringList{"checkPublicKey=1",
+                                            "editPublicKey=00112233445566778899aabb"}
+                             << (Sent | FieldPublicKey);
+    }
+    void writtenFields()
+    {
+        QFETCH(QStringList, form);
+        QFETCH(quint32, fields);
+        open(1);
+        fill(form + QStringList{"editPassword=secret"});
+        dialog->accept();
+        const ScoutelSharedData &d = *targets.constFirst().constData();
+        QCOMPARE(d.sendFields, fields);
+        QCOMPARE(d.password, "secret");
+        if (fields & FieldIpAddress)
+            QCOMPARE(d.ipAddress, QHostAddress("192.168.1.10"));
+        QCOMPARE(d.dhcp, fields & FieldDhcp ? 1 : 0);
+        QCOMPARE(d.publicKey, fields & FieldPublicKey
+                                  ? QByteArray::fromHex("00112233445566778899aabb")
+                                  : QByteArray());
+    }
+
+    void saveChecksThenPauses()
+    {
+        open(2);
+        const QString name = dir.filePath("saved.xml");
+        dialog->fileName = name;
+        auto *save = control<QAbstractButton>("buttonFileSave");
+        fill({"groupPorts=1", "spinMainPort=7", "spinAuxPort=7"});
+        save->click();
+        QCOMPARE(boxes, QStringList{"|Ports values cannot be the same."});
+        QCOMPARE(dialog->asked, 0);
+
+        fill(Network + QStringList{"spinAuxPort=8", "checkName=1", "editName=Kept"});
+        QElapsedTimer pause;
+        pause.start();
+        save->click();
+        QCOMPARE(boxes.size(), 2); // no question, even for two devices
+        QCOMPARE(boxes.last(), "XML export|Password cannot be empty.");
+        QVERIFY(!save->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(save->isEnabled(), 10000);
+        QVERIFY(pause.elapsed() >= 1100);
+        QVERIFY(!QFile::exists(name));
+
+        fill({"editPassword=secret"});
+        save->click();
+        QCOMPARE(boxes.size(), 2);
+        QVERIFY(QFile::exists(name));
+        // New plain file: the owner's only; an existing one keeps its mode.
+        const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther;
+        QCOMPARE(QFile::permissions(name) & others, 0);
+        QFile::setPermissions(name, QFile::permissions(name) | QFile::ReadOther);
+        QCOMPARE(dialog->exportFile(name), 0);
+        QVERIFY(QFile::permissions(name) & QFile::ReadOther);
+
+        // The remembered file fills the next dialog, and OK sends it to every target.
+        settings.rememberFilename = true;
+        settings.filename = name;
+        open(2);
+        QCOMPARE(control<QLineEdit>("editFile")->text(), name);
+        QVERIFY(control<QCheckBox>("checkRememberFile")->isChecked());
+        // Loading a file for any device fills the form and leaves the dialog open.
+        fill({"radioDhcp=1"});
+        dialog->fileName = name;
+        control<QAbstractButton>("buttonFileOpen")->click();
+        QVERIFY(stillOpen());
+        answers = {QMessageBox::Yes};
+        dialog->accept();
+        QVERIFY(!dialog->isVisible());
+        for (const ScoutelContainer &target : std::as_const(targets)) {
+            QCOMPARE(target->name, "Kept");
+            QCOMPARE(target->auxPort, 8);
+            QCOMPARE(target->password, "secret");
+            QCOMPARE(target->dhcp, 0);
+        }
+    }
+
+    void loadPerDevice()
+    {
+        const QString name =
+            writeFile("<safe mac_address='00-1A-2B-3C-4D-01' password='one' tcp_port='5001' "
+                      "aux_port='5002' restart='false'/>\n"
+                      "<safe mac_address='001A2B3C4D02' name='Two' ip_address='10.0.0.5' "
+                      "subnet_mask='255.0.0.0' gateway='10.0.0.1' public_key='" +
+                      QByteArray(24, 'e') + "'/>\n<safe mac_address='001A2B3C4D77' name='x'/>");
+        open(2);
+        fill({"editPassword=typed", "checkDurate=1", "radioDhcp=1"});
+        dialog->fileName = name;
+        control<QAbstractButton>("buttonFileOpen")->click();
+        QCOMPARE(boxes, QStringList());
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(settings.filename, name);
+        const ScoutelSharedData &one = *targets.at(0).constData();
+        const ScoutelSharedData &two = *targets.at(1).constData();
+        QCOMPARE(one.sendFields, quint32(FieldApply | FieldMainPort | FieldAuxPort));
+        QCOMPARE(one.password, "one");
+        QCOMPARE(one.mainPort, 5001);
+        QCOMPARE(two.sendFields, quint32(Sent | FieldName | FieldPublicKey | FieldIpAddress |
+                                         FieldSubnetMask | FieldGateway | FieldDhcp));
+        QCOMPARE(two.dhcp, 0); // no dhcp attribute: static, whatever the form showed
+        QCOMPARE(two.password, "typed");
+        QCOMPARE(two.publicKey, QByteArray(12, char(0xEE)));
+    }
+
+    void loadRefused_data()
+    {
+        QTest::addColumn<QByteArray>("safes");
+        QTest::addColumn<QString>("message");
+        const QByteArray one = "<safe mac_address='001A2B3C4D01' name='One'/>";
+        QTest::newRow("missing device") << one
+                                        << "|Some MAC addresses are missing:\n"
+                                           " 00-1A-2B-3C-4D-02 00-1A-2B-3C-4D-03";
+        QTest::newRow("port out of range")
+            << one + "\n<safe mac_address='001A2B3C4D02' aux_port='70000'/>"
+            << "XML import|Error on line 5: aux_port is not a whole number from 0 to 65535.";
+        QTest::newRow("session not a number")
+            << QByteArray("<safe mac_address='001A2B3C4D01' session_minutes='ten'/>")
+            << "XML import|Error on line 4: session_minutes is not a whole number from 0 to 65535.";
+        QTest::newRow("bad address")
+            << QByteArray("<safe mac_address='001A2B3C4D01' ip_address='127.0.0.1' "
+                          "subnet_mask='255.0.0.0' gateway='10.0.0.1'/>")
+            << "|IP Address is not valid.";
+    }
+    void loadRefused()
+    {
+        QFETCH(QByteArray, safes);
+        QFETCH(QString, message);
+        open(3);
+        dialog->fileName = writeFile(safes);
+        control<QAbstractButton>("buttonFileOpen")->click();
+        QCOMPARE(boxes, QStringList{message});
+        QVERIFY(stillOpen());
+        QCOMPARE(targets.at(2)->sendFields, 0u);
+    }
+};
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    TestDialogEdit test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_dialogedit.moc"
