@@ -32,11 +32,6 @@ QString keyOf(const Entry &entry)
     return entry.context + QChar(0x1F) + entry.source + QChar(0x1F) + entry.comment;
 }
 
-bool isGone(const Entry &entry)
-{
-    return entry.type == QLatin1String("vanished") || entry.type == QLatin1String("obsolete");
-}
-
 QString readCatalogue(const QString &path, Catalogue *catalogue)
 {
     QFile file(path);
@@ -74,13 +69,11 @@ QString readCatalogue(const QString &path, Catalogue *catalogue)
     return xml.hasError() ? xml.errorString() : QString();
 }
 
+// Long texts are known by the start of their first line.
 QString describe(const Entry &entry)
 {
-    // Long texts are known by their first line.
-    QString text = entry.source.section(QLatin1Char('\n'), 0, 0);
-    if (text.size() > 70 || text.size() < entry.source.size())
-        text = text.left(70) + QStringLiteral("...");
-    return QStringLiteral("[%1] \"%2\"").arg(entry.context, text);
+    return QStringLiteral("[%1] \"%2\"")
+        .arg(entry.context, entry.source.section(QLatin1Char('\n'), 0, 0).left(70));
 }
 
 QSet<QString> placeholders(const QString &text)
@@ -96,7 +89,7 @@ QSet<QString> activeKeys(const Catalogue &catalogue)
 {
     QSet<QString> keys;
     for (auto it = catalogue.cbegin(); it != catalogue.cend(); ++it) {
-        if (!isGone(it.value()))
+        if (it->type != QLatin1String("vanished") && it->type != QLatin1String("obsolete"))
             keys.insert(it.key());
     }
     return keys;
@@ -108,84 +101,79 @@ class TestCatalogues : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void catalogueMatchesSources_data();
-    void catalogueMatchesSources();
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(refreshed.isValid());
+        const QDir committed(QStringLiteral(SCOUTEL_CATALOGUE_DIR));
+        const QStringList names =
+            committed.entryList({QStringLiteral("scoutel_*.ts")}, QDir::Files);
+        QVERIFY2(!names.isEmpty(), SCOUTEL_CATALOGUE_DIR);
+        for (const QString &name : names)
+            QVERIFY(QFile::copy(committed.filePath(name), refreshed.filePath(name)));
+
+        QProcess lupdate;
+        lupdate.setProcessChannelMode(QProcess::ForwardedChannels);
+        lupdate.start(QStringLiteral(SCOUTEL_CMAKE),
+                      {QStringLiteral("-DLUPDATE=" SCOUTEL_LUPDATE),
+                       QStringLiteral("-DSOURCE_ROOT=" SCOUTEL_SOURCE_ROOT),
+                       QStringLiteral("-DCATALOGUE_DIR=") + refreshed.path(), QStringLiteral("-P"),
+                       committed.filePath(QStringLiteral("lupdate.cmake"))});
+        QVERIFY(lupdate.waitForFinished(120000));
+        QCOMPARE(lupdate.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(lupdate.exitCode(), 0);
+    }
+    void catalogueMatchesSources_data()
+    {
+        QTest::addColumn<QString>("name");
+        const QStringList names = QDir(refreshed.path()).entryList({QStringLiteral("*.ts")});
+        for (const QString &name : names)
+            QTest::newRow(qPrintable(name)) << name;
+    }
+    void catalogueMatchesSources()
+    {
+        QFETCH(QString, name);
+        Catalogue committed;
+        Catalogue current;
+        const QString committedError =
+            readCatalogue(QStringLiteral(SCOUTEL_CATALOGUE_DIR "/") + name, &committed);
+        QVERIFY2(committedError.isEmpty(), qPrintable(committedError));
+        const QString currentError = readCatalogue(QDir(refreshed.path()).filePath(name), &current);
+        QVERIFY2(currentError.isEmpty(), qPrintable(currentError));
+
+        QStringList problems;
+        const QSet<QString> used = activeKeys(current);
+        const QSet<QString> listed = activeKeys(committed);
+        for (const QString &key : used - listed)
+            problems.append(QStringLiteral("missing from the catalogue: ") +
+                            describe(current.value(key)));
+        for (const QString &key : listed - used)
+            problems.append(QStringLiteral("no longer in the sources: ") +
+                            describe(committed.value(key)));
+        for (const QString &key : used) {
+            const Entry entry = current.value(key);
+            if (entry.type == QLatin1String("unfinished") || entry.translations.isEmpty() ||
+                entry.translations.contains(QString())) {
+                problems.append(QStringLiteral("unfinished: ") + describe(entry));
+                continue;
+            }
+            for (const QString &translation : entry.translations) {
+                if (placeholders(translation) != placeholders(entry.source)) {
+                    problems.append(QStringLiteral("placeholders differ: ") + describe(entry));
+                    break;
+                }
+            }
+        }
+        problems.sort();
+        for (const QString &problem : std::as_const(problems))
+            qWarning().noquote() << name << problem;
+        QVERIFY2(problems.isEmpty(),
+                 "run: cmake --build <build dir> --target update_translations, then translate");
+    }
 
 private:
     QTemporaryDir refreshed;
 };
-
-void TestCatalogues::initTestCase()
-{
-    QVERIFY(refreshed.isValid());
-    const QDir committed(QStringLiteral(SCOUTEL_CATALOGUE_DIR));
-    const QStringList names = committed.entryList({QStringLiteral("scoutel_*.ts")}, QDir::Files);
-    QVERIFY2(!names.isEmpty(), SCOUTEL_CATALOGUE_DIR);
-    for (const QString &name : names)
-        QVERIFY(QFile::copy(committed.filePath(name), refreshed.filePath(name)));
-
-    QProcess lupdate;
-    lupdate.setProcessChannelMode(QProcess::ForwardedChannels);
-    lupdate.start(QStringLiteral(SCOUTEL_CMAKE),
-                  {QStringLiteral("-DLUPDATE=" SCOUTEL_LUPDATE),
-                   QStringLiteral("-DSOURCE_ROOT=" SCOUTEL_SOURCE_ROOT),
-                   QStringLiteral("-DCATALOGUE_DIR=") + refreshed.path(), QStringLiteral("-P"),
-                   committed.filePath(QStringLiteral("lupdate.cmake"))});
-    QVERIFY(lupdate.waitForFinished(120000));
-    QCOMPARE(lupdate.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(lupdate.exitCode(), 0);
-}
-
-void TestCatalogues::catalogueMatchesSources_data()
-{
-    QTest::addColumn<QString>("name");
-    const QStringList names = QDir(refreshed.path()).entryList({QStringLiteral("*.ts")});
-    for (const QString &name : names)
-        QTest::newRow(qPrintable(name)) << name;
-}
-
-void TestCatalogues::catalogueMatchesSources()
-{
-    QFETCH(QString, name);
-    Catalogue committed;
-    Catalogue current;
-    const QString committedError =
-        readCatalogue(QStringLiteral(SCOUTEL_CATALOGUE_DIR "/") + name, &committed);
-    QVERIFY2(committedError.isEmpty(), qPrintable(committedError));
-    const QString currentError = readCatalogue(QDir(refreshed.path()).filePath(name), &current);
-    QVERIFY2(currentError.isEmpty(), qPrintable(currentError));
-
-    QStringList problems;
-    const QSet<QString> used = activeKeys(current);
-    const QSet<QString> listed = activeKeys(committed);
-    for (const QString &key : used - listed)
-        problems.append(QStringLiteral("missing from the catalogue: ") +
-                        describe(current.value(key)));
-    for (const QString &key : listed - used)
-        problems.append(QStringLiteral("no longer in the sources: ") +
-                        describe(committed.value(key)));
-    for (const QString &key : used) {
-        const Entry entry = current.value(key);
-        if (entry.type == QLatin1String("unfinished") || entry.translations.isEmpty() ||
-            entry.translations.contains(QString())) {
-            problems.append(QStringLiteral("unfinished: ") + describe(entry));
-            continue;
-        }
-        for (const QString &translation : entry.translations) {
-            if (placeholders(translation) != placeholders(entry.source)) {
-                problems.append(QStringLiteral("placeholders differ: ") + describe(entry));
-                break;
-            }
-        }
-    }
-    problems.sort();
-    for (const QString &problem : std::as_const(problems))
-        qWarning().noquote() << name << problem;
-    QVERIFY2(problems.isEmpty(),
-             "run: cmake --build <build dir> --target update_translations, then translate");
-}
 
 QTEST_GUILESS_MAIN(TestCatalogues)
 #include "tst_catalogues.moc"

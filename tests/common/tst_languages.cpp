@@ -42,96 +42,78 @@ class TestLanguages : public QObject
 {
     Q_OBJECT
 
-private slots:
-    void init();
-    void languagesBesideTheProgram();
-    void systemLanguageDropsTheRegion();
-    void applyingTranslatesBothCatalogues();
-    void sameOrEmptyCodeChangesNothing();
-    void regionFallsBackToLanguage();
-    void missingCatalogueReturnsToSource();
-    void loadTranslatorInstallsOnlyOnSuccess();
+private Q_SLOTS:
+    void init()
+    {
+        settings = std::make_unique<MlSettings>();
+        QCoreApplication::setApplicationName(QStringLiteral("Scoutel"));
+    }
+
+    void languagesBesideTheProgram()
+    {
+        QCOMPARE(settings->languagesPath(),
+                 QCoreApplication::applicationDirPath() + QStringLiteral("/languages"));
+        QStringList codes = settings->availableLanguages();
+        codes.sort();
+        QCOMPARE(codes, QStringList({"fr", "pt", "zh_TW"}));
+        // main() set LC_ALL to pt_BR.
+        QCOMPARE(settings->systemLanguage(), QStringLiteral("pt"));
+    }
+
+    void applyingTranslatesBothCatalogues()
+    {
+        QCOMPARE(settings->currentLanguage(), QString());
+        QVERIFY(settings->setLanguage(QStringLiteral("fr")));
+        QCOMPARE(appText(), QStringLiteral("Actualiser"));
+        QCOMPARE(frameworkText(), QStringLiteral("Annuler"));
+        QCOMPARE(QLocale().name(), QStringLiteral("fr_FR"));
+
+        LanguageChangeCounter changes;
+        QVERIFY(settings->setLanguage(QStringLiteral("fr")));
+        QVERIFY(settings->setLanguage(QString()));
+        QCOMPARE(changes.count, 0);
+        QCOMPARE(settings->currentLanguage(), QStringLiteral("fr"));
+        QCOMPARE(appText(), QStringLiteral("Actualiser"));
+    }
+
+    void regionFallsBackToLanguage()
+    {
+        QVERIFY(settings->setLanguage(QStringLiteral("fr")));
+        LanguageChangeCounter changes;
+        QVERIFY(settings->setLanguage(QStringLiteral("pt_BR")));
+        QVERIFY(changes.count > 0);
+        QCOMPARE(settings->currentLanguage(), QStringLiteral("pt_BR"));
+        QCOMPARE(appText(), QStringLiteral("Atualizar"));
+        // There is no qt_pt: the French framework catalogue must not linger.
+        QCOMPARE(frameworkText(), QStringLiteral("Cancel"));
+        QCOMPARE(QLocale().name(), QStringLiteral("pt_BR"));
+    }
+
+    void missingCatalogueReturnsToSource()
+    {
+        QVERIFY(settings->setLanguage(QStringLiteral("fr")));
+        QVERIFY(!settings->setLanguage(QStringLiteral("es")));
+        QCOMPARE(appText(), QStringLiteral("Refresh"));
+        QCOMPARE(frameworkText(), QStringLiteral("Cancel"));
+        // The choice is still recorded and the locale still follows it.
+        QCOMPARE(settings->currentLanguage(), QStringLiteral("es"));
+        QCOMPARE(QLocale().language(), QLocale::Spanish);
+    }
+
+    void loadTranslatorInstallsOnlyOnSuccess()
+    {
+        QTranslator translator;
+        const QString folder = settings->languagesPath();
+        QVERIFY(
+            MlSettings::loadTranslator(&translator, QStringLiteral("scoutel_zh_TW.qm"), folder));
+        QCOMPARE(appText(), QStringLiteral("重新整理"));
+        QVERIFY(!MlSettings::loadTranslator(&translator, QStringLiteral("scoutel_es.qm"), folder));
+        QCOMPARE(appText(), QStringLiteral("Refresh"));
+    }
 
 private:
     std::unique_ptr<MlSettings> settings;
 };
-
-void TestLanguages::init()
-{
-    settings = std::make_unique<MlSettings>();
-    QCoreApplication::setApplicationName(QStringLiteral("Scoutel"));
-}
-
-void TestLanguages::languagesBesideTheProgram()
-{
-    QCOMPARE(settings->languagesPath(),
-             QCoreApplication::applicationDirPath() + QStringLiteral("/languages"));
-    QStringList codes = settings->availableLanguages();
-    codes.sort();
-    QCOMPARE(codes, QStringList({"fr", "pt", "zh_TW"}));
-}
-
-void TestLanguages::systemLanguageDropsTheRegion()
-{
-    // main() set LC_ALL to pt_BR.
-    QCOMPARE(settings->systemLanguage(), QStringLiteral("pt"));
-}
-
-void TestLanguages::applyingTranslatesBothCatalogues()
-{
-    QCOMPARE(settings->currentLanguage(), QString());
-    QVERIFY(settings->setLanguage(QStringLiteral("fr")));
-    QCOMPARE(settings->currentLanguage(), QStringLiteral("fr"));
-    QCOMPARE(appText(), QStringLiteral("Actualiser"));
-    QCOMPARE(frameworkText(), QStringLiteral("Annuler"));
-    QCOMPARE(QLocale().name(), QStringLiteral("fr_FR"));
-}
-
-void TestLanguages::sameOrEmptyCodeChangesNothing()
-{
-    QVERIFY(settings->setLanguage(QStringLiteral("fr")));
-    LanguageChangeCounter changes;
-    QVERIFY(settings->setLanguage(QStringLiteral("fr")));
-    QVERIFY(settings->setLanguage(QString()));
-    QCOMPARE(changes.count, 0);
-    QCOMPARE(settings->currentLanguage(), QStringLiteral("fr"));
-    QCOMPARE(appText(), QStringLiteral("Actualiser"));
-    QCOMPARE(QLocale().name(), QStringLiteral("fr_FR"));
-}
-
-void TestLanguages::regionFallsBackToLanguage()
-{
-    QVERIFY(settings->setLanguage(QStringLiteral("fr")));
-    LanguageChangeCounter changes;
-    QVERIFY(settings->setLanguage(QStringLiteral("pt_BR")));
-    QVERIFY(changes.count > 0);
-    QCOMPARE(settings->currentLanguage(), QStringLiteral("pt_BR"));
-    QCOMPARE(appText(), QStringLiteral("Atualizar"));
-    // There is no qt_pt: the French framework catalogue must not linger.
-    QCOMPARE(frameworkText(), QStringLiteral("Cancel"));
-    QCOMPARE(QLocale().name(), QStringLiteral("pt_BR"));
-}
-
-void TestLanguages::missingCatalogueReturnsToSource()
-{
-    QVERIFY(settings->setLanguage(QStringLiteral("fr")));
-    QVERIFY(!settings->setLanguage(QStringLiteral("es")));
-    QCOMPARE(appText(), QStringLiteral("Refresh"));
-    QCOMPARE(frameworkText(), QStringLiteral("Cancel"));
-    // The choice is still recorded and the locale still follows it.
-    QCOMPARE(settings->currentLanguage(), QStringLiteral("es"));
-    QCOMPARE(QLocale().language(), QLocale::Spanish);
-}
-
-void TestLanguages::loadTranslatorInstallsOnlyOnSuccess()
-{
-    QTranslator translator;
-    const QString folder = settings->languagesPath();
-    QVERIFY(MlSettings::loadTranslator(&translator, QStringLiteral("scoutel_zh_TW.qm"), folder));
-    QCOMPARE(appText(), QStringLiteral("重新整理"));
-    QVERIFY(!MlSettings::loadTranslator(&translator, QStringLiteral("scoutel_es.qm"), folder));
-    QCOMPARE(appText(), QStringLiteral("Refresh"));
-}
 
 int main(int argc, char *argv[])
 {

@@ -285,22 +285,20 @@ private Q_SLOTS:
                           .arg(f.value("value").toString());
         }
         const QString confirmation = hexText(PacketCodec::confirmationValue());
-        const QStringList expected{
-            "90: " + searches.first().value("challenge").toString(),
-            "10: 0A 01 02 03",
-            "11: FF FF FF 00",
-            "12: 0A 01 02 01",
-            "17: 00 01",
-            "18: 0F A0",
-            "19: 0F A1",
-            "29: 1F 90",
-            "20: 00 1E",
-            "21: 56 61 75 6C 74",
-            "22: XX XX XX XX XX",
-            "23: 00 11 22 33 44 55 66 77 88 99 AA BB",
-            "91: " + confirmation,
-            "92: " + confirmation,
-        };
+        const QStringList expected{"90: " + searches.first().value("challenge").toString(),
+                                   "10: 0A 01 02 03",
+                                   "11: FF FF FF 00",
+                                   "12: 0A 01 02 01",
+                                   "17: 00 01",
+                                   "18: 0F A0",
+                                   "19: 0F A1",
+                                   "29: 1F 90",
+                                   "20: 00 1E",
+                                   "21: 56 61 75 6C 74",
+                                   "22: XX XX XX XX XX",
+                                   "23: 00 11 22 33 44 55 66 77 88 99 AA BB",
+                                   "91: " + confirmation,
+                                   "92: " + confirmation};
         QCOMPARE(fields, expected);
     }
 
