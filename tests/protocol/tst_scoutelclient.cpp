@@ -77,9 +77,7 @@ private Q_SLOTS:
         ScoutelClient client;
         LocatedSpy spy(&client);
         QCOMPARE(client.search(-1, nullptr), 0);
-        QVERIFY(sim.waitForLine([](const QJsonObject &line) {
-            return line.value(QStringLiteral("event")) == QStringLiteral("request");
-        }));
+        QVERIFY(QTest::qWaitFor([&] { return !sim.events(QStringLiteral("request")).isEmpty(); }));
         const QByteArray request = bytesOf(sim.events(QStringLiteral("request")).first(), "bytes");
 
         // Zero fill, then a name at the very end of a datagram of 65,000 bytes.
@@ -150,17 +148,6 @@ private Q_SLOTS:
         QCOMPARE(second.lastError(), 0);
     }
 
-    void portTakenMeansNotBound()
-    {
-        QUdpSocket holder;
-        QVERIFY(holder.bind(QHostAddress::AnyIPv4, Sctl::ClientPort,
-                            QAbstractSocket::DontShareAddress));
-        ScoutelClient client;
-        QCOMPARE(client.lastError(), int(ScoutelClient::ErrorNotBound));
-        QCOMPARE(client.errorString(), QStringLiteral("ERROR_NOT_BOUND"));
-        QCOMPARE(client.search(-1, nullptr), int(ScoutelClient::ErrorNotBound));
-    }
-
     // Two virtual Ethernet interfaces joined to each other, inside the namespace.
     void interfacesItListsAndSendsThrough()
     {
@@ -182,19 +169,8 @@ private Q_SLOTS:
         QVERIFY(PrivateNamespace::ip({"address", "add", "169.254.77.2/30", "dev", second}));
         ScoutelClient client;
         const int secondIndex = QNetworkInterface::interfaceIndexFromName(second);
-        // Loopback and unknown interfaces leave the system's choice.
-        QCOMPARE(client.search(QNetworkInterface::interfaceIndexFromName("lo"), nullptr), 0);
-        QCOMPARE(client.search(99999, nullptr), 0);
-        QCOMPARE(outgoingInterface(client), QString());
-
         QVERIFY(link(first, {"up", "multicast", "on"}));
         QVERIFY(link(second, {"up", "multicast", "on"}));
-        // The simulator will not run with a way out of the namespace.
-        SimulatorProcess sim;
-        QVERIFY(!sim.start({}));
-        QVERIFY2(sim.errorString().contains(QStringLiteral("refusing to run")),
-                 qPrintable(sim.errorString()));
-
         QStringList both;
         for (const QNetworkInterface &i : QNetworkInterface::allInterfaces()) {
             if (i.name() == first || i.name() == second)
@@ -204,20 +180,20 @@ private Q_SLOTS:
         QCOMPARE(client.interfaces(), both);
         QCOMPARE(client.search(QNetworkInterface::interfaceIndexFromName(first), nullptr), 0);
         QCOMPARE(outgoingInterface(client), first);
-        // Loopback, -1 and unusable interfaces keep the one chosen before.
+        // Loopback, unknown and unusable interfaces keep the one chosen before.
         QCOMPARE(client.search(QNetworkInterface::interfaceIndexFromName("lo"), nullptr), 0);
-        QCOMPARE(client.search(-1, nullptr), 0);
+        QCOMPARE(client.search(99999, nullptr), 0);
         QCOMPARE(outgoingInterface(client), first);
         QVERIFY(link(second, {"down"})); // the first, now without carrier, stays listed
         QCOMPARE(client.interfaces(), QStringList{entry(first)});
-        QCOMPARE(client.search(secondIndex, nullptr), 0);
-        QCOMPARE(outgoingInterface(client), first);
         QVERIFY(link(second, {"up", "multicast", "off"}));
         QCOMPARE(client.interfaces(), QStringList{entry(first)});
         QCOMPARE(client.search(secondIndex, nullptr), 0);
         QCOMPARE(outgoingInterface(client), first);
         QVERIFY(link(second, {"multicast", "on"}));
         QCOMPARE(client.search(secondIndex, nullptr), 0);
+        QCOMPARE(outgoingInterface(client), second);
+        QCOMPARE(client.search(-1, nullptr), 0);
         QCOMPARE(outgoingInterface(client), second);
         QVERIFY(PrivateNamespace::ip({"link", "delete", first}));
     }

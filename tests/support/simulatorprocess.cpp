@@ -3,9 +3,6 @@
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QJsonDocument>
-#include <QTest>
-
-#include <algorithm>
 
 SimulatorProcess::SimulatorProcess() : path(directory.filePath(QStringLiteral("sim.log")))
 {
@@ -15,11 +12,6 @@ SimulatorProcess::SimulatorProcess() : path(directory.filePath(QStringLiteral("s
 SimulatorProcess::~SimulatorProcess()
 {
     stop();
-}
-
-QString SimulatorProcess::program()
-{
-    return QStringLiteral(SCOUTEL_SIM_PROGRAM);
 }
 
 bool SimulatorProcess::start(const QStringList &options, int timeoutMs)
@@ -32,7 +24,7 @@ bool SimulatorProcess::start(const QStringList &options, int timeoutMs)
         arguments << QStringLiteral("--log") << path;
 
     const QDeadlineTimer deadline(timeoutMs);
-    process.start(program(), arguments);
+    process.start(QStringLiteral(SCOUTEL_SIM_PROGRAM), arguments);
     if (process.waitForStarted(int(deadline.remainingTime()))) {
         while (!deadline.hasExpired()) {
             if (process.canReadLine()) {
@@ -44,7 +36,7 @@ bool SimulatorProcess::start(const QStringList &options, int timeoutMs)
         }
     }
     lastError = QStringLiteral("%1 did not get ready (%2, exit status %3): %4")
-                    .arg(program(), process.errorString())
+                    .arg(QStringLiteral(SCOUTEL_SIM_PROGRAM), process.errorString())
                     .arg(process.exitCode())
                     .arg(QString::fromLocal8Bit(process.readAllStandardError()));
     stop();
@@ -53,7 +45,7 @@ bool SimulatorProcess::start(const QStringList &options, int timeoutMs)
 
 void SimulatorProcess::stop()
 {
-    if (!isRunning())
+    if (process.state() == QProcess::NotRunning)
         return;
     process.terminate();
     if (!process.waitForFinished(2000)) {
@@ -69,7 +61,7 @@ QList<QJsonObject> SimulatorProcess::log() const
     if (!file.open(QIODevice::ReadOnly))
         return lines;
     const QByteArray all = file.readAll();
-    // A line still being written has no newline yet.
+    // Every complete line so far: one still being written has no newline yet.
     const auto complete = all.left(all.lastIndexOf('\n') + 1).split('\n');
     for (const QByteArray &line : complete) {
         const QJsonDocument document = QJsonDocument::fromJson(line);
@@ -89,15 +81,4 @@ QList<QJsonObject> SimulatorProcess::events(const QString &event, int device) co
             matching.append(line);
     }
     return matching;
-}
-
-bool SimulatorProcess::waitForLine(const std::function<bool(const QJsonObject &)> &matches,
-                                   int timeoutMs) const
-{
-    return QTest::qWaitFor(
-        [&] {
-            const auto lines = log();
-            return std::any_of(lines.begin(), lines.end(), matches);
-        },
-        timeoutMs);
 }
