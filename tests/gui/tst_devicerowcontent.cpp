@@ -106,7 +106,8 @@ private Q_SLOTS:
         r->busTcp[0] = 4294967295u;
         r->busTcp[2] = 7;
         r->presentFields = FieldUpTime;
-        const QList<DeviceCell> &cells = DeviceRowContent(r).cells();
+        const DeviceRowContent content(r);
+        const QList<DeviceCell> &cells = content.cells();
         QVERIFY(cells.contains(DeviceCell{ColumnDhcp, QStringLiteral("On")}));
         QVERIFY(cells.contains(DeviceCell{ColumnHwVersion, QStringLiteral("v 1.05")}));
         QVERIFY(cells.contains(DeviceCell{ColumnBusTcp, QStringLiteral("4294967295 0 7")}));
