@@ -340,6 +340,8 @@ private Q_SLOTS:
         QTest::newRow("session clamped")
             << Pairs{{"session_minutes", "99999"}} << (FieldSessionMinutes | apply)
             << QStringList{"session=65535"};
+        QTest::newRow("dhcp TRUE is false")
+            << Pairs{{"dhcp", "TRUE"}} << (NetworkBits | apply) << QStringList{"dhcp=0"};
         QTest::newRow("http port is not read")
             << Pairs{{"http_port", "80"}} << apply << QStringList{"http=0"};
         QTest::newRow("public key with dashes")
