@@ -22,6 +22,7 @@ namespace {
 constexpr int TargetCounts[] = {10, 100, 500};
 // Both phases answer within a second; the time-outs would end them after 5.
 constexpr int WaitMs = 15000;
+constexpr int SettleMs = 500;
 
 template <typename T> T *visible()
 {
@@ -72,12 +73,15 @@ Apply applyOnce(Scoutel &window)
     });
 
     QEventLoop loop;
+    QElapsedTimer settled;
     QTimer watcher;
     QObject::connect(&watcher, &QTimer::timeout, [&] {
         if (auto *box = visible<QMessageBox>()) {
             if (!clock.isValid())
                 return press(box->button(QMessageBox::Ok));
             apply.summaryUs = clock.nsecsElapsed() / 1000;
+            // The wait since the probe's last tick counts too.
+            apply.longestStallUs = qMax(apply.longestStallUs, apply.summaryUs - lastTickUs);
             apply.summary = box->text();
             probe.stop();
             press(box->button(QMessageBox::Ok));
@@ -85,6 +89,11 @@ Apply applyOnce(Scoutel &window)
         }
         auto *dialog = visible<DialogEdit>();
         if (!dialog || clock.isValid())
+            return;
+        // The dialog's first layout and paint come before OK and are not measured.
+        if (!settled.isValid())
+            return settled.start();
+        if (!settled.hasExpired(SettleMs))
             return;
         dialog->findChild<QLineEdit *>(QStringLiteral("editPassword"))
             ->setText(QStringLiteral("secret"));
