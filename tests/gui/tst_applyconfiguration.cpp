@@ -91,14 +91,6 @@ private:
         return QTest::qWaitFor([&] { return refresh->isEnabled(); }, PhaseWaitMs);
     }
 
-    QStringList selectedMacs()
-    {
-        QStringList macs;
-        for (const QTreeWidgetItem *row : tree->selectedItems())
-            macs << row->text(0).replace('-', ' ');
-        return macs;
-    }
-
     // MACs of the requests of one command logged from line first on.
     static QStringList requestMacs(const SimulatorProcess &sim, int command, qsizetype first)
     {
@@ -185,8 +177,9 @@ private Q_SLOTS:
         }
         const qsizetype firstLine = sim->log().size();
         tree->selectAll();
-        QStringList lastFirst = selectedMacs();
-        std::reverse(lastFirst.begin(), lastFirst.end());
+        QStringList lastFirst;
+        for (const QTreeWidgetItem *row : tree->selectedItems())
+            lastFirst.prepend(row->text(0).replace('-', ' '));
 
         QTest::mouseClick(window->findChild<QToolButton *>("buttonEdit"), Qt::LeftButton);
         QVERIFY(QTest::qWaitFor([&] { return summaries.size() >= expected.size(); }, PhaseWaitMs));
