@@ -1,5 +1,6 @@
 #include "scoutelconsole.h"
 
+#include "configurationanswer.h"
 #include "deviceblock.h"
 #include "fieldtags.h"
 #include "hextext.h"
@@ -68,12 +69,14 @@ void ScoutelConsole::start()
 
 void ScoutelConsole::sendConfiguration()
 {
-    if ((config->sendFields & ~quint32(FieldApply)) == 0)
+    if (!ConfigurationAnswer::hasSomethingToSend(*config.constData()))
         fail(ErrorNothingToSend, tr("No data to send."));
     const int result = client->configure(AnyInterface, &config);
     if (result != 0)
         fail(result, tr("Send error: %1").arg(client->errorString()));
     state = Configuring;
+    awaitingAnswer.clear();
+    awaitingAnswer.append(config);
     timer->start(settings.timeout);
 }
 
@@ -101,19 +104,31 @@ void ScoutelConsole::located(int result, ScoutelContainer record)
     // A decoded answer always names its device; a record without a MAC carries nothing.
     if (answer.mac.isEmpty())
         return;
-    // Only the answer to our own request can end the run as configured; a
-    // stray one, from another device or before the request, is no outcome.
-    const bool configurationAnswer = answer.command == Sctl::ConfigureAnswer;
-    if (configurationAnswer && !(state == Configuring && answer.mac == config->mac))
+    if (answer.command == Sctl::ConfigureAnswer) {
+        configurationAnswer(answer);
         return;
+    }
     if (answer.result != 0)
-        fail(answer.result, tr("Error on %1: %2").arg(hexText(answer.mac), answer.resultText()));
+        fail(answer.result, errorOn(answer));
     if (answer.command == Sctl::SearchAnswer && state == Searching)
         searchAnswer(record);
-    else if (configurationAnswer) {
-        timer->stop();
-        fail(0, hexText(answer.mac) + QLatin1Char('\n') + answer.sender.toString());
-    }
+}
+
+void ScoutelConsole::configurationAnswer(const ScoutelSharedData &answer)
+{
+    // Only the answer to our own request can end the run as configured; a
+    // stray one, from another device or before the request, is no outcome.
+    if (!awaitingAnswer.take(answer.mac))
+        return;
+    timer->stop();
+    if (!ConfigurationAnswer::succeeded(answer))
+        fail(answer.result, errorOn(answer));
+    fail(0, hexText(answer.mac) + QLatin1Char('\n') + answer.sender.toString());
+}
+
+QString ScoutelConsole::errorOn(const ScoutelSharedData &answer)
+{
+    return tr("Error on %1: %2").arg(hexText(answer.mac), answer.resultText());
 }
 
 void ScoutelConsole::searchAnswer(const ScoutelContainer &record)

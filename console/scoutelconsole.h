@@ -2,6 +2,7 @@
 
 #include "consoleoptions.h"
 #include "scoutelcontainer.h"
+#include "targetindex.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -41,6 +42,8 @@ private:
     void applyOptions(const OptionMap &options);
     void sendConfiguration();
     void searchAnswer(const ScoutelContainer &record);
+    void configurationAnswer(const ScoutelSharedData &answer);
+    static QString errorOn(const ScoutelSharedData &answer);
     // Devices that answered the search, each counted once.
     int found() const { return int(answeredMacs.size()); }
 
@@ -54,4 +57,5 @@ private:
     State state = Idle;
     QSet<QByteArray> answeredMacs;
     ScoutelContainer config;
+    TargetIndex awaitingAnswer;
 };

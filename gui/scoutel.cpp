@@ -1,6 +1,7 @@
 #include "scoutel.h"
 
 #include "devicerowcontent.h"
+#include "dialogedit.h"
 #include "fieldtags.h"
 #include "randomsource.h"
 #include "scoutelclient.h"
@@ -39,7 +40,18 @@ void warn(QWidget *parent, const QString &text)
 
 Scoutel::Scoutel(QWidget *parent)
     : QDialog(parent), form(new Ui::Scoutel), settings(new Settings(this)),
-      client(new ScoutelClient(this))
+      client(new ScoutelClient(this)),
+      run({[this] { client->clearSequences(); },
+           [this](const ScoutelContainer &target) {
+               return client->search(settings->interfaceIndex, &target) == 0
+                          ? QString()
+                          : client->errorString();
+           },
+           [this](const ScoutelContainer &target) {
+               return client->configure(settings->interfaceIndex, &target) == 0
+                          ? QString()
+                          : client->errorString();
+           }})
 {
     QCoreApplication::setApplicationName(QLatin1String(ApplicationName));
     QCoreApplication::setApplicationVersion(QLatin1String(ApplicationVersion));
@@ -188,7 +200,10 @@ void Scoutel::refresh()
 
 void Scoutel::tick()
 {
-    if (state & (StateEditing | StateChallenging))
+    if (state & StateEditing)
+        return;
+    follow(run.tick());
+    if (state & StateChallenging)
         return;
     if (searchCountdown <= 0 || --searchCountdown > 0)
         return;
@@ -203,6 +218,7 @@ void Scoutel::tick()
 void Scoutel::clear()
 {
     state = StateCleared;
+    run.abandon();
     pendingRows.clear();
     pendingOrder.clear();
     rows->clear();
@@ -217,10 +233,15 @@ void Scoutel::on_actionClear_triggered()
 void Scoutel::located(int protocolResult, ScoutelContainer container)
 {
     // Answers that cannot be decoded never touch the rows.
-    if (protocolResult != 0 || container->command != Sctl::SearchAnswer)
+    if (protocolResult != 0) {
+        run.receiveError(client->errorString());
         return;
-    devices.insert(container->mac, container);
-    showDevice(container);
+    }
+    if (container->command == Sctl::SearchAnswer) {
+        devices.insert(container->mac, container);
+        showDevice(container);
+    }
+    follow(run.receive(container));
 }
 
 void Scoutel::showDevice(const ScoutelContainer &record)
@@ -267,8 +288,78 @@ void Scoutel::on_actionEdit_triggered()
 
 void Scoutel::startEdit()
 {
-    // An edit ends continuous search; the configuration itself is not offered yet.
+    // An edit ends continuous search.
     form->buttonRefresh->setCheckable(false);
+    editSelected();
+}
+
+void Scoutel::editSelected()
+{
+    SkTreeWidget *tree = form->tree;
+    QList<QTreeWidgetItem *> selected = tree->selectedItems();
+    if (selected.isEmpty()) {
+        if (tree->topLevelItemCount() != 1)
+            return;
+        QTreeWidgetItem *only = tree->topLevelItem(0);
+        only->setSelected(true);
+        selected = {only};
+    }
+    run.reset();
+    for (const QTreeWidgetItem *row : std::as_const(selected)) {
+        const auto record = devices.constFind(DeviceRows::key(row));
+        if (record != devices.constEnd())
+            run.targets().append(record.value());
+    }
+    if (run.targets().isEmpty())
+        return;
+    state |= StateEditing;
+    DialogEdit dialog(run.targets(), settings, this);
+    dialog.prepare();
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    state &= ~StateEditing;
+    if (accepted && !run.targets().isEmpty())
+        sendChallengeRequests();
+}
+
+void Scoutel::sendChallengeRequests()
+{
+    follow(run.start());
+}
+
+void Scoutel::follow(const ConfigurationRun::Step &step)
+{
+    const quint32 before = state;
+    if (step.clearDevices)
+        clear();
+    if (step.idle)
+        state = StateIdle;
+    if (run.phase() == ConfigurationRun::Phase::Challenging)
+        state |= StateChallenging;
+    else
+        state &= ~StateChallenging;
+    if (step.summary)
+        searchCountdown = 0;
+    // Most answers change nothing here; a thousand of them need no update each.
+    if (state != before || step.idle)
+        updateUi();
+    if (!step.sendError.isEmpty())
+        warn(this, tr("Send error: %1").arg(step.sendError));
+    if (step.summary)
+        finishConfiguration(*step.summary);
+}
+
+void Scoutel::finishConfiguration(const ConfigurationRun::Summary &summary)
+{
+    QMessageBox box(this);
+    if (summary.succeeded) {
+        box.setIcon(QMessageBox::Information);
+        box.setText(tr("Operation completed successfully."));
+    } else {
+        box.setIcon(QMessageBox::Warning);
+        box.setText(tr("There were some errors."));
+        box.setInformativeText(summary.report);
+    }
+    box.exec();
 }
 
 void Scoutel::on_tree_customContextMenuRequested(const QPoint &pos)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "configurationrun.h"
 #include "devicerows.h"
 #include "scoutelcontainer.h"
 
@@ -22,7 +23,8 @@ class Scoutel;
 }
 
 // The window of the graphical mode: searches on request, lists every device
-// that answers, and keeps its settings and geometry across restarts.
+// that answers, configures the selected ones, and keeps its settings and
+// geometry across restarts.
 class Scoutel : public QDialog
 {
     Q_OBJECT
@@ -76,6 +78,11 @@ private:
     void showPendingRows(qint64 budgetMs);
     void purgeStale();
     void startEdit();
+    void editSelected();
+    void sendChallengeRequests();
+    // Brings the window in line with what the configuration operation did.
+    void follow(const ConfigurationRun::Step &step);
+    void finishConfiguration(const ConfigurationRun::Summary &summary);
     bool isBusy() const;
     void showBackground(bool picture, bool animated);
 
@@ -85,12 +92,8 @@ private:
     QMenu *interfaceMenu = nullptr;
     ScoutelClient *client;
     QHash<QByteArray, ScoutelContainer> devices;
-    // The configuration operation keeps its targets, its summary and its
-    // countdown here.
-    QList<ScoutelContainer> awaitingChallenge;
-    QList<ScoutelContainer> awaitingResult;
-    QString report;
-    qint32 configCountdown = 0;
+    // Targets, summary lines and countdown of the configuration operation.
+    ConfigurationRun run;
     qint32 searchCountdown = 0;
     quint32 state = StateCleared;
 

@@ -409,28 +409,28 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Receive error: %1
 </source>
-        <translation type="vanished">Empfangsfehler: %1
+        <translation>Empfangsfehler: %1
 </translation>
     </message>
     <message>
         <source>%1: %2
 </source>
-        <translation type="vanished">%1: %2
+        <translation>%1: %2
 </translation>
     </message>
     <message>
         <source>%1 does not respond
 </source>
-        <translation type="vanished">%1 antwortet nicht
+        <translation>%1 antwortet nicht
 </translation>
     </message>
     <message>
         <source>Operation completed successfully.</source>
-        <translation type="vanished">Vorgang erfolgreich abgeschlossen.</translation>
+        <translation>Vorgang erfolgreich abgeschlossen.</translation>
     </message>
     <message>
         <source>There were some errors.</source>
-        <translation type="vanished">Es sind Fehler aufgetreten.</translation>
+        <translation>Es sind Fehler aufgetreten.</translation>
     </message>
 </context>
 <context>

@@ -409,28 +409,28 @@ Continuare?</translation>
     <message>
         <source>Receive error: %1
 </source>
-        <translation type="vanished">Errore di ricezione: %1
+        <translation>Errore di ricezione: %1
 </translation>
     </message>
     <message>
         <source>%1: %2
 </source>
-        <translation type="vanished">%1: %2
+        <translation>%1: %2
 </translation>
     </message>
     <message>
         <source>%1 does not respond
 </source>
-        <translation type="vanished">%1 non risponde
+        <translation>%1 non risponde
 </translation>
     </message>
     <message>
         <source>Operation completed successfully.</source>
-        <translation type="vanished">Operazione completata correttamente.</translation>
+        <translation>Operazione completata correttamente.</translation>
     </message>
     <message>
         <source>There were some errors.</source>
-        <translation type="vanished">Si sono verificati alcuni errori.</translation>
+        <translation>Si sono verificati alcuni errori.</translation>
     </message>
 </context>
 <context>
