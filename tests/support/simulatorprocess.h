@@ -27,6 +27,8 @@ public:
     void stop();
     QString errorString() const { return lastError; }
 
+    // Every complete line of the log so far, in order.
+    QList<QJsonObject> log() const;
     // The lines of one event ("request", "apply", "restart", "ready", "error"),
     // only those of one device when device is 0 or more.
     QList<QJsonObject> events(const QString &event, int device = -1) const;
@@ -36,6 +38,4 @@ private:
     QString path;
     QProcess process;
     QString lastError;
-
-    QList<QJsonObject> log() const;
 };
