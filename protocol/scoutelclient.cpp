@@ -17,9 +17,9 @@ constexpr unsigned char MulticastTtl = 2;
 constexpr int ReceiveBufferBytes = 8 * 1024 * 1024;
 // A UDP datagram never exceeds this; a larger claimed size is not believed.
 constexpr qint64 MaxDatagramSize = 65536;
-// Datagrams handled per readyRead; the rest wakes the slot again, so a flood
-// cannot hold the event loop for ever.
-constexpr int MaxDatagramsPerWakeUp = 20000;
+// Datagrams handled per readyRead; the rest wakes the slot again. Small batches
+// let timers and painting run between them when hundreds of devices answer at once.
+constexpr int MaxDatagramsPerWakeUp = 256;
 
 const QHostAddress &multicastGroup()
 {
