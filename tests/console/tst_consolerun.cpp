@@ -6,19 +6,15 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QUdpSocket>
 
 namespace {
 // Long enough for a loaded machine to carry an answer, short enough to keep runs quick.
 const QString Window = QStringLiteral("-t=400");
 const QString DeviceOneMac = QStringLiteral("02 53 43 00 00 01");
-
-// Simulator options with a lifetime that ends a forgotten fleet on its own.
-QStringList fleet(QStringList options)
-{
-    return options << QStringLiteral("--lifetime") << QStringLiteral("6000");
-}
 
 // The block list mode prints for device number i of an untouched simulated fleet.
 QStringList simulatedBlock(int device, int count, const QString &name)
@@ -36,17 +32,6 @@ QStringList simulatedBlock(int device, int count, const QString &name)
             QString::number(30000 + device),
             QStringLiteral("15")};
 }
-
-QList<QJsonObject> requestsOf(const SimulatorProcess &sim, int command)
-{
-    QList<QJsonObject> matching;
-    const auto requests = sim.events(QStringLiteral("request"));
-    for (const QJsonObject &request : requests) {
-        if (request.value(QStringLiteral("command")).toInt() == command)
-            matching.append(request);
-    }
-    return matching;
-}
 } // namespace
 
 // The program against a simulated fleet: one row of the exit-status table per test.
@@ -58,7 +43,7 @@ private Q_SLOTS:
     void listsEveryDevice()
     {
         SimulatorProcess sim;
-        QVERIFY2(sim.start(fleet({"--count", "2"})), qPrintable(sim.errorString()));
+        SCOUTEL_START_SIM(sim, QStringList({"--count", "2"}));
         const ConsoleRun run = runScoutel({"-X", Window});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.reportLines.size(), 25);
@@ -127,12 +112,12 @@ private Q_SLOTS:
         QFETCH(QStringList, lines);
         QFETCH(int, configurationRequests);
         SimulatorProcess sim;
-        QVERIFY2(sim.start(fleet(simulator)), qPrintable(sim.errorString()));
+        SCOUTEL_START_SIM(sim, simulator);
         const ConsoleRun run = runScoutel(arguments);
         QCOMPARE(run.reportLines, lines);
         // A list block's "# 1" reads as 0, the status of a complete list.
         QCOMPARE(run.status, shellStatus(lines.first().toInt()));
-        QCOMPARE(requestsOf(sim, 3).size(), configurationRequests);
+        QCOMPARE(sim.requests(3).size(), configurationRequests);
         if (simulator.contains(QStringLiteral("--stray-config")))
             QVERIFY(!sim.events(QStringLiteral("stray")).isEmpty());
     }
@@ -175,7 +160,7 @@ private Q_SLOTS:
         QTemporaryDir directory;
         QVERIFY(QDir::setCurrent(directory.path()));
         SimulatorProcess sim;
-        QVERIFY2(sim.start(fleet({})), qPrintable(sim.errorString()));
+        SCOUTEL_START_SIM(sim, {});
         const ConsoleRun run = runScoutel(QStringList{Window} + arguments);
         QCOMPARE(run.status, 255);
         QCOMPARE(run.reportLines, QStringList({"-1", message}));
@@ -188,7 +173,7 @@ private Q_SLOTS:
     void configurationSucceedsAndTheDeviceShowsIt()
     {
         SimulatorProcess sim;
-        QVERIFY2(sim.start(fleet({"--answer-twice"})), qPrintable(sim.errorString()));
+        SCOUTEL_START_SIM(sim, QStringList({"--answer-twice"}));
         const ConsoleRun list = runScoutel({"-X", Window});
         QCOMPARE(list.status, 0);
         QCOMPARE(list.reportLines,
@@ -204,7 +189,7 @@ private Q_SLOTS:
     void unknownFieldsAreWarnedAboutBriefly()
     {
         SimulatorProcess sim;
-        QVERIFY2(sim.start(fleet({"--unknown-fields", "30"})), qPrintable(sim.errorString()));
+        SCOUTEL_START_SIM(sim, QStringList({"--unknown-fields", "30"}));
         const ConsoleRun run = runScoutel({"-X", Window});
         QCOMPARE(run.status, 0);
         QStringList expected;
@@ -219,7 +204,7 @@ private Q_SLOTS:
     void foreignDatagram()
     {
         SimulatorProcess sim;
-        QVERIFY2(sim.start(fleet({"--foreign"})), qPrintable(sim.errorString()));
+        SCOUTEL_START_SIM(sim, QStringList({"--foreign"}));
         const ConsoleRun run = runScoutel({"-X", Window});
         QVERIFY2(run.reportLines.size() >= 2, qPrintable(run.describe()));
         const int code = run.reportLines.at(run.reportLines.size() - 2).toInt();
@@ -233,7 +218,7 @@ private Q_SLOTS:
     void timeoutSetsTheSearchWindow()
     {
         SimulatorProcess sim;
-        QVERIFY2(sim.start(fleet({"--delay", "700"})), qPrintable(sim.errorString()));
+        SCOUTEL_START_SIM(sim, QStringList({"--delay", "700"}));
         const ConsoleRun patient = runScoutel({"-X", "-t=1500"});
         QCOMPARE(patient.status, 0);
         QCOMPARE(patient.reportLines.constLast(), QStringLiteral("# Search complete"));
@@ -244,7 +229,7 @@ private Q_SLOTS:
     void timeoutSetsTheConfigurationWait()
     {
         SimulatorProcess sim;
-        QVERIFY2(sim.start(fleet({"--mute-config", "1"})), qPrintable(sim.errorString()));
+        SCOUTEL_START_SIM(sim, QStringList({"--mute-config", "1"}));
         const ConsoleRun run = runScoutel({"-x=secret", "-n=Vault", "-t=1200"});
         QCOMPARE(run.status, 110);
         QVERIFY2(run.elapsedMs >= 2400, qPrintable(QString::number(run.elapsedMs)));
@@ -254,14 +239,14 @@ private Q_SLOTS:
     void configurationRequestFields()
     {
         SimulatorProcess sim;
-        QVERIFY2(sim.start(fleet({})), qPrintable(sim.errorString()));
+        SCOUTEL_START_SIM(sim, {});
         const ConsoleRun run =
             runScoutel({"-x=secret", "-n=Vault", "-d=true", "-i=10.1.2.3", "-m=255.255.255.0",
                         "-g=10.1.2.1", "-p1=4000", "-p2=4001", "-ph=8080", "-s=30", "-p=n3wpw",
                         "-k=00112233445566778899aAbB", "-r", Window});
         QCOMPARE(run.status, 0);
-        const auto searches = requestsOf(sim, 1);
-        const auto configurations = requestsOf(sim, 3);
+        const auto searches = sim.requests(1);
+        const auto configurations = sim.requests(3);
         QCOMPARE(searches.size(), 1);
         QCOMPARE(configurations.size(), 1);
         const QJsonObject request = configurations.first();
@@ -288,7 +273,7 @@ private Q_SLOTS:
         const QString saved = directory.filePath(QStringLiteral("out.xml"));
         const QString refused = directory.filePath(QStringLiteral("no-password.xml"));
         SimulatorProcess sim;
-        QVERIFY2(sim.start(fleet({})), qPrintable(sim.errorString()));
+        SCOUTEL_START_SIM(sim, {});
 
         const ConsoleRun run = runScoutel(
             {"-X", "-x=secret", "-n=Vault", "-k=00112233445566778899AABB", "-f=" + saved, Window});
@@ -305,6 +290,69 @@ private Q_SLOTS:
         QCOMPARE(withoutPassword.reportLines.first(),
                  "The configuration was not saved to " + refused + ": Password cannot be empty.");
         QCOMPARE(withoutPassword.reportLines.last(), QStringLiteral("# Search complete"));
+    }
+
+    // With nobody on the network: mode choice, help, version and the report.
+    // The options and statuses --help lists are compared with the manual page by
+    // tst_packageoptions.
+    void helpAndVersion()
+    {
+        const ConsoleRun help = runScoutel({"--help"});
+        QCOMPARE(help.status, 0);
+        QVERIFY2(help.reportLines.isEmpty(), qPrintable(help.describe()));
+        QVERIFY(help.standardOutput.contains("A status is the low 8 bits of the code"));
+        const ConsoleRun version = runScoutel({"--version"});
+        QCOMPARE(version.status, 0);
+        QCOMPARE(version.standardOutput,
+                 QByteArray("Scoutel 2.7 2021/04/27\n"
+                            "Languages in " SCOUTEL_BIN_DIR "/languages: de it\n"));
+        QVERIFY(version.reportLines.isEmpty());
+    }
+
+    // Each of these chooses the command-line mode, so the run searches and,
+    // with nobody on the network, reports -400.
+    void commandLineModeSearches_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("-X alone") << QStringList{"-X"};
+        QTest::newRow("-Xyz") << QStringList{"-Xyz", "-t=100"};
+        QTest::newRow("-x= empty") << QStringList{"-x=", "-t=100"};
+        QTest::newRow("configuration") << QStringList{"-t=100", "-x=secret", "-n=Vault"};
+        QTest::newRow("--help among others") << QStringList{"--help", "-X", "-t=100"};
+    }
+
+    void commandLineModeSearches()
+    {
+        QFETCH(QStringList, arguments);
+        const ConsoleRun run = runScoutel(arguments);
+        QCOMPARE(run.status, 112);
+        QCOMPARE(run.reportLines, QStringList({"-400", "No device found."}));
+        QVERIFY(run.standardOutput.isEmpty());
+    }
+
+    // Qt may send debug output elsewhere when standard error is no terminal.
+    void reportReachesAFile()
+    {
+        QTemporaryDir directory;
+        const QString path = directory.filePath(QStringLiteral("report.txt"));
+        QProcess process;
+        process.setStandardErrorFile(path);
+        process.start(QStringLiteral(SCOUTEL_BIN_DIR "/scoutel"), {"-x=a", "-i=1.2.3"});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 255);
+        QFile report(path);
+        QVERIFY(report.open(QIODevice::ReadOnly));
+        QCOMPARE(report.readAll(), QByteArray("-1\n1.2.3 is not a valid IP address\n"));
+    }
+
+    void portTakenByAnotherProgram()
+    {
+        QUdpSocket holder;
+        QVERIFY(holder.bind(QHostAddress::AnyIPv4, 2463, QUdpSocket::DontShareAddress));
+        const ConsoleRun run = runScoutel({"-X", "-t=100"});
+        QCOMPARE(run.status, shellStatus(-300));
+        QCOMPARE(run.reportLines,
+                 QStringList({"-300", "Error on client initialization: ERROR_NOT_BOUND"}));
     }
 };
 

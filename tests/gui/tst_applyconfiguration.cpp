@@ -1,10 +1,10 @@
 // Configuring selected devices end to end: the window, the edit dialog driven
 // as a user would, and the device simulator inside a private network.
 #include "dialogedit.h"
-#include "netguard.h"
 #include "scoutel.h"
 #include "simulatorprocess.h"
 #include "sktreewidget.h"
+#include "windowtest.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -13,8 +13,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -30,7 +28,7 @@ const QString Success = QStringLiteral("Operation completed successfully.");
 
 QStringList fleet(int count, const QStringList &more = {})
 {
-    return QStringList{"--count", QString::number(count), "--lifetime", "60000"} + more;
+    return QStringList{"--count", QString::number(count)} + more;
 }
 
 QString problems(const QString &lines)
@@ -84,29 +82,20 @@ private:
         }
     }
 
-    bool searchOnce()
-    {
-        auto *refresh = window->findChild<QToolButton *>("buttonRefresh");
-        refresh->click();
-        return QTest::qWaitFor([&] { return refresh->isEnabled(); }, PhaseWaitMs);
-    }
+    bool searchOnce() { return ::searchOnce(window.get(), PhaseWaitMs); }
 
     // MACs of the requests of one command logged from line first on.
     static QStringList requestMacs(const SimulatorProcess &sim, int command, qsizetype first)
     {
         QStringList macs;
-        const QList<QJsonObject> log = sim.log();
-        for (qsizetype i = first; i < log.size(); ++i) {
-            if (log[i]["event"] == "request" && log[i]["command"].toInt() == command)
-                macs << log[i]["mac"].toString();
-        }
+        for (const QJsonObject &request : sim.requests(command, first))
+            macs << request["mac"].toString();
         return macs;
     }
 
 private Q_SLOTS:
     void initTestCase()
     {
-        NetGuard::requirePrivateNetwork("tst_applyconfiguration");
         connect(&modalHandler, &QTimer::timeout, this, &TestApplyConfiguration::answerModal);
         modalHandler.start(50);
     }
@@ -168,12 +157,12 @@ private Q_SLOTS:
         rename = renames;
 
         auto sim = std::make_unique<SimulatorProcess>();
-        QVERIFY2(sim->start(fleet(listed)), qPrintable(sim->errorString()));
+        SCOUTEL_START_SIM(*sim, fleet(listed));
         QVERIFY(searchOnce());
         QCOMPARE(tree->topLevelItemCount(), listed);
         if (!applyFleet.isEmpty()) {
             sim = std::make_unique<SimulatorProcess>();
-            QVERIFY2(sim->start(applyFleet), qPrintable(sim->errorString()));
+            SCOUTEL_START_SIM(*sim, applyFleet);
         }
         const qsizetype firstLine = sim->log().size();
         tree->selectAll();
@@ -207,17 +196,6 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QTemporaryDir store;
-    if (!store.isValid())
-        return 1;
-    qputenv("XDG_CONFIG_HOME", store.path().toUtf8());
-    qputenv("LC_ALL", "en_US.UTF-8");
-    QApplication app(argc, argv);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
-    TestApplyConfiguration test;
-    return QTest::qExec(&test, argc, argv);
-}
+SCOUTEL_WINDOW_TEST_MAIN(TestApplyConfiguration)
 
 #include "tst_applyconfiguration.moc"

@@ -52,8 +52,6 @@ private Q_SLOTS:
         QTest::newRow("0x10000") << 0x10000u << plain << 0 << QStringList{"Error 0x10000"} << true;
         QTest::newRow("fallback, DHCP on")
             << 0u << fallback << 1 << QStringList{"DHCP failed"} << true;
-        QTest::newRow("fallback, DHCP off")
-            << 0u << fallback << 0 << QStringList{"IP address in conflict"} << true;
         QTest::newRow("fallback, DHCP on, resolved")
             << 0x020u << fallback << 1 << QStringList{"DHCP error resolved"} << true;
         QTest::newRow("near the fallback")
@@ -101,15 +99,12 @@ private Q_SLOTS:
     void texts()
     {
         ScoutelContainer r = record(0, "10.0.0.5", 2);
-        r->hwVersionMajor = 1;
-        r->hwVersionMinor = 5;
         r->busTcp[0] = 4294967295u;
         r->busTcp[2] = 7;
         r->presentFields = FieldUpTime;
         const DeviceRowContent content(r);
         const QList<DeviceCell> &cells = content.cells();
         QVERIFY(cells.contains(DeviceCell{ColumnDhcp, QStringLiteral("On")}));
-        QVERIFY(cells.contains(DeviceCell{ColumnHwVersion, QStringLiteral("v 1.05")}));
         QVERIFY(cells.contains(DeviceCell{ColumnBusTcp, QStringLiteral("4294967295 0 7")}));
         // Hostile names stay on one line.
         const QString wide(64, QChar(0xFF37));

@@ -72,6 +72,10 @@ class TestDialogEdit : public QObject
         targets.clear();
         for (int i = 1; i <= count; ++i)
             targets.append(device(char(i), present));
+        openFor();
+    }
+    void openFor()
+    {
         dialog = std::make_unique<TestedDialog>(targets, &settings);
         dialog->prepare();
         dialog->show();
@@ -248,9 +252,7 @@ private Q_SLOTS:
         targets[0]->sessionMinutes = 30;
         targets[0]->dhcp = 1;
         targets.append(device(10, FieldHttpPort));
-        dialog = std::make_unique<TestedDialog>(targets, &settings);
-        dialog->prepare();
-        dialog->show();
+        openFor();
         QCOMPARE(control<QLabel>("labelHeader")->text(),
                  "Configuration of these MAC addresses:\n00-1A-2B-3C-4D-09, 00-1A-2B-3C-4D-0A");
         QCOMPARE(control<QLineEdit>("editName")->text(), full ? "Vault" : "");

@@ -1,9 +1,9 @@
 // The window against the device simulator, inside a private network.
-#include "netguard.h"
 #include "privatenamespace.h"
 #include "scoutel.h"
 #include "simulatorprocess.h"
 #include "sktreewidget.h"
+#include "windowtest.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QNetworkInterface>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -20,7 +19,6 @@
 
 namespace {
 constexpr int PeriodWaitMs = 6000;
-const QStringList ShortLife{QStringLiteral("--lifetime"), QStringLiteral("60000")};
 
 QString macText(int device)
 {
@@ -58,18 +56,7 @@ private:
     QMenu *buttonMenu() { return window->findChild<QToolButton *>("buttonMenu")->menu(); }
     QMenu *submenu(int index) { return buttonMenu()->actions().at(index)->menu(); }
 
-    bool startFleet(SimulatorProcess &sim, const QStringList &options)
-    {
-        return sim.start(options + ShortLife);
-    }
-
-    // One plain Refresh; returns once its period ended.
-    bool searchOnce()
-    {
-        QTest::mouseClick(refresh, Qt::LeftButton);
-        return !refresh->isEnabled() &&
-               QTest::qWaitFor([&] { return refresh->isEnabled(); }, PeriodWaitMs);
-    }
+    bool searchOnce() { return ::searchOnce(window.get(), PeriodWaitMs); }
 
     QTreeWidgetItem *row(int device)
     {
@@ -93,8 +80,6 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() { NetGuard::requirePrivateNetwork("tst_scoutelwindow"); }
-
     void init()
     {
         window = std::make_unique<Scoutel>();
@@ -112,8 +97,7 @@ private Q_SLOTS:
         QVERIFY(isBlank(tree->viewport()));
         {
             SimulatorProcess sim;
-            QVERIFY2(startFleet(sim, {QStringLiteral("--count"), QStringLiteral("3")}),
-                     qPrintable(sim.errorString()));
+            SCOUTEL_START_SIM(sim, QStringList({"--count", "3"}));
             QVERIFY(searchOnce());
             QCOMPARE(tree->topLevelItemCount(), 3);
             QVERIFY(!tree->isHeaderHidden());
@@ -132,7 +116,7 @@ private Q_SLOTS:
     void controlClickRepeatsUntilPlainClick()
     {
         SimulatorProcess sim;
-        QVERIFY(startFleet(sim, {}));
+        SCOUTEL_START_SIM(sim, {});
         const auto requests = [&] { return sim.events(QStringLiteral("request")).size(); };
         QTest::mouseClick(refresh, Qt::LeftButton, Qt::ControlModifier);
         QVERIFY(refresh->isChecked());
@@ -152,9 +136,7 @@ private Q_SLOTS:
     {
         QCOMPARE(contextMenuAt(QPoint(5, 5)), QStringList()); // no rows, no menu
         SimulatorProcess sim;
-        QVERIFY(startFleet(sim, {QStringLiteral("--count"), QStringLiteral("2"),
-                                 QStringLiteral("--odd-sender"), QStringLiteral("--status"),
-                                 QStringLiteral("0x204")}));
+        SCOUTEL_START_SIM(sim, QStringList({"--count", "2", "--odd-sender", "--status", "0x204"}));
         QVERIFY(searchOnce());
         QTreeWidgetItem *odd = row(1);
         QTreeWidgetItem *plain = row(2);
@@ -206,9 +188,8 @@ private Q_SLOTS:
     void hostileAnswersKeepRowsApart()
     {
         SimulatorProcess sim;
-        QVERIFY(startFleet(sim, {QStringLiteral("--count"), QStringLiteral("2"),
-                                 QStringLiteral("--foreign"), QStringLiteral("--name-prefix"),
-                                 QStringLiteral("Line\nfeed\u0085\u00ad") + QString(50, 'W')}));
+        SCOUTEL_START_SIM(sim, QStringList({"--count", "2", "--foreign", "--name-prefix",
+                                            "Line\nfeed\u0085\u00ad" + QString(50, 'W')}));
         QVERIFY(searchOnce());
         QCOMPARE(tree->topLevelItemCount(), 2);
         const QString name = tree->topLevelItem(0)->text(11);
@@ -295,20 +276,6 @@ private Q_SLOTS:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    // Settings go to a folder of our own, never the user's store.
-    QTemporaryDir store;
-    if (!store.isValid())
-        return 1;
-    qputenv("XDG_CONFIG_HOME", store.path().toUtf8());
-    qputenv("LC_ALL", "en_US.UTF-8");
-    QApplication app(argc, argv);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
-    QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Scoutel"));
-    TestScoutelWindow test;
-    return QTest::qExec(&test, argc, argv);
-}
+SCOUTEL_WINDOW_TEST_MAIN(TestScoutelWindow)
 
 #include "tst_scoutelwindow.moc"

@@ -57,26 +57,13 @@ class Answer
 {
 public:
     explicit Answer(quint16 seq, quint16 cmd = Sctl::SearchAnswer) : sequence(seq), command(cmd) {}
-    Answer &raw(quint8 tag, const QByteArray &value)
-    {
-        writer.field(tag, value);
-        return *this;
-    }
-    Answer &u16(quint8 tag, quint16 v)
-    {
-        writer.field16(tag, v);
-        return *this;
-    }
-    Answer &u32(quint8 tag, quint32 v)
-    {
-        writer.field32(tag, v);
-        return *this;
-    }
+    Answer &raw(quint8 tag, const QByteArray &value) { return writer.field(tag, value), *this; }
+    Answer &u16(quint8 tag, quint16 v) { return writer.field16(tag, v), *this; }
+    Answer &u32(quint8 tag, quint32 v) { return writer.field32(tag, v), *this; }
     QByteArray bytes()
     {
-        const int length = writer.payloadLength();
-        writer.writeHeader(sequence, command, Mac, quint16(length));
-        return writer.packet(length);
+        writer.writeHeader(sequence, command, Mac, quint16(writer.payloadLength()));
+        return writer.packet(writer.payloadLength());
     }
 
 private:
@@ -84,11 +71,6 @@ private:
     quint16 sequence;
     quint16 command;
 };
-
-QByteArray hexOrEmpty(const QByteArray &field)
-{
-    return field == "-" ? QByteArray() : QByteArray::fromHex(field);
-}
 
 // Datagrams built from valid answers and then damaged, or plain noise.
 class Fuzzer
@@ -181,9 +163,11 @@ private Q_SLOTS:
         QFETCH(QByteArray, kind);
         QFETCH(QList<QByteArray>, fields);
         QCOMPARE(fields.size(), kind == "crc8" || kind == "key" ? 2 : 3);
-        const QByteArray key = RequestCipher::keyFromPassword(hexOrEmpty(fields[0]));
+        const QByteArray password =
+            fields[0] == "-" ? QByteArray() : QByteArray::fromHex(fields[0]);
+        const QByteArray key = RequestCipher::keyFromPassword(password);
         if (kind == "crc8") {
-            QCOMPARE(RequestCipher::passwordChecksum(hexOrEmpty(fields[0])),
+            QCOMPARE(RequestCipher::passwordChecksum(password),
                      quint8(fields[1].toUInt(nullptr, 16)));
         } else if (kind == "key") {
             QCOMPARE(key.toHex(), fields[1]);

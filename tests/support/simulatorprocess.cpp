@@ -22,6 +22,8 @@ bool SimulatorProcess::start(const QStringList &options, int timeoutMs)
         path = arguments.at(named + 1);
     else
         arguments << QStringLiteral("--log") << path;
+    if (!arguments.contains(QStringLiteral("--lifetime")))
+        arguments << QStringLiteral("--lifetime") << QStringLiteral("60000");
 
     const QDeadlineTimer deadline(timeoutMs);
     process.start(QStringLiteral(SCOUTEL_SIM_PROGRAM), arguments);
@@ -79,6 +81,18 @@ QList<QJsonObject> SimulatorProcess::events(const QString &event, int device) co
         if (line.value(QStringLiteral("event")).toString() == event &&
             (device < 0 || line.value(QStringLiteral("device")).toInt() == device))
             matching.append(line);
+    }
+    return matching;
+}
+
+QList<QJsonObject> SimulatorProcess::requests(int command, qsizetype from) const
+{
+    QList<QJsonObject> matching;
+    const auto lines = log();
+    for (qsizetype i = from; i < lines.size(); ++i) {
+        if (lines[i].value(QStringLiteral("event")) == QStringLiteral("request") &&
+            lines[i].value(QStringLiteral("command")).toInt() == command)
+            matching.append(lines[i]);
     }
     return matching;
 }

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "netguard.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+// One plain Refresh of a main window; true once its search period ended.
+inline bool searchOnce(QWidget *window, int timeoutMs)
+{
+    auto *refresh = window->findChild<QToolButton *>(QStringLiteral("buttonRefresh"));
+    QTest::mouseClick(refresh, Qt::LeftButton);
+    return !refresh->isEnabled() &&
+           QTest::qWaitFor([&] { return refresh->isEnabled(); }, timeoutMs);
+}
+
+// main() of a window test inside a private network: English texts, and
+// settings in a folder of its own, never the user's store.
+#define SCOUTEL_WINDOW_TEST_MAIN(TestClass)                                                        \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        NetGuard::requirePrivateNetwork(argv[0]);                                                  \
+        QTemporaryDir store;                                                                       \
+        if (!store.isValid())                                                                      \
+            return 1;                                                                              \
+        qputenv("XDG_CONFIG_HOME", store.path().toUtf8());                                         \
+        qputenv("LC_ALL", "en_US.UTF-8");                                                          \
+        QApplication app(argc, argv);                                                              \
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());           \
+        QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));                          \
+        QCoreApplication::setApplicationName(QStringLiteral("Scoutel"));                           \
+        TestClass test;                                                                            \
+        return QTest::qExec(&test, argc, argv);                                                    \
+    }
