@@ -1,9 +1,8 @@
-// The committed catalogues must match the sources: every text the program
-// shows is present and translated, none is stale, and each translation keeps
-// the placeholders of its source. lupdate runs over copies, which must come
-// out unchanged; the committed files stay untouched. To fix a failure:
-//   cmake --build <build dir> --target update_translations
-// then translate what is unfinished in resources/translations/*.ts.
+// The committed catalogues must match the sources: every text present and
+// translated, none stale, placeholders kept. lupdate runs over copies, which
+// must come out unchanged; the committed files stay untouched.
+#include "testfiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -13,12 +12,6 @@
 #include <QTest>
 
 namespace {
-QByteArray contentOf(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QSet<QString> placeholders(const QString &text)
 {
     static const QRegularExpression marker(QStringLiteral("%L?(\\d+)"));
@@ -83,8 +76,8 @@ private Q_SLOTS:
     void catalogueMatchesSources()
     {
         QFETCH(QString, name);
-        const QByteArray committed = contentOf(QStringLiteral(SCOUTEL_CATALOGUE_DIR "/") + name);
-        const QByteArray current = contentOf(refreshed.filePath(name));
+        const QByteArray committed = fileContent(QStringLiteral(SCOUTEL_CATALOGUE_DIR "/") + name);
+        const QByteArray current = fileContent(refreshed.filePath(name));
         QStringList problems = problemsIn(QString::fromUtf8(current));
         const auto linesOf = [](const QByteArray &bytes) {
             const QList<QByteArray> lines = bytes.split('\n');

@@ -35,7 +35,7 @@ class TestLanguages : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void languagesBesideTheProgram()
+    void languagesBesideTheProgramAndSwitching()
     {
         MlSettings settings; // as the window does: construct, then name the application
         QCoreApplication::setApplicationName(QStringLiteral("Scoutel"));
@@ -45,13 +45,8 @@ private Q_SLOTS:
         codes.sort();
         QCOMPARE(codes, QStringList({"fr", "pt", "zh_TW"}));
         QCOMPARE(MlSettings::systemLanguage(), QStringLiteral("pt")); // main() set pt_BR
-    }
 
-    // Each switch replaces both catalogues; one that is missing leaves none behind.
-    void switchingLanguages()
-    {
-        MlSettings settings;
-        QCoreApplication::setApplicationName(QStringLiteral("Scoutel"));
+        // Each switch replaces both catalogues; one that is missing leaves none behind.
         QCOMPARE(settings.currentLanguage(), QString());
         QVERIFY(settings.setLanguage(QStringLiteral("fr")));
         QCOMPARE(shown(), QStringList({"Actualiser", "Annuler"}));

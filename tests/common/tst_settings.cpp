@@ -1,4 +1,5 @@
 #include "settings.h"
+#include "testfiles.h"
 
 #include <QApplication>
 #include <QFile>
@@ -75,9 +76,7 @@ private Q_SLOTS:
         QFETCH(QStringList, stamps);
         QSettings(storeFile, QSettings::IniFormat).setValue("System/stamps", stamps);
         const auto storeLine = [this] {
-            QFile file(storeFile);
-            const QList<QByteArray> lines =
-                file.open(QIODevice::ReadOnly) ? file.readAll().split('\n') : QList<QByteArray>();
+            const QList<QByteArray> lines = fileContent(storeFile).split('\n');
             for (const QByteArray &line : lines) {
                 if (line.startsWith("stamps="))
                     return line;

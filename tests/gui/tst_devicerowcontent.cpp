@@ -1,5 +1,8 @@
-// What a device row shows for a record, without a window.
+// What a device row shows for a record, and the bookkeeping of a configuration
+// operation driven by records and ticks (send errors, Clear mid-phase), without a window.
+#include "configurationrun.h"
 #include "devicerowcontent.h"
+#include "fieldtags.h"
 
 #include <QTest>
 
@@ -13,12 +16,15 @@ ScoutelContainer record(quint32 status, const char *sender, int dhcp)
     return r;
 }
 
-QList<int> columnsOf(const DeviceRowContent &content)
+ScoutelContainer answer(int command, int device, int result = 0)
 {
-    QList<int> columns;
-    for (const DeviceCell &cell : content.cells())
-        columns << cell.column;
-    return columns;
+    ScoutelContainer r;
+    r->command = command;
+    r->mac = QByteArray::fromHex("0253430000") + char(device);
+    r->result = result;
+    r->challenge = QByteArray(8, char(device));
+    r->sendFields = FieldApply | FieldName;
+    return r;
 }
 } // namespace
 
@@ -27,35 +33,30 @@ class TestDeviceRowContent : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Any status bit or warning colours the row.
     void warnings_data()
     {
         QTest::addColumn<quint32>("status");
         QTest::addColumn<QString>("sender");
         QTest::addColumn<int>("dhcp");
-        QTest::addColumn<QStringList>("expected");
-        QTest::addColumn<bool>("faulty");
+        QTest::addColumn<QString>("expected");
         const QString plain = QStringLiteral("10.0.0.5");
         const QString fallback = QStringLiteral("169.255.255.254");
-        QTest::newRow("none") << 0u << plain << 0 << QStringList() << false;
-        QTest::newRow("0x020 colours only") << 0x020u << plain << 0 << QStringList() << true;
-        QTest::newRow("0x080 colours only") << 0x080u << plain << 1 << QStringList() << true;
+        QTest::newRow("none") << 0u << plain << 0 << QString();
+        QTest::newRow("0x020 colours only") << 0x020u << plain << 0 << QString();
+        QTest::newRow("0x080 colours only") << 0x080u << plain << 1 << QString();
         QTest::newRow("every text, in order")
             << 0x156u << plain << 0
-            << QStringList{"Memory was low", "Cable was disconnected", "DHCP failed",
-                           "IP address in conflict", "Too many TCP connections"}
-            << true;
+            << "Memory was low|Cable was disconnected|DHCP failed|IP address in conflict|"
+               "Too many TCP connections";
         QTest::newRow("resolved") << 0x0F0u << plain << 0
-                                  << QStringList{"DHCP error resolved",
-                                                 "IP address conflict resolved"}
-                                  << true;
-        QTest::newRow("0x201") << 0x201u << plain << 0 << QStringList{"Error 0x0201"} << true;
-        QTest::newRow("0x10000") << 0x10000u << plain << 0 << QStringList{"Error 0x10000"} << true;
-        QTest::newRow("fallback, DHCP on")
-            << 0u << fallback << 1 << QStringList{"DHCP failed"} << true;
+                                  << "DHCP error resolved|IP address conflict resolved";
+        QTest::newRow("0x201") << 0x201u << plain << 0 << "Error 0x0201";
+        QTest::newRow("0x10000") << 0x10000u << plain << 0 << "Error 0x10000";
+        QTest::newRow("fallback, DHCP on") << 0u << fallback << 1 << "DHCP failed";
         QTest::newRow("fallback, DHCP on, resolved")
-            << 0x020u << fallback << 1 << QStringList{"DHCP error resolved"} << true;
-        QTest::newRow("near the fallback")
-            << 0u << QStringLiteral("169.255.255.253") << 1 << QStringList() << false;
+            << 0x020u << fallback << 1 << "DHCP error resolved";
+        QTest::newRow("near the fallback") << 0u << "169.255.255.253" << 1 << QString();
     }
 
     void warnings()
@@ -63,16 +64,15 @@ private Q_SLOTS:
         QFETCH(quint32, status);
         QFETCH(QString, sender);
         QFETCH(int, dhcp);
-        QFETCH(QStringList, expected);
-        QFETCH(bool, faulty);
+        QFETCH(QString, expected);
         const DeviceRowContent content(record(status, qPrintable(sender), dhcp));
         QStringList shown;
         for (const DeviceCell &cell : content.cells()) {
             if (cell.column == WarningColumn)
                 shown << cell.text;
         }
-        QCOMPARE(shown, expected);
-        QCOMPARE(content.faulty(), faulty);
+        QCOMPARE(shown.join('|'), expected);
+        QCOMPARE(content.faulty(), status != 0 || !expected.isEmpty());
     }
 
     void cellsFollowPresentFields_data()
@@ -93,7 +93,11 @@ private Q_SLOTS:
         QFETCH(QList<int>, columns);
         ScoutelContainer r = record(0x002, "10.0.0.5", 0);
         r->presentFields = present;
-        QCOMPARE(columnsOf(DeviceRowContent(r)), columns + QList<int>{WarningColumn});
+        const DeviceRowContent content(r);
+        QList<int> shown;
+        for (const DeviceCell &cell : content.cells())
+            shown << cell.column;
+        QCOMPARE(shown, columns + QList<int>{WarningColumn});
     }
 
     void texts()
@@ -110,6 +114,59 @@ private Q_SLOTS:
         const QString wide(64, QChar(0xFF37));
         QCOMPARE(DeviceRowContent::cellText("A\nB\tC\u202ED\u2028E\u200FF\u0085G" + wide),
                  "A\uFFFDB\uFFFDC\uFFFDD\uFFFDE\uFFFDF\uFFFDG" + wide);
+    }
+
+    void sendErrorsAndClear_data()
+    {
+        QTest::addColumn<int>("failing");
+        QTest::addColumn<QStringList>("requests");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("first challenge, nothing out") << 0 << QStringList{"s2"} << QString();
+        QTest::newRow("second challenge")
+            << 1 << QStringList{"s2", "s1"} << "02 53 43 00 00 01 does not respond\n";
+        QTest::newRow("second configuration")
+            << 3 << QStringList{"s2", "s1", "c1:1", "c2:2"} << "Send error: ERROR_WRITE\n";
+        QTest::newRow("Clear in the challenge phase") << -2 << QStringList{"s2", "s1"} << QString();
+    }
+
+    void sendErrorsAndClear()
+    {
+        QFETCH(int, failing);
+        QFETCH(QStringList, requests);
+        QFETCH(QString, report);
+        QStringList sent;
+        const auto send = [&](const QString &what) {
+            sent << what;
+            return sent.size() - 1 == failing ? QStringLiteral("ERROR_WRITE") : QString();
+        };
+        ConfigurationRun run({[] {},
+                              [&](const ScoutelContainer &t) {
+                                  return send(QStringLiteral("s%1").arg(int(t->mac.back())));
+                              },
+                              [&](const ScoutelContainer &t) {
+                                  return send(QStringLiteral("c%1:%2")
+                                                  .arg(int(t->mac.back()))
+                                                  .arg(int(t->challenge.back())));
+                              }});
+        run.targets() = {answer(0, 1), answer(0, 2)};
+        run.targets()[0]->challenge.clear();
+        run.receiveError(QStringLiteral("dropped when the phase starts"));
+        QCOMPARE(run.start().sendError.isEmpty(), failing < 0 || failing > 1);
+        if (failing == -2)
+            run.abandon();
+        run.receive(answer(Sctl::SearchAnswer, 1, ResultSessionExpired)); // no challenge
+        run.receive(answer(Sctl::SearchAnswer, 2));
+        if (failing != 1)
+            run.receive(answer(Sctl::SearchAnswer, 1));
+        QCOMPARE(sent, requests);
+        std::optional<ConfigurationRun::Summary> summary;
+        if (failing == 3)
+            summary = run.receive(answer(Sctl::ConfigureAnswer, 1)).summary;
+        for (int tick = 0; tick < ConfigurationRun::PhaseTicks && !summary; ++tick)
+            summary = run.tick().summary;
+        QCOMPARE(summary.has_value(), !report.isEmpty());
+        QCOMPARE(summary.value_or(ConfigurationRun::Summary()).report, report);
+        QCOMPARE(run.phase(), ConfigurationRun::Phase::Idle);
     }
 };
 

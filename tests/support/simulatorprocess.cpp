@@ -1,7 +1,7 @@
 #include "simulatorprocess.h"
+#include "testfiles.h"
 
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QJsonDocument>
 
 SimulatorProcess::SimulatorProcess() : path(directory.filePath(QStringLiteral("sim.log")))
@@ -59,10 +59,7 @@ void SimulatorProcess::stop()
 QList<QJsonObject> SimulatorProcess::log() const
 {
     QList<QJsonObject> lines;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return lines;
-    const QByteArray all = file.readAll();
+    const QByteArray all = fileContent(path);
     // Every complete line so far: one still being written has no newline yet.
     const auto complete = all.left(all.lastIndexOf('\n') + 1).split('\n');
     for (const QByteArray &line : complete) {

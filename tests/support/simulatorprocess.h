@@ -24,13 +24,11 @@ public:
     SimulatorProcess(const SimulatorProcess &) = delete;
     SimulatorProcess &operator=(const SimulatorProcess &) = delete;
 
-    // Starts the simulator with these options, adding "--log <file>" and a
-    // lifetime that ends a forgotten fleet unless they name them, and waits at
-    // most timeoutMs for "ready". On failure errorString() tells why, with
-    // what the simulator wrote to stderr.
+    // Starts the simulator with these options, adding "--log <file>" and a lifetime
+    // unless they name them; waits at most timeoutMs for "ready". On failure
+    // errorString() tells why, with what the simulator wrote to stderr.
     bool start(const QStringList &options, int timeoutMs = 5000);
-    // Ends it (if still running); also done by the destructor.
-    void stop();
+    void stop(); // also done by the destructor
     QString errorString() const { return lastError; }
 
     // Every complete line of the log so far, in order.
