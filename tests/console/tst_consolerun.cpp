@@ -120,6 +120,7 @@ private Q_SLOTS:
         SCOUTEL_START_SIM(sim, simulator);
         const ConsoleRun run = runScoutel(arguments);
         QCOMPARE(run.reportLines, lines);
+        QCOMPARE(run.standardOutput, QByteArray()); // no help among the options
         // A list block's "# 1" reads as 0, the status of a complete list.
         QCOMPARE(run.status, shellStatus(lines.first().toInt()));
         QCOMPARE(sim.requests(3).size(), configurationRequests);
