@@ -39,6 +39,9 @@ class TestConsoleRun : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // A row may work in a temporary folder; the next starts where the program did.
+    void cleanup() { QVERIFY(QDir::setCurrent(startDirectory)); }
+
     void initTestCase() { NetGuard::requirePrivateNetwork("tst_consolerun"); }
 
     void listsEveryDevice()
@@ -328,6 +331,9 @@ private Q_SLOTS:
         QCOMPARE(run.reportLines,
                  QStringList({"-300", "Error on client initialization: ERROR_NOT_BOUND"}));
     }
+
+private:
+    const QString startDirectory = QDir::currentPath();
 };
 
 QTEST_GUILESS_MAIN(TestConsoleRun)
