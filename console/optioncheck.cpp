@@ -10,16 +10,11 @@ constexpr int LargestPort = 65535;
 constexpr int LargestSessionMinutes = 65535;
 } // namespace
 
-bool OptionCheck::hasMaskShape(quint32 value)
-{
-    return FieldRules::hasMaskShape(value);
-}
-
 QString OptionCheck::checkAddress(const QString &value, AddressKind kind, QHostAddress &address)
 {
     const std::optional<quint32> dotted = FieldRules::dottedValue(value);
     const bool wantMask = kind == AddressKind::SubnetMask;
-    if (!dotted || hasMaskShape(*dotted) != wantMask) {
+    if (!dotted || FieldRules::hasMaskShape(*dotted) != wantMask) {
         const QString label = wantMask ? tr("Subnet Mask") : tr("IP address");
         return tr("%1 is not a valid %2").arg(value, label);
     }

@@ -26,8 +26,4 @@ public:
     // Texts go out in Latin-1, and one stored in a field (maxLength >= 0) must
     // fit it. The message names the option, never the value: it may be a password.
     static QString checkText(const char *key, const QString &value, int maxLength = -1);
-
-    // Ones from the top bit down, then zeros only: 255.255.255.0, 0.0.0.0 and
-    // 255.255.255.255 qualify, 255.0.255.0 does not.
-    static bool hasMaskShape(quint32 value);
 };
