@@ -7,17 +7,11 @@ namespace {
 // What the edit form holds for a port or the session length until a file sets it.
 constexpr int FormMainPort = 1000;
 constexpr int FormAuxPort = 1001;
-constexpr int SpinMaximum = 65535;
 
-// A value as a spin box of 0..65535 takes it: 0 when it is no number, clamped otherwise.
-int spinValue(const QString &text)
-{
-    return qBound(0, text.toInt(), SpinMaximum);
-}
-
+// The reader refuses a file whose ports or minutes are not whole numbers 0..65535.
 int spinValue(const SafeEntry &entry, const QString &name, int formValue)
 {
-    return entry.has(name) ? spinValue(entry.value(name)) : formValue;
+    return entry.has(name) ? entry.value(name).toInt() : formValue;
 }
 
 bool hasAny(const SafeEntry &entry, std::initializer_list<QString> names)
@@ -56,7 +50,7 @@ void applySafeEntry(const SafeEntry &entry, ScoutelContainer *record)
     }
     if (entry.has(SessionMinutes)) {
         d.sendFields |= FieldSessionMinutes;
-        d.sessionMinutes = spinValue(entry.value(SessionMinutes));
+        d.sessionMinutes = entry.value(SessionMinutes).toInt();
     }
     if (entry.has(NewPassword)) {
         d.sendFields |= FieldNewPassword;
