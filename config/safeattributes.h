@@ -25,4 +25,9 @@ inline const QString Restart = FieldTable::attributeOf(Tag::Restart);
 // Boolean attribute values; anything but True reads as false.
 inline const QString True = QStringLiteral("true");
 inline const QString False = QStringLiteral("false");
+
+inline QString boolText(bool value)
+{
+    return value ? True : False;
+}
 } // namespace SafeAttribute

@@ -7,11 +7,6 @@
 #include <QXmlStreamAttributes>
 
 namespace {
-QString boolText(bool value)
-{
-    return value ? SafeAttribute::True : SafeAttribute::False;
-}
-
 // A sent field's value as the file writes it.
 QString attributeValue(const FieldTable::Field &field, const ScoutelSharedData &record)
 {
@@ -22,13 +17,13 @@ QString attributeValue(const FieldTable::Field &field, const ScoutelSharedData &
     case Kind::Number16:
         return QString::number(record.*field.number);
     case Kind::Switch16:
-        return boolText(record.*field.number != 0);
+        return SafeAttribute::boolText(record.*field.number != 0);
     case Kind::Text:
         return record.*field.text;
     case Kind::Bytes:
         return QString::fromLatin1((record.*field.bytes).toHex());
     case Kind::Confirmation:
-        return boolText(record.sendFields & field.bit);
+        return SafeAttribute::boolText(record.sendFields & field.bit);
     case Kind::SignedByte:
     case Kind::Word32:
     case Kind::Version:

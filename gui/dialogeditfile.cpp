@@ -11,13 +11,6 @@
 
 #include <algorithm>
 
-namespace {
-QString boolText(bool value)
-{
-    return value ? SafeAttribute::True : SafeAttribute::False;
-}
-} // namespace
-
 QXmlStreamAttributes DialogEdit::formAttributes() const
 {
     using namespace SafeAttribute;
@@ -27,7 +20,7 @@ QXmlStreamAttributes DialogEdit::formAttributes() const
     if (ui->checkName->isChecked())
         attributes.append(Name, ui->editName->text());
     if (ui->groupNetwork->isChecked()) {
-        attributes.append(Dhcp, boolText(ui->radioDhcp->isChecked()));
+        attributes.append(Dhcp, SafeAttribute::boolText(ui->radioDhcp->isChecked()));
         attributes.append(IpAddress, ui->editIpAddress->text());
         attributes.append(SubnetMask, ui->editSubnet->text());
         attributes.append(Gateway, ui->editGateway->text());
@@ -42,7 +35,7 @@ QXmlStreamAttributes DialogEdit::formAttributes() const
         attributes.append(NewPassword, ui->editNewPassword->text());
     if (ui->checkPublicKey->isChecked())
         attributes.append(PublicKey, ui->editPublicKey->text());
-    attributes.append(Restart, boolText(ui->checkRestart->isChecked()));
+    attributes.append(Restart, SafeAttribute::boolText(ui->checkRestart->isChecked()));
     return attributes;
 }
 
@@ -110,7 +103,8 @@ int DialogEdit::applyToMac(const SafeEntry &entry)
     // readSafe put the entry's password and restart into the form, or left the form's own.
     SafeEntry completed = entry;
     completed.attributes.insert(SafeAttribute::Password, ui->editPassword->text());
-    completed.attributes.insert(SafeAttribute::Restart, boolText(ui->checkRestart->isChecked()));
+    completed.attributes.insert(SafeAttribute::Restart,
+                                SafeAttribute::boolText(ui->checkRestart->isChecked()));
     return applyEntryToTarget(targets, completed) ? 0 : -1;
 }
 
