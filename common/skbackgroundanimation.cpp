@@ -15,7 +15,7 @@ bool SkBackgroundAnimation::setMovie(const QString &fileName)
     if (!target)
         return false;
     return bool(QObject::connect(movie.get(), &SkMovie::frameChanged, target.data(),
-                                 qOverload<>(&QWidget::repaint)));
+                                 qOverload<>(&QWidget::update)));
 }
 
 void SkBackgroundAnimation::addImage(const QString &fileName, int index)
@@ -33,7 +33,7 @@ void SkBackgroundAnimation::setAnimated(bool on, bool start)
         movie->stop();
     }
     animating = on;
-    repaintTarget();
+    updateTarget();
 }
 
 void SkBackgroundAnimation::showImage(bool show, int index)
@@ -44,13 +44,13 @@ void SkBackgroundAnimation::showImage(bool show, int index)
     } else {
         imageIndex = -1;
     }
-    repaintTarget();
+    updateTarget();
 }
 
 void SkBackgroundAnimation::hideImage()
 {
     imageIndex = -1;
-    repaintTarget();
+    updateTarget();
 }
 
 void SkBackgroundAnimation::startMovie()
@@ -89,8 +89,8 @@ QPixmap SkBackgroundAnimation::currentPicture() const
     return QPixmap();
 }
 
-void SkBackgroundAnimation::repaintTarget()
+void SkBackgroundAnimation::updateTarget()
 {
     if (target)
-        target->repaint();
+        target->update();
 }

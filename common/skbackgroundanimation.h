@@ -29,7 +29,7 @@ public:
 
 private:
     QPixmap currentPicture() const;
-    void repaintTarget();
+    void updateTarget();
 
     QPointer<QWidget> target;
     bool animating = false;

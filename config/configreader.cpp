@@ -78,7 +78,6 @@ SafeEntry readSafe(const QXmlStreamAttributes &attributes)
     SafeEntry entry;
     for (const QXmlStreamAttribute &attribute : attributes)
         entry.attributes.insert(attribute.qualifiedName().toString(), attribute.value().toString());
-    entry.hasMac = entry.has(SafeAttribute::MacAddress);
     entry.mac = QByteArray::fromHex(entry.value(SafeAttribute::MacAddress).toLatin1());
     return entry;
 }

@@ -13,24 +13,11 @@ qsizetype findTargetByMac(const QList<ScoutelContainer> &targets, const QByteArr
     return -1;
 }
 
-bool applyEntryToTarget(QList<ScoutelContainer> &targets, const SafeEntry &entry)
-{
-    const qsizetype index = findTargetByMac(targets, entry.mac);
-    if (index < 0)
-        return false;
-    ScoutelContainer &target = targets[index];
-    target->result = 0;
-    applySafeEntry(entry, &target);
-    return true;
-}
-
-QString missingMacsMessage(const QList<ScoutelContainer> &targets)
+QString missingMacsMessage(const QList<QByteArray> &macs)
 {
     QString missing;
-    for (const ScoutelContainer &target : targets) {
-        if (target->result != 0)
-            missing += QLatin1Char(' ') + dashedHexText(target->mac);
-    }
+    for (const QByteArray &mac : macs)
+        missing += QLatin1Char(' ') + dashedHexText(mac);
     if (missing.isEmpty())
         return {};
     return QCoreApplication::translate("DialogEdit", "Some MAC addresses are missing:\n%1")

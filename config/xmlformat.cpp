@@ -50,16 +50,14 @@ QXmlStreamAttributes recordAttributes(const ScoutelSharedData &record)
 
 XmlFormat::XmlFormat(QObject *parent) : QObject(parent) {}
 
-int XmlFormat::save(const QString &name, ScoutelContainer *record)
+int XmlFormat::save(const QString &fileName, ScoutelContainer *record)
 {
     errorText.clear();
-    fileName = name;
-    target = record;
-    if (fileName.isEmpty() || !target) {
+    if (fileName.isEmpty() || !record) {
         errorText = tr("Filename or data not set.");
         return -1;
     }
-    const ScoutelSharedData &data = *target->constData();
+    const ScoutelSharedData &data = *record->constData();
     if (data.password.isEmpty()) {
         errorText = tr("Password cannot be empty.");
         return -1;

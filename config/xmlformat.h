@@ -20,7 +20,5 @@ public:
     QString lastError() const { return errorText; }
 
 private:
-    ScoutelContainer *target = nullptr;
-    QString fileName;
     QString errorText;
 };

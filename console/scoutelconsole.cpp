@@ -9,19 +9,29 @@
 #include "scoutelclient.h"
 #include "xmlformat.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDebug>
 #include <QTimer>
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace {
 constexpr int AnyInterface = -1;
+// The console's timer fires once per timeout: one tick ends a phase.
+constexpr int PhaseTicks = 1;
 } // namespace
 
 ScoutelConsole::ScoutelConsole(int argc, char **argv, QObject *parent)
-    : QObject(parent), client(new ScoutelClient(this)), timer(new QTimer(this))
+    : QObject(parent), client(new ScoutelClient(this)), timer(new QTimer(this)),
+      run({[] {}, // the search's sequence number stays valid for the answer
+           [this](const ScoutelContainer &target) {
+               return client->search(AnyInterface, &target) == 0 ? QString()
+                                                                 : client->errorString();
+           },
+           [this](const ScoutelContainer &target) {
+               return client->configure(AnyInterface, &target) == 0 ? QString()
+                                                                    : client->errorString();
+           }},
+          PhaseTicks)
 {
     // Without a fresh seed every run would reuse the same sequence numbers and
     // accept late answers meant for an earlier run.
@@ -29,9 +39,10 @@ ScoutelConsole::ScoutelConsole(int argc, char **argv, QObject *parent)
     // A coarse timer may fire up to 5% early and cut the search window short.
     timer->setTimerType(Qt::PreciseTimer);
     parseArguments(argc, argv);
-    if (client->lastError() != 0)
-        fail(client->lastError(),
-             tr("Error on client initialization: %1").arg(client->errorString()));
+    if (pendingMessage.isEmpty() && client->lastError() != 0) {
+        pendingCode = client->lastError();
+        pendingMessage = tr("Error on client initialization: %1").arg(client->errorString());
+    }
     connect(client, &ScoutelClient::located, this, &ScoutelConsole::located);
     connect(timer, &QTimer::timeout, this, &ScoutelConsole::tick);
 }
@@ -44,8 +55,11 @@ void ScoutelConsole::parseArguments(int argc, char **argv)
 void ScoutelConsole::applyOptions(const OptionMap &options)
 {
     const QString problem = applyConsoleOptions(options, settings, config);
-    if (!problem.isEmpty())
-        fail(ErrorInvalidOption, problem);
+    if (!problem.isEmpty()) {
+        pendingCode = ErrorInvalidOption;
+        pendingMessage = problem;
+        return;
+    }
     const auto file = options.constFind(QStringLiteral("f"));
     if (file != options.constEnd()) {
         // Saving is a side job of the run: its outcome does not change the run,
@@ -59,10 +73,12 @@ void ScoutelConsole::applyOptions(const OptionMap &options)
 
 void ScoutelConsole::start()
 {
-    answeredMacs.clear();
+    if (!pendingMessage.isEmpty())
+        return fail(pendingCode, pendingMessage);
     const int result = client->search(AnyInterface, nullptr);
     if (result != 0)
-        fail(result, tr("Send error: %1").arg(client->errorString()));
+        return fail(result, tr("Send error: %1").arg(client->errorString()));
+    session.begin();
     state = Searching;
     timer->start(settings.timeout);
 }
@@ -70,59 +86,67 @@ void ScoutelConsole::start()
 void ScoutelConsole::sendConfiguration()
 {
     if (!ConfigurationAnswer::hasSomethingToSend(*config.constData()))
-        fail(ErrorNothingToSend, tr("No data to send."));
-    const int result = client->configure(AnyInterface, &config);
-    if (result != 0)
-        fail(result, tr("Send error: %1").arg(client->errorString()));
+        return fail(ErrorNothingToSend, tr("No data to send."));
     state = Configuring;
-    awaitingAnswer.clear();
-    awaitingAnswer.append(config);
-    timer->start(settings.timeout);
+    run.reset();
+    run.targets().append(config);
+    follow(run.start(ConfigurationRun::Challenges::Known));
+    if (state == Configuring)
+        timer->start(settings.timeout);
 }
 
 void ScoutelConsole::tick()
 {
     timer->stop();
+    if (state == Configuring)
+        return follow(run.tick());
     if (state != Searching)
-        fail(ErrorConfigTimeout, tr("Timeout on config."));
-    if (found() == 0)
-        fail(ErrorNoDevice, tr("No device found."));
+        return;
+    if (session.found() == 0)
+        return fail(ErrorNoDevice, tr("No device found."));
     if (settings.listOnly) {
         qDebug() << "# Search complete";
-        finish(0);
+        return finish(0);
     }
-    if (found() > 1)
-        fail(ErrorSeveralDevices, tr("More than one device found, there must be only one."));
+    if (session.found() > 1)
+        return fail(ErrorSeveralDevices, tr("More than one device found, there must be only one."));
     sendConfiguration();
 }
 
 void ScoutelConsole::located(int result, ScoutelContainer record)
 {
+    if (state == Finished)
+        return;
     if (result != 0)
-        fail(result, tr("Receive error: %1").arg(client->errorString()));
+        return fail(result, tr("Receive error: %1").arg(client->errorString()));
     const ScoutelSharedData &answer = *record.constData();
     // A decoded answer always names its device; a record without a MAC carries nothing.
     if (answer.mac.isEmpty())
         return;
-    if (answer.command == Sctl::ConfigureAnswer) {
-        configurationAnswer(answer);
-        return;
-    }
+    if (answer.command == Sctl::ConfigureAnswer)
+        return follow(run.receive(record));
     if (answer.result != 0)
-        fail(answer.result, errorOn(answer));
+        return fail(answer.result, errorOn(answer));
     if (answer.command == Sctl::SearchAnswer && state == Searching)
         searchAnswer(record);
 }
 
-void ScoutelConsole::configurationAnswer(const ScoutelSharedData &answer)
+void ScoutelConsole::follow(const ConfigurationRun::Step &step)
 {
-    // Only the answer to our own request can end the run as configured; a
-    // stray one, from another device or before the request, is no outcome.
-    if (!awaitingAnswer.take(answer.mac))
-        return;
-    timer->stop();
+    if (!step.sendError.isEmpty())
+        return fail(client->lastError(), tr("Send error: %1").arg(step.sendError));
+    if (step.summary)
+        report(*step.summary);
+}
+
+void ScoutelConsole::report(const ConfigurationRun::Summary &summary)
+{
+    // Only the answer to our own request ends the run as configured.
+    if (summary.answers.isEmpty())
+        return fail(ErrorConfigTimeout, tr("Timeout on config."));
+    const ScoutelSharedData &answer = *summary.answers.constFirst().constData();
     if (!ConfigurationAnswer::succeeded(answer))
-        fail(answer.result, errorOn(answer));
+        return fail(answer.result, errorOn(answer));
     fail(0, hexText(answer.mac) + QLatin1Char('\n') + answer.sender.toString());
 }
 
@@ -133,16 +157,15 @@ QString ScoutelConsole::errorOn(const ScoutelSharedData &answer)
 
 void ScoutelConsole::searchAnswer(const ScoutelContainer &record)
 {
-    const ScoutelSharedData &answer = *record.constData();
     // A device may answer twice: it counts once, and its latest challenge is the valid one.
-    const bool repeated = answeredMacs.contains(answer.mac);
-    answeredMacs.insert(answer.mac);
+    const bool first = session.receive(record);
+    const ScoutelSharedData &answer = *record.constData();
     ScoutelSharedData *target = config.data();
     target->mac = answer.mac;
     target->sender = answer.sender;
     target->challenge = answer.challenge;
-    if (settings.listOnly && !repeated) {
-        const QStringList lines = deviceBlock(record, found());
+    if (settings.listOnly && first) {
+        const QStringList lines = deviceBlock(record, session.found());
         for (const QString &line : lines)
             qDebug().noquote() << line;
     }
@@ -150,6 +173,8 @@ void ScoutelConsole::searchAnswer(const ScoutelContainer &record)
 
 void ScoutelConsole::fail(int code, const QString &message)
 {
+    if (state == Finished)
+        return;
     qDebug() << code;
     qDebug().noquote() << message;
     finish(code);
@@ -157,7 +182,12 @@ void ScoutelConsole::fail(int code, const QString &message)
 
 void ScoutelConsole::finish(int status)
 {
-    std::fflush(stdout);
-    std::fflush(stderr);
-    std::exit(status);
+    if (state == Finished)
+        return;
+    state = Finished;
+    timer->stop();
+    // Queued, so that it also ends a loop that has not started yet.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [status] { QCoreApplication::exit(status); },
+        Qt::QueuedConnection);
 }

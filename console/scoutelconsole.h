@@ -1,19 +1,19 @@
 #pragma once
 
+#include "configurationrun.h"
 #include "consoleoptions.h"
 #include "scoutelcontainer.h"
-#include "targetindex.h"
+#include "searchsession.h"
 
-#include <QByteArray>
 #include <QObject>
-#include <QSet>
+#include <QString>
 
 class QTimer;
 class ScoutelClient;
 
 // The command-line run: one search, exactly one device, one configuration
 // request; or, in list mode, every device that answers. Every run ends the
-// process with a status and debug lines.
+// event loop with a status, after debug lines.
 class ScoutelConsole : public QObject
 {
     Q_OBJECT
@@ -21,6 +21,7 @@ class ScoutelConsole : public QObject
 public:
     ScoutelConsole(int argc, char **argv, QObject *parent = nullptr);
 
+    // Reports a failure found while the options were read, or sends the search.
     void start();
 
 public Q_SLOTS:
@@ -28,7 +29,7 @@ public Q_SLOTS:
     void located(int result, ScoutelContainer record);
 
 private:
-    enum State { Idle, Searching, Configuring };
+    enum State { Idle, Searching, Configuring, Finished };
 
     enum RunError : int {
         ErrorInvalidOption = -1,
@@ -42,20 +43,22 @@ private:
     void applyOptions(const OptionMap &options);
     void sendConfiguration();
     void searchAnswer(const ScoutelContainer &record);
-    void configurationAnswer(const ScoutelSharedData &answer);
+    void follow(const ConfigurationRun::Step &step);
+    void report(const ConfigurationRun::Summary &summary);
     static QString errorOn(const ScoutelSharedData &answer);
-    // Devices that answered the search, each counted once.
-    int found() const { return int(answeredMacs.size()); }
 
-    // Prints the code and the message, then ends the process with the code.
-    [[noreturn]] static void fail(int code, const QString &message);
-    [[noreturn]] static void finish(int status);
+    // Prints the code and the message, then ends the run with the code.
+    void fail(int code, const QString &message);
+    void finish(int status);
 
     ScoutelClient *client;
     QTimer *timer;
     ConsoleSettings settings;
     State state = Idle;
-    QSet<QByteArray> answeredMacs;
+    SearchSession session;
     ScoutelContainer config;
-    TargetIndex awaitingAnswer;
+    ConfigurationRun run;
+    // A failure found before the run started, reported by start().
+    int pendingCode = 0;
+    QString pendingMessage;
 };

@@ -8,7 +8,7 @@ QString UsageText::version()
     const QString folder = LanguageFolder::find(LanguageFolder::programDirectory());
     QStringList codes = LanguageFolder::codes(folder, QStringLiteral("scoutel_"));
     codes.sort();
-    return QStringLiteral("Scoutel 2.7 2021/04/27\n") +
+    return QStringLiteral("Scoutel " SCOUTEL_VERSION_TEXT "\n") +
            tr("Languages in %1: %2\n")
                .arg(folder, codes.isEmpty() ? tr("none") : codes.join(QLatin1Char(' ')));
 }
@@ -32,6 +32,8 @@ QString UsageText::help()
               "  -t=MS         timeout in milliseconds, default 500: the search window,\n"
               "                and again the wait for the configuration answer   -t=2000\n"
               "  -x=PASSWORD   the device's current password                     -x=secret\n"
+              "                -x= alone takes it from SCOUTEL_PASSWORD, out of the\n"
+              "                process list          SCOUTEL_PASSWORD=secret scoutel -x= -r\n"
               "  -n=NAME       new device name                                   -n=Vault-3\n"
               "  -d=VALUE      DHCP on with 1 or true; any other value: off      -d=true\n"
               "  -i=ADDRESS    static IP address                                 -i=192.168.1.20\n"

@@ -1,6 +1,5 @@
 #include "dialogedit.h"
 
-#include "fieldrules.h"
 #include "hextext.h"
 #include "settings.h"
 #include "ui_dialogedit.h"
@@ -97,35 +96,98 @@ void DialogEdit::clearAll()
     clearFields();
 }
 
-void DialogEdit::untickFields()
+ConfigurationForm DialogEdit::form() const
 {
-    for (QCheckBox *box :
-         {ui->checkName, ui->checkDurate, ui->checkNewPassword, ui->checkPublicKey})
-        box->setChecked(false);
-    ui->groupNetwork->setChecked(false);
-    ui->groupPorts->setChecked(false);
+    ConfigurationForm f;
+    f.password = ui->editPassword->text();
+    if (ui->checkName->isChecked())
+        f.name = ui->editName->text();
+    if (ui->groupNetwork->isChecked()) {
+        // With DHCP the addresses still go out, and are checked.
+        f.dhcp = ui->radioDhcp->isChecked();
+        f.ipAddress = ui->editIpAddress->text();
+        f.subnetMask = ui->editSubnet->text();
+        f.gateway = ui->editGateway->text();
+    }
+    if (ui->groupPorts->isChecked()) {
+        f.mainPort = QString::number(ui->spinMainPort->value());
+        f.auxPort = QString::number(ui->spinAuxPort->value());
+        // Only a device that told its HTTP port gets one.
+        if (ui->spinHttpPort->isVisibleTo(this))
+            f.httpPort = QString::number(ui->spinHttpPort->value());
+    }
+    if (ui->checkDurate->isChecked())
+        f.sessionMinutes = QString::number(ui->spinDurate->value());
+    if (ui->checkNewPassword->isChecked())
+        f.newPassword = ui->editNewPassword->text();
+    if (ui->checkPublicKey->isChecked())
+        f.publicKey = ui->editPublicKey->text();
+    f.restart = ui->checkRestart->isChecked();
+    return f;
+}
+
+ConfigurationForm DialogEdit::shownValues() const
+{
+    ConfigurationForm shown = form();
+    shown.password.clear();
+    shown.restart = false;
+    return shown;
+}
+
+QString DialogEdit::problemText(const ConfigurationRules::Problem &problem) const
+{
+    using ConfigurationRules::Fault;
+    using ConfigurationRules::Field;
+    const QString label = [&]() -> QString {
+        switch (problem.field) {
+        case Field::Password:
+            return ui->labelPassword->text();
+        case Field::Name:
+            return ui->checkName->text();
+        case Field::IpAddress:
+            return ui->labelIpAddress->text();
+        case Field::SubnetMask:
+            return ui->labelSubnet->text();
+        case Field::Gateway:
+            return ui->labelGateway->text();
+        case Field::MainPort:
+            return ui->labelMainPort->text();
+        case Field::AuxPort:
+            return ui->labelAuxPort->text();
+        case Field::HttpPort:
+            return ui->labelHttpPort->text();
+        case Field::SessionMinutes:
+            return ui->checkDurate->text();
+        case Field::NewPassword:
+            return ui->checkNewPassword->text();
+        case Field::PublicKey:
+            return ui->checkPublicKey->text();
+        }
+        return QString();
+    }();
+    switch (problem.fault) {
+    case Fault::NotLatin1:
+        return tr("%1 holds characters a device cannot store: use Latin-1 characters only")
+            .arg(label);
+    case Fault::TooLong:
+        return tr("%1 is longer than the %2 characters a device stores")
+            .arg(label)
+            .arg(ConfigurationRules::MaxTextLength);
+    case Fault::Empty:
+        return tr("%1 cannot be empty.").arg(label);
+    case Fault::SamePorts:
+        return tr("Ports values cannot be the same.");
+    case Fault::NotInRange:
+    case Fault::NotValid:
+        break;
+    }
+    return tr("%1 is not valid.").arg(label);
 }
 
 bool DialogEdit::validate(bool multiple)
 {
-    if (ui->groupNetwork->isChecked()) {
-        const QString mask = ui->editSubnet->text();
-        if (!checkField(ui->labelSubnet->text(), isValidAddress(mask, mask, true)) ||
-            !checkField(ui->labelIpAddress->text(),
-                        isValidAddress(ui->editIpAddress->text(), mask, false)) ||
-            !checkField(ui->labelGateway->text(),
-                        isValidAddress(ui->editGateway->text(), mask, false)))
-            return false;
-    }
-    if (ui->groupPorts->isChecked() && ui->spinAuxPort->value() == ui->spinMainPort->value()) {
-        warn(QString(), tr("Ports values cannot be the same."));
-        return false;
-    }
-    if (ui->checkPublicKey->isChecked() &&
-        !checkField(ui->checkPublicKey->text(), isValidPublicKey(ui->editPublicKey->text())))
-        return false;
-    if (ui->checkNewPassword->isChecked() && ui->editNewPassword->text().isEmpty()) {
-        warn(QString(), tr("%1 cannot be empty.").arg(ui->checkNewPassword->text()));
+    if (const auto problem = ConfigurationRules::check(form(), ConfigurationRules::Form)) {
+        warn(QString(), problemText(*problem));
         return false;
     }
     if (!multiple)
@@ -136,29 +198,6 @@ bool DialogEdit::validate(bool multiple)
     if (ui->checkName->isChecked())
         return ask(false, tr("Do you want to set the same name on multiple devices?"));
     return true;
-}
-
-bool DialogEdit::checkField(const QString &label, bool ok)
-{
-    if (!ok)
-        warn(QString(), tr("%1 is not valid.").arg(label));
-    return ok;
-}
-
-bool DialogEdit::isValidAddress(const QString &text, const QString &maskText, bool isMask) const
-{
-    const std::optional<quint32> value = FieldRules::dottedValue(text);
-    if (!value || (*value >> 24) == 0)
-        return false;
-    if (isMask)
-        return FieldRules::hasMaskShape(*value);
-    // validate checks the mask first, so it is a real mask here.
-    return FieldRules::isHostAddress(*value, FieldRules::dottedValue(maskText).value_or(0));
-}
-
-bool DialogEdit::isValidPublicKey(const QString &text) const
-{
-    return FieldRules::isPublicKeyText(QStringView(text).trimmed());
 }
 
 bool DialogEdit::ask(bool warning, const QString &question)
@@ -175,59 +214,27 @@ void DialogEdit::warn(const QString &title, const QString &text)
     QMessageBox::warning(this, title, text);
 }
 
-void DialogEdit::applyToRecord(ScoutelContainer *record)
+void DialogEdit::applyToAll(const QList<ConfigurationForm> &forms)
 {
-    ScoutelSharedData &d = *record->data();
-    d.sendFields = 0;
-    if (ui->checkName->isChecked()) {
-        d.sendFields |= FieldName;
-        d.name = ui->editName->text();
-    }
-    if (ui->groupNetwork->isChecked()) {
-        d.sendFields |= FieldIpAddress | FieldSubnetMask | FieldGateway | FieldDhcp;
-        d.ipAddress = FieldRules::checkedAddress(ui->editIpAddress->text());
-        d.subnetMask = FieldRules::checkedAddress(ui->editSubnet->text());
-        d.gateway = FieldRules::checkedAddress(ui->editGateway->text());
-        d.dhcp = ui->radioDhcp->isChecked() ? 1 : 0;
-    }
-    if (ui->groupPorts->isChecked()) {
-        d.sendFields |= FieldMainPort | FieldAuxPort;
-        d.mainPort = ui->spinMainPort->value();
-        d.auxPort = ui->spinAuxPort->value();
-        if (ui->spinHttpPort->isVisibleTo(this)) {
-            d.sendFields |= FieldHttpPort;
-            d.httpPort = ui->spinHttpPort->value();
-        }
-    }
-    if (ui->checkDurate->isChecked()) {
-        d.sendFields |= FieldSessionMinutes;
-        d.sessionMinutes = ui->spinDurate->value();
-    }
-    if (ui->checkNewPassword->isChecked()) {
-        d.sendFields |= FieldNewPassword;
-        d.newPassword = ui->editNewPassword->text();
-    }
-    if (ui->checkPublicKey->isChecked()) {
-        d.sendFields |= FieldPublicKey;
-        d.publicKey = QByteArray::fromHex(ui->editPublicKey->text().toLatin1());
-    }
-    if (ui->checkRestart->isChecked())
-        d.sendFields |= FieldRestart;
-    d.sendFields |= FieldApply;
-    d.password = ui->editPassword->text();
-}
-
-void DialogEdit::applyToAll()
-{
-    for (ScoutelContainer &target : targets)
-        applyToRecord(&target);
+    for (qsizetype i = 0; i < targets.size(); ++i)
+        forms.at(i).writeInto(*targets[i].data());
 }
 
 void DialogEdit::accept()
 {
-    if (!validate(targets.size() > 1))
-        return;
-    applyToAll();
+    QList<ConfigurationForm> forms;
+    if (!restoredEntries.isEmpty() && shownValues() == restoredUnder) {
+        // Computed again: the password and Restart box may have changed since.
+        const auto perDevice = perDeviceForms(restoredEntries);
+        if (!perDevice)
+            return;
+        forms = *perDevice;
+    } else {
+        if (!validate(targets.size() > 1))
+            return;
+        forms = QList<ConfigurationForm>(targets.size(), form());
+    }
+    applyToAll(forms);
     storeFileSettings();
     QDialog::accept();
 }
@@ -270,15 +277,6 @@ void DialogEdit::on_buttonFileOpen_clicked()
 void DialogEdit::enableSaveButton()
 {
     ui->buttonFileSave->setEnabled(true);
-}
-
-void DialogEdit::restoreFile()
-{
-    ui->checkRememberFile->setChecked(settings->rememberFilename);
-    if (!settings->rememberFilename)
-        return;
-    ui->editFile->setText(settings->filename);
-    importFile(settings->filename);
 }
 
 void DialogEdit::storeFileSettings()

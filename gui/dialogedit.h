@@ -1,5 +1,8 @@
 #pragma once
 
+#include "configurationform.h"
+#include "configurationrules.h"
+#include "safeentry.h"
 #include "scoutelcontainer.h"
 
 #include <QDialog>
@@ -7,8 +10,10 @@
 #include <QList>
 #include <QXmlStreamAttributes>
 
+#include <optional>
+
 class Settings;
-struct SafeEntry;
+struct ConfigReadError;
 
 namespace Ui {
 class DialogEdit;
@@ -31,9 +36,6 @@ public:
     void clearFields();
     // The form's checks with their messages; with multiple, the questions for several devices.
     bool validate(bool multiple);
-    // Writes a per-device entry, completed by the form's password and Restart box, into the
-    // target with the entry's MAC; 0, or -1 when no target has it.
-    int applyToMac(const SafeEntry &entry);
 
     // 0 written, -1 failed (reported).
     int exportFile(const QString &fileName);
@@ -52,24 +54,36 @@ protected:
     virtual QString askFileName(QFileDialog::AcceptMode mode);
 
 private:
+    // The widgets as a configuration, and back.
+    ConfigurationForm form() const;
     void fillFromRecord(const ScoutelContainer &record);
     void clearAll();
     void restoreFile();
     void storeFileSettings();
-    // Unticks every field so that a per-device entry sends only what it names.
-    void untickFields();
     void readSafe(const SafeEntry &entry);
     void setDhcp(bool dhcp);
     QXmlStreamAttributes formAttributes() const;
-    bool checkField(const QString &label, bool ok);
-    bool isValidAddress(const QString &text, const QString &maskText, bool isMask) const;
-    bool isValidPublicKey(const QString &text) const;
+    QString problemText(const ConfigurationRules::Problem &problem) const;
+    // One checked configuration per target, each from its own entry completed by
+    // the form's password and Restart box; none when an entry is refused or a
+    // target has none (reported).
+    std::optional<QList<ConfigurationForm>>
+    perDeviceForms(const QList<SafeEntry> &entries, const ConfigReadError *readError = nullptr);
+    // importFile without writing the targets: with 1, the file's per-device
+    // entries and the configurations they give the targets.
+    int readFile(const QString &fileName, QList<SafeEntry> &entries,
+                 QList<ConfigurationForm> &forms);
     bool ask(bool warning, const QString &question);
     void warn(const QString &title, const QString &text);
-    void applyToRecord(ScoutelContainer *record);
-    void applyToAll();
+    void applyToAll(const QList<ConfigurationForm> &forms);
+    // What the form shows, password and restart aside: a per-device file
+    // restored at the start holds only while this stays as it was.
+    ConfigurationForm shownValues() const;
 
     Ui::DialogEdit *ui;
     Settings *settings;
     QList<ScoutelContainer> &targets;
+    // The remembered per-device file's entries, and the form they were restored under.
+    QList<SafeEntry> restoredEntries;
+    ConfigurationForm restoredUnder;
 };

@@ -6,6 +6,7 @@
 #include "configwriter.h"
 #include "safeattributes.h"
 #include "safeentry.h"
+#include "settings.h"
 #include "targetmatching.h"
 #include "ui_dialogedit.h"
 
@@ -98,17 +99,47 @@ void DialogEdit::readSafe(const SafeEntry &entry)
         ui->checkRestart->setChecked(entry.value(Restart) == True);
 }
 
-int DialogEdit::applyToMac(const SafeEntry &entry)
+std::optional<QList<ConfigurationForm>> DialogEdit::perDeviceForms(const QList<SafeEntry> &entries,
+                                                                   const ConfigReadError *readError)
 {
-    // readSafe put the entry's password and restart into the form, or left the form's own.
-    SafeEntry completed = entry;
-    completed.attributes.insert(SafeAttribute::Password, ui->editPassword->text());
-    completed.attributes.insert(SafeAttribute::Restart,
-                                SafeAttribute::boolText(ui->checkRestart->isChecked()));
-    return applyEntryToTarget(targets, completed) ? 0 : -1;
+    // Each device gets what its own entry names: nothing carries over from the entry
+    // before, and an entry without password or restart takes the form's.
+    ConfigurationForm base;
+    base.password = ui->editPassword->text();
+    base.restart = ui->checkRestart->isChecked();
+    QList<std::optional<ConfigurationForm>> found(targets.size());
+    for (const SafeEntry &entry : entries) {
+        const ConfigurationForm entryForm =
+            ConfigurationForm::fromAttributes(entry.attributes, base);
+        if (const auto problem = ConfigurationRules::check(entryForm, ConfigurationRules::Form)) {
+            warn(QString(), problemText(*problem));
+            return std::nullopt;
+        }
+        const qsizetype index = findTargetByMac(targets, entry.mac);
+        if (index >= 0)
+            found[index] = entryForm;
+    }
+    if (readError && !readError->text.isEmpty()) {
+        warn(readError->title, readError->text);
+        return std::nullopt;
+    }
+    QList<QByteArray> missing;
+    QList<ConfigurationForm> forms;
+    for (qsizetype i = 0; i < targets.size(); ++i) {
+        if (found.at(i))
+            forms.append(*found.at(i));
+        else
+            missing.append(targets.at(i)->mac);
+    }
+    if (!missing.isEmpty()) {
+        warn(QString(), missingMacsMessage(missing));
+        return std::nullopt;
+    }
+    return forms;
 }
 
-int DialogEdit::importFile(const QString &fileName)
+int DialogEdit::readFile(const QString &fileName, QList<SafeEntry> &entries,
+                         QList<ConfigurationForm> &forms)
 {
     const ConfigReadResult read = readConfigFile(fileName);
     if (read.safes.isEmpty() && read.failed()) {
@@ -119,33 +150,38 @@ int DialogEdit::importFile(const QString &fileName)
         readSafe(read.safes.constFirst());
         return 0;
     }
-
-    // Each device gets what its own entry names: nothing carries over from the entry
-    // before, and an entry without password or restart takes the form's.
-    const QString password = ui->editPassword->text();
-    const bool restart = ui->checkRestart->isChecked();
-    for (ScoutelContainer &target : targets)
-        target->result = -1;
-    for (const SafeEntry &entry : read.safes) {
-        untickFields();
-        clearFields();
-        ui->editPassword->setText(password);
-        ui->checkRestart->setChecked(restart);
-        readSafe(entry);
-        if (!validate(false))
-            return -1;
-        applyToMac(entry);
-    }
-    const QString missing = missingMacsMessage(targets);
-    for (ScoutelContainer &target : targets)
-        target->result = -1;
-    if (read.failed()) {
-        warn(read.error.title, read.error.text);
+    const auto perDevice = perDeviceForms(read.safes, &read.error);
+    if (!perDevice)
         return -1;
-    }
-    if (!missing.isEmpty()) {
-        warn(QString(), missing);
-        return -1;
-    }
+    entries = read.safes;
+    forms = *perDevice;
     return 1;
+}
+
+int DialogEdit::importFile(const QString &fileName)
+{
+    QList<SafeEntry> entries;
+    QList<ConfigurationForm> forms;
+    const int result = readFile(fileName, entries, forms);
+    if (result == 1)
+        applyToAll(forms);
+    return result;
+}
+
+void DialogEdit::restoreFile()
+{
+    ui->checkRememberFile->setChecked(settings->rememberFilename);
+    if (!settings->rememberFilename)
+        return;
+    ui->editFile->setText(settings->filename);
+    QList<SafeEntry> entries;
+    QList<ConfigurationForm> forms;
+    if (readFile(settings->filename, entries, forms) != 1)
+        return;
+    // OK sends each target its own entry, as Load does, unless the form changes.
+    restoredEntries = entries;
+    restoredUnder = shownValues();
+    ui->labelHeader->setText(
+        ui->labelHeader->text() + QLatin1Char('\n') +
+        tr("Each device gets its own entry from the remembered file, unless you change the form."));
 }

@@ -24,7 +24,7 @@
 
 namespace {
 const char ApplicationName[] = "Scoutel";
-const char ApplicationVersion[] = "2.7 2021/04/27";
+const char ApplicationVersion[] = SCOUTEL_VERSION_TEXT;
 const char WaitingMovie[] = ":/images/Loading1.gif";
 const char NothingPicture[] = ":/images/Nothing.png";
 constexpr int NothingIndex = 0;
@@ -32,10 +32,6 @@ constexpr qint64 RowSliceMs = 20;
 constexpr int ColumnsShownAtStart[] = {ColumnMac, ColumnCurrentIp, ColumnName, ColumnHwName,
                                        ColumnHwVersion};
 
-void warn(QWidget *parent, const QString &text)
-{
-    QMessageBox::warning(parent, QString(), text, QMessageBox::Ok);
-}
 } // namespace
 
 Scoutel::Scoutel(QWidget *parent)
@@ -51,7 +47,8 @@ Scoutel::Scoutel(QWidget *parent)
                return client->configure(settings->interfaceIndex, &target) == 0
                           ? QString()
                           : client->errorString();
-           }})
+           }},
+          ConfigurationPhaseTicks)
 {
     QCoreApplication::setApplicationName(QLatin1String(ApplicationName));
     QCoreApplication::setApplicationVersion(QLatin1String(ApplicationVersion));
@@ -77,10 +74,9 @@ Scoutel::Scoutel(QWidget *parent)
     connect(timer, &QTimer::timeout, this, &Scoutel::tick);
     timer->start(TickMs);
 
-    if (client->errorString().isEmpty())
-        updateUi();
-    else
-        warn(this, tr("Error on client initialization: %1").arg(client->errorString()));
+    updateUi();
+    if (!client->errorString().isEmpty())
+        warn(tr("Error on client initialization: %1").arg(client->errorString()));
 }
 
 Scoutel::~Scoutel()
@@ -155,7 +151,12 @@ void Scoutel::updateUi()
     const bool empty = tree->topLevelItemCount() == 0;
     const bool busy = isBusy();
     form->buttonRefresh->setEnabled(form->buttonRefresh->isChecked() || !busy);
-    form->buttonEdit->setEnabled(true);
+    // A new edit would drop the running operation before its summary.
+    const bool running = run.isRunning();
+    form->buttonEdit->setEnabled(!running);
+    form->actionEdit->setEnabled(!running);
+    form->buttonEdit->setToolTip(
+        running ? tr("Edit waits until the running configuration has its summary.") : QString());
     showBackground(!(state & StateCleared) && !busy && empty, busy);
     if (tree->isHeaderHidden() != empty)
         tree->setHeaderHidden(empty);
@@ -186,12 +187,15 @@ void Scoutel::on_buttonRefresh_clicked()
 void Scoutel::refresh()
 {
     state &= ~StateCleared;
-    client->clearSequences();
-    for (ScoutelContainer &record : devices)
-        record->result = -1;
+    // The confirmations of a running operation still count.
+    if (!run.isRunning())
+        client->clearSequences();
+    session.begin();
     searchCountdown = SearchPeriodTicks;
     if (client->search(settings->interfaceIndex, nullptr) != 0) {
-        warn(this, tr("Send error: %1").arg(client->errorString()));
+        // Repeating would open one more box every period.
+        form->buttonRefresh->setCheckable(false);
+        warn(tr("Send error: %1").arg(client->errorString()));
         return;
     }
     state |= StateSearching;
@@ -218,7 +222,6 @@ void Scoutel::tick()
 void Scoutel::clear()
 {
     state = StateCleared;
-    run.abandon();
     pendingRows.clear();
     pendingOrder.clear();
     rows->clear();
@@ -238,7 +241,7 @@ void Scoutel::located(int protocolResult, ScoutelContainer container)
         return;
     }
     if (container->command == Sctl::SearchAnswer) {
-        devices.insert(container->mac, container);
+        session.receive(container);
         showDevice(container);
     }
     follow(run.receive(container));
@@ -268,7 +271,7 @@ void Scoutel::showPendingRows(qint64 budgetMs)
 
 void Scoutel::purgeStale()
 {
-    rows->removeStale(devices);
+    rows->removeStale(session.devices());
 }
 
 void Scoutel::updateColumn()
@@ -304,7 +307,10 @@ void Scoutel::editSelected()
         only->setSelected(true);
         selected = {only};
     }
+    if (run.isRunning())
+        return;
     run.reset();
+    const QHash<QByteArray, ScoutelContainer> &devices = session.devices();
     for (const QTreeWidgetItem *row : std::as_const(selected)) {
         const auto record = devices.constFind(DeviceRows::key(row));
         if (record != devices.constEnd())
@@ -343,23 +349,31 @@ void Scoutel::follow(const ConfigurationRun::Step &step)
     if (state != before || step.idle)
         updateUi();
     if (!step.sendError.isEmpty())
-        warn(this, tr("Send error: %1").arg(step.sendError));
+        warn(tr("Send error: %1").arg(step.sendError));
     if (step.summary)
-        finishConfiguration(*step.summary);
+        showSummary(*step.summary);
 }
 
-void Scoutel::finishConfiguration(const ConfigurationRun::Summary &summary)
+void Scoutel::showSummary(const ConfigurationRun::Summary &summary)
 {
-    QMessageBox box(this);
+    auto *box = new QMessageBox(this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
     if (summary.succeeded) {
-        box.setIcon(QMessageBox::Information);
-        box.setText(tr("Operation completed successfully."));
+        box->setIcon(QMessageBox::Information);
+        box->setText(tr("Operation completed successfully."));
     } else {
-        box.setIcon(QMessageBox::Warning);
-        box.setText(tr("There were some errors."));
-        box.setInformativeText(summary.report);
+        box->setIcon(QMessageBox::Warning);
+        box->setText(tr("There were some errors."));
     }
-    box.exec();
+    box->setInformativeText(summary.report + summary.strays);
+    box->open();
+}
+
+void Scoutel::warn(const QString &text)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, QString(), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void Scoutel::on_tree_customContextMenuRequested(const QPoint &pos)

@@ -3,6 +3,7 @@
 #include "configurationrun.h"
 #include "devicerows.h"
 #include "scoutelcontainer.h"
+#include "searchsession.h"
 
 #include <QByteArray>
 #include <QDialog>
@@ -40,6 +41,8 @@ public:
 
     static constexpr int TickMs = 1000;
     static constexpr int SearchPeriodTicks = 2;
+    // Each phase of a configuration waits this long for its answers.
+    static constexpr int ConfigurationPhaseTicks = 5;
 
     explicit Scoutel(QWidget *parent = nullptr);
     ~Scoutel() override;
@@ -82,7 +85,9 @@ private:
     void sendChallengeRequests();
     // Brings the window in line with what the configuration operation did.
     void follow(const ConfigurationRun::Step &step);
-    void finishConfiguration(const ConfigurationRun::Summary &summary);
+    void showSummary(const ConfigurationRun::Summary &summary);
+    // A box that does not block the slot that opens it: answers keep being read.
+    void warn(const QString &text);
     bool isBusy() const;
     void showBackground(bool picture, bool animated);
 
@@ -91,7 +96,7 @@ private:
     QMenu *languageMenu = nullptr;
     QMenu *interfaceMenu = nullptr;
     ScoutelClient *client;
-    QHash<QByteArray, ScoutelContainer> devices;
+    SearchSession session;
     // Targets, summary lines and countdown of the configuration operation.
     ConfigurationRun run;
     qint32 searchCountdown = 0;

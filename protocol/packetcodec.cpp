@@ -85,8 +85,6 @@ QString PacketCodec::decodeErrorName(int code)
         return QStringLiteral("ERROR_IN_FIELD_LENGTH");
     case ErrorInSequence:
         return QStringLiteral("ERROR_IN_SEQUENCE");
-    case ErrorInFieldUnknown:
-        return QStringLiteral("ERROR_IN_FIELD_UNKNOWN");
     default:
         return QString();
     }
@@ -115,14 +113,13 @@ QByteArray PacketCodec::buildRequest(int command, const ScoutelContainer *target
     const ScoutelSharedData &r = *target->constData();
     PacketWriter w;
     writeConfigurationFields(w, r);
-    password = r.password;
 
     // The zero fill is always at least one byte, a whole block when none is missing.
     const int written = w.payloadLength();
     const int filled = written + Sctl::BlockSize - written % Sctl::BlockSize;
     w.writeHeader(nextSequence(), Sctl::ConfigureRequest, r.mac, quint16(filled));
     RequestCipher::encryptPayload(w.payload(), filled,
-                                  RequestCipher::keyFromPassword(password.toLatin1()));
+                                  RequestCipher::keyFromPassword(r.password.toLatin1()));
     return w.packet(filled);
 }
 

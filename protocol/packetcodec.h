@@ -17,7 +17,6 @@ public:
         ErrorInHead = -202,
         ErrorInFieldLength = -203,
         ErrorInSequence = -204,
-        ErrorInFieldUnknown = -205,
     };
 
     // Empty for an unsupported command, a configuration without a record, or a
@@ -35,7 +34,6 @@ private:
     quint16 nextSequence();
     int fail(int code);
 
-    QString password;
     QString lastErrorName;
     QSet<quint16> outstanding;
 };

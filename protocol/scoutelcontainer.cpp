@@ -27,8 +27,3 @@ QString ScoutelSharedData::resultText() const
 }
 
 ScoutelContainer::ScoutelContainer() : d(new ScoutelSharedData) {}
-
-QString ScoutelContainer::resultText()
-{
-    return data()->resultText();
-}

@@ -96,8 +96,6 @@ public:
     const ScoutelSharedData *constData() const { return d.constData(); }
     const ScoutelSharedData *operator->() const { return d.constData(); }
 
-    QString resultText();
-
 private:
     QSharedDataPointer<ScoutelSharedData> d;
 };

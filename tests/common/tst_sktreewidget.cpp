@@ -103,6 +103,7 @@ private Q_SLOTS:
         const int shown = paints.count;
         QTRY_VERIFY_WITH_TIMEOUT(paints.count >= shown + 2, 5000);
         tree->setAnimated(false, false);
+        QCoreApplication::processEvents(); // the last update
         const int stopped = paints.count;
         QTest::qWait(400);
         QCOMPARE(paints.count, stopped);

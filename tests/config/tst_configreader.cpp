@@ -1,5 +1,6 @@
 #include "configreader.h"
 #include "configstorage.h"
+#include "configurationform.h"
 #include "safeentry.h"
 #include "testfiles.h"
 #include "xmlformat.h"
@@ -123,7 +124,8 @@ private Q_SLOTS:
         QVERIFY2(!read.failed(), qPrintable(read.error.text));
         QCOMPARE(read.safes.size(), 1);
         ScoutelContainer loaded;
-        applySafeEntry(read.safes.first(), &loaded);
+        ConfigurationForm::fromAttributes(read.safes.first().attributes, {})
+            .writeInto(*loaded.data());
         QCOMPARE(format.save(dir.filePath(QStringLiteral("original.xml")), &original), 0);
         QCOMPARE(format.save(dir.filePath(QStringLiteral("loaded.xml")), &loaded), 0);
         // Past the header with its time stamp, byte for byte.
@@ -239,7 +241,6 @@ private Q_SLOTS:
             "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<!--SCXMPL;1;1-->" + wrapped(safes),
             false);
         QVERIFY(!read.failed());
-        QVERIFY(read.safes.first().hasMac);
         QCOMPARE(read.safes.first().value(QStringLiteral("name")), QStringLiteral("caf\u00e9"));
         QCOMPARE(read.safes.first().mac, mac);
         QCOMPARE(read.isForAnyDevice(), mac.isEmpty());
@@ -337,7 +338,10 @@ private Q_SLOTS:
         for (const auto &[name, value] : attributes)
             entry.attributes.insert(name, value);
         ScoutelContainer record = form;
-        applySafeEntry(entry, &record);
+        ConfigurationForm base;
+        base.password = form->password;
+        base.restart = true;
+        ConfigurationForm::fromAttributes(entry.attributes, base).writeInto(*record.data());
         QCOMPARE(record->sendFields, sendFields);
         const QStringList shown = valuesOf(record);
         for (const QString &value : std::as_const(values))

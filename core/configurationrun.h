@@ -13,13 +13,18 @@
 
 // The bookkeeping of one configuration operation, without widgets or sockets:
 // a challenge from every target, then one configuration request each, then
-// one summary. The window feeds it answers and ticks and acts on each Step.
+// one summary. The window and the console feed it answers and ticks and act on
+// each Step.
 class ConfigurationRun
 {
 public:
-    static constexpr int PhaseTicks = 5;
-
     enum class Phase { Idle, Challenging, Configuring };
+
+    // Where the targets' challenges come from.
+    enum class Challenges {
+        AskEachTarget, // a search addressed to each target fetches it
+        Known,         // the targets answered a search just now and carry it
+    };
 
     // Each sender returns an empty text, or why the request could not go out.
     struct Requests
@@ -31,48 +36,55 @@ public:
 
     struct Summary
     {
+        // Every target took its configuration.
         bool succeeded = false;
-        // One line per problem, each ending with a line feed.
+        // One line per target problem, each ending with a line feed.
         QString report;
+        // Datagrams that no target sent, one line each: told, but no verdict.
+        QString strays;
+        // The targets' configuration answers, in the order they came.
+        QList<ScoutelContainer> answers;
     };
 
-    // What the window has to do after a call.
+    // What the caller has to do after a call.
     struct Step
     {
         // A request could not be sent: the ones after it were not sent either.
         QString sendError;
-        // The window is no longer busy with the operation.
+        // The operation no longer waits for challenges.
         bool idle = false;
         // A device refused in a way that makes the listed devices doubtful.
         bool clearDevices = false;
         std::optional<Summary> summary;
     };
 
-    explicit ConfigurationRun(Requests senders);
+    // A phase ends after phaseTicks calls of tick() without its answers.
+    ConfigurationRun(Requests senders, int phaseTicks);
 
-    // Forgets the previous operation; the edit dialog then writes into targets().
+    // Forgets the previous operation; the caller then writes into targets().
     void reset();
     QList<ScoutelContainer> &targets() { return editTargets; }
 
-    // Asks every target for its challenge, the last target first.
-    Step start();
+    // Asks every target for its challenge, the last target first, or with
+    // known challenges sends the configurations at once.
+    Step start(Challenges challenges = Challenges::AskEachTarget);
     Step receive(const ScoutelContainer &answer);
     // A datagram that could not be decoded.
     void receiveError(const QString &errorText);
     Step tick();
-    // The device list was cleared: challenges are no longer collected.
-    void abandon();
 
     Phase phase() const { return current; }
-    int countdown() const { return configCountdown; }
+    // Until its summary, an operation is in progress.
+    bool isRunning() const { return current != Phase::Idle; }
 
 private:
     Step challengeAnswer(const ScoutelSharedData &answer);
-    Step configurationAnswer(const ScoutelSharedData &answer);
+    Step configurationAnswer(const ScoutelContainer &answer);
     Step sendConfigurations();
     Step finish();
 
     Requests requests;
+    int phaseTicks;
     QList<ScoutelContainer> editTargets;
     TargetIndex awaitingChallenge;
     TargetIndex awaitingResult;
@@ -80,6 +92,8 @@ private:
     // their answers count, also a late or repeated one.
     QSet<QByteArray> configured;
     QString report;
-    int configCountdown = 0;
+    QString strays;
+    QList<ScoutelContainer> answers;
+    int countdown = 0;
     Phase current = Phase::Idle;
 };

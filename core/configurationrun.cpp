@@ -16,7 +16,9 @@ QString text(const char *source)
 }
 } // namespace
 
-ConfigurationRun::ConfigurationRun(Requests senders) : requests(std::move(senders)) {}
+ConfigurationRun::ConfigurationRun(Requests senders, int ticks)
+    : requests(std::move(senders)), phaseTicks(ticks)
+{}
 
 void ConfigurationRun::reset()
 {
@@ -24,19 +26,26 @@ void ConfigurationRun::reset()
     awaitingChallenge.clear();
     awaitingResult.clear();
     configured.clear();
-    configCountdown = 0;
+    answers.clear();
+    countdown = 0;
     current = Phase::Idle;
 }
 
-ConfigurationRun::Step ConfigurationRun::start()
+ConfigurationRun::Step ConfigurationRun::start(Challenges challenges)
 {
     report = QString();
+    strays = QString();
+    if (challenges == Challenges::Known) {
+        for (const ScoutelContainer &target : std::as_const(editTargets))
+            awaitingResult.append(target);
+        return sendConfigurations();
+    }
     requests.clearSequences();
     for (const ScoutelContainer &target : std::as_const(editTargets))
         awaitingChallenge.append(target);
     Step step;
     for (auto target = editTargets.crbegin(); target != editTargets.crend(); ++target) {
-        configCountdown = PhaseTicks;
+        countdown = phaseTicks;
         step.sendError = requests.search(*target);
         if (!step.sendError.isEmpty())
             break;
@@ -51,7 +60,7 @@ ConfigurationRun::Step ConfigurationRun::receive(const ScoutelContainer &answer)
     if (record.command == Sctl::SearchAnswer && current == Phase::Challenging)
         return challengeAnswer(record);
     if (record.command == Sctl::ConfigureAnswer)
-        return configurationAnswer(record);
+        return configurationAnswer(answer);
     return {};
 }
 
@@ -59,7 +68,9 @@ void ConfigurationRun::receiveError(const QString &errorText)
 {
     const QString line = text(QT_TRANSLATE_NOOP("Scoutel", "Receive error: %1\n")).arg(errorText);
     qDebug().noquote() << line.trimmed();
-    report += line;
+    // Between operations nobody waits for an answer: nothing to report on.
+    if (isRunning())
+        strays += line;
 }
 
 ConfigurationRun::Step ConfigurationRun::challengeAnswer(const ScoutelSharedData &answer)
@@ -78,7 +89,6 @@ ConfigurationRun::Step ConfigurationRun::challengeAnswer(const ScoutelSharedData
 
 ConfigurationRun::Step ConfigurationRun::sendConfigurations()
 {
-    report = QString();
     requests.clearSequences();
     current = Phase::Configuring;
     Step step;
@@ -90,7 +100,7 @@ ConfigurationRun::Step ConfigurationRun::sendConfigurations()
             awaitingResult.take(record.mac);
             continue;
         }
-        configCountdown = PhaseTicks;
+        countdown = phaseTicks;
         step.sendError = requests.configure(*target);
         if (!step.sendError.isEmpty())
             break;
@@ -107,22 +117,24 @@ ConfigurationRun::Step ConfigurationRun::sendConfigurations()
     }
     if (awaitingResult.isEmpty()) {
         current = Phase::Idle;
-        configCountdown = 0;
+        countdown = 0;
     }
     return step;
 }
 
-ConfigurationRun::Step ConfigurationRun::configurationAnswer(const ScoutelSharedData &answer)
+ConfigurationRun::Step ConfigurationRun::configurationAnswer(const ScoutelContainer &answer)
 {
-    if (!configured.contains(answer.mac))
+    const ScoutelSharedData &record = *answer.constData();
+    if (!configured.contains(record.mac))
         return {};
+    answers.append(answer);
     bool clearDevices = false;
-    if (!ConfigurationAnswer::succeeded(answer)) {
+    if (!ConfigurationAnswer::succeeded(record)) {
         report += text(QT_TRANSLATE_NOOP("Scoutel", "%1: %2\n"))
-                      .arg(hexText(answer.mac), answer.resultText());
-        clearDevices = !ConfigurationAnswer::keepsDeviceList(answer);
+                      .arg(hexText(record.mac), record.resultText());
+        clearDevices = !ConfigurationAnswer::keepsDeviceList(record);
     }
-    awaitingResult.take(answer.mac);
+    awaitingResult.take(record.mac);
     Step step;
     if (awaitingResult.isEmpty())
         step = finish();
@@ -132,17 +144,9 @@ ConfigurationRun::Step ConfigurationRun::configurationAnswer(const ScoutelShared
 
 ConfigurationRun::Step ConfigurationRun::tick()
 {
-    if (current == Phase::Idle || configCountdown <= 0 || --configCountdown > 0)
+    if (current == Phase::Idle || countdown <= 0 || --countdown > 0)
         return {};
     return finish();
-}
-
-void ConfigurationRun::abandon()
-{
-    if (current != Phase::Challenging)
-        return;
-    current = Phase::Idle;
-    configCountdown = 0;
 }
 
 ConfigurationRun::Step ConfigurationRun::finish()
@@ -155,11 +159,13 @@ ConfigurationRun::Step ConfigurationRun::finish()
             text(QT_TRANSLATE_NOOP("Scoutel", "%1 does not respond\n")).arg(hexText(target->mac));
     Step step;
     step.idle = true;
-    step.summary = Summary{report.isEmpty(), report};
+    step.summary = Summary{report.isEmpty(), report, strays, answers};
     report = QString();
+    strays = QString();
+    answers.clear();
     awaitingChallenge.clear();
     awaitingResult.clear();
-    configCountdown = 0;
+    countdown = 0;
     current = Phase::Idle;
     return step;
 }

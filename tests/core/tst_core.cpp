@@ -1,0 +1,239 @@
+// The core both modes drive, without a window or a socket: the rules of a
+// configuration as the command line, the dialog and the file reader apply them,
+// the one record builder, and the bookkeeping of a configuration operation.
+#include "configurationrules.h"
+#include "configurationrun.h"
+#include "fieldtags.h"
+
+#include <QTest>
+
+namespace {
+using namespace ConfigurationRules;
+
+// "key=value" items; keys as the command line names its options, "file:" rows
+// give a file's attribute names instead.
+ConfigurationForm formOf(const QStringList &items, bool fromFile)
+{
+    QMap<QString, QString> given;
+    for (const QString &item : items)
+        given.insert(item.section('=', 0, 0), item.section('=', 1));
+    ConfigurationForm base;
+    base.password = given.value("x");
+    if (fromFile)
+        return ConfigurationForm::fromAttributes(given, base);
+    const auto value = [&given](const char *key) {
+        return given.contains(key) ? std::optional<QString>(given.value(key)) : std::nullopt;
+    };
+    ConfigurationForm form = base;
+    form.name = value("n");
+    form.ipAddress = value("i");
+    form.subnetMask = value("m");
+    form.gateway = value("g");
+    form.mainPort = value("p1");
+    form.auxPort = value("p2");
+    form.sessionMinutes = value("s");
+    form.newPassword = value("p");
+    form.publicKey = value("k");
+    return form;
+}
+
+QString verdict(const std::optional<Problem> &problem)
+{
+    if (!problem)
+        return QStringLiteral("ok");
+    return QStringLiteral("%1/%2").arg(int(problem->field)).arg(int(problem->fault));
+}
+
+QString expect(Field field, Fault fault)
+{
+    return verdict(Problem{field, fault, QString()});
+}
+
+ScoutelContainer answer(int command, int device, int result = 0)
+{
+    ScoutelContainer r;
+    r->command = command;
+    r->mac = QByteArray::fromHex("0253430000") + char(device);
+    r->result = result;
+    r->challenge = QByteArray(8, char(device));
+    r->sendFields = FieldApply | FieldName;
+    return r;
+}
+} // namespace
+
+class TestCore : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void rules_data()
+    {
+        QTest::addColumn<QString>("caller");
+        QTest::addColumn<QStringList>("form");
+        QTest::addColumn<QString>("expected");
+        const QString ok = "ok", tokyo = QString::fromUtf8("T\u014Dky\u014D \u6771\u4EAC"),
+                      latin1 = QString::fromLatin1("Tr\xe9sor ") + QString(57, 'N');
+        const QStringList subnet{"m=255.255.255.0", "g=192.168.1.1"};
+        const QString key = "00112233445566778899aabb";
+        const auto row = [](const char *name, const char *caller, const QStringList &form,
+                            const QString &expected) {
+            QTest::newRow(name) << QString(caller) << form << expected;
+        };
+        row("name outside Latin-1", "console", {"n=" + tokyo},
+            expect(Field::Name, Fault::NotLatin1));
+        row("name outside Latin-1", "dialog", {"n=" + tokyo},
+            expect(Field::Name, Fault::NotLatin1));
+        row("name outside Latin-1", "file", {"name=" + tokyo},
+            expect(Field::Name, Fault::NotLatin1));
+        row("password with euro", "dialog", {QString::fromUtf8("x=\u20AC1")},
+            expect(Field::Password, Fault::NotLatin1));
+        row("password over 64", "console", {"x=" + QString(65, 'x')},
+            expect(Field::Password, Fault::TooLong));
+        row("new password over 64", "file", {"new_password=" + QString(65, 'n')},
+            expect(Field::NewPassword, Fault::TooLong));
+        row("64 Latin-1 characters", "dialog", {"n=" + latin1}, ok);
+        row("empty new password", "console", {"p="}, ok);
+        row("empty new password", "dialog", {"p="}, expect(Field::NewPassword, Fault::Empty));
+        row("key with blanks", "console", {"k= " + key + " "},
+            expect(Field::PublicKey, Fault::NotValid));
+        row("key with blanks", "dialog", {"k= " + key + " "}, ok);
+        row("key of 23 digits", "file", {"public_key=" + key.left(23)},
+            expect(Field::PublicKey, Fault::NotValid));
+        row("same ports", "console", {"p1=7", "p2=7"}, ok);
+        row("same ports", "dialog", {"p1=7", "p2=7"}, expect(Field::AuxPort, Fault::SamePorts));
+        row("port 65536", "console", {"p1=65536"}, expect(Field::MainPort, Fault::NotInRange));
+        row("port not a number", "console", {"p2=abc"}, expect(Field::AuxPort, Fault::NotInRange));
+        row("session not a number", "console", {"s=ten"},
+            expect(Field::SessionMinutes, Fault::NotInRange));
+        row("mask-shaped address", "console", {"i=255.255.0.0"},
+            expect(Field::IpAddress, Fault::NotValid));
+        row("mask 0.0.0.0", "console", {"m=0.0.0.0"}, ok);
+        row("mask 0.0.0.0", "dialog", {"i=10.0.0.1", "m=0.0.0.0", "g=10.0.0.2"},
+            expect(Field::SubnetMask, Fault::NotValid));
+        row("broadcast of the mask", "dialog", QStringList{"i=192.168.1.255"} + subnet,
+            expect(Field::IpAddress, Fault::NotValid));
+        row("empty part between dots", "dialog", QStringList{"i=192..168.1.10"} + subnet, ok);
+        row("gateway is the network", "file",
+            {"ip_address=10.0.0.5", "subnet_mask=255.0.0.0", "gateway=10.0.0.0"},
+            expect(Field::Gateway, Fault::NotValid));
+        row("dhcp alone checks the empty mask", "file", {"dhcp=true"},
+            expect(Field::SubnetMask, Fault::NotValid));
+        // The command line reports in the order of its options, the dialog the mask first.
+        row("address before mask", "console", {"i=1.2.3", "m=255.0.255.0", "k=bad"},
+            expect(Field::IpAddress, Fault::NotValid));
+        row("mask before address", "dialog", {"i=1.2.3", "m=255.0.255.0"},
+            expect(Field::SubnetMask, Fault::NotValid));
+    }
+    void rules()
+    {
+        QFETCH(QString, caller);
+        QFETCH(QStringList, form);
+        QFETCH(QString, expected);
+        const Strictness &strictness = caller == "console" ? CommandLine : Form;
+        QCOMPARE(verdict(check(formOf(form, caller == "file"), strictness)), expected);
+    }
+
+    // A file entry goes out as the form would send it after loading the entry.
+    void oneRecordBuilder()
+    {
+        ScoutelContainer record;
+        record->httpPort = 80;
+        ConfigurationForm::fromAttributes({{"tcp_port", "5001"},
+                                           {"http_port", "9"},
+                                           {"ip_address", "10.0.0.5"},
+                                           {"public_key", " 00112233445566778899AABB"},
+                                           {"password", "own"}},
+                                          formOf({"x=typed"}, false))
+            .writeInto(*record.data());
+        const ScoutelSharedData &d = *record.constData();
+        QCOMPARE(d.sendFields,
+                 quint32(FieldApply | FieldMainPort | FieldAuxPort | FieldPublicKey |
+                         FieldIpAddress | FieldSubnetMask | FieldGateway | FieldDhcp));
+        QCOMPARE(QList<int>({d.mainPort, d.auxPort, d.httpPort, d.dhcp}),
+                 QList<int>({5001, 1001, 80, 0}));
+        QCOMPARE(d.password, "own");
+        QCOMPARE(d.publicKey, QByteArray::fromHex("00112233445566778899aabb"));
+        QCOMPARE(d.ipAddress, QHostAddress("10.0.0.5"));
+        QVERIFY(d.subnetMask.isNull());
+    }
+
+    void run_data()
+    {
+        QTest::addColumn<int>("failing");
+        QTest::addColumn<QStringList>("requests");
+        QTest::addColumn<QString>("report");
+        QTest::newRow("first challenge, nothing out") << 0 << QStringList{"s2"} << QString();
+        QTest::newRow("second challenge")
+            << 1 << QStringList{"s2", "s1"} << "02 53 43 00 00 01 does not respond\n";
+        QTest::newRow("second configuration")
+            << 3 << QStringList{"s2", "s1", "c1:1", "c2:2"} << "Send error: ERROR_WRITE\n";
+        QTest::newRow("all sent, device 2 silent") << -1 << QStringList{"s2", "s1", "c1:1", "c2:2"}
+                                                   << "02 53 43 00 00 02 does not respond\n";
+    }
+    void run()
+    {
+        QFETCH(int, failing);
+        QFETCH(QStringList, requests);
+        QFETCH(QString, report);
+        QStringList sent;
+        const auto send = [&](const QString &what) {
+            sent << what;
+            return sent.size() - 1 == failing ? QStringLiteral("ERROR_WRITE") : QString();
+        };
+        constexpr int Ticks = 3;
+        ConfigurationRun run({[] {},
+                              [&](const ScoutelContainer &t) {
+                                  return send(QStringLiteral("s%1").arg(int(t->mac.back())));
+                              },
+                              [&](const ScoutelContainer &t) {
+                                  return send(QStringLiteral("c%1:%2")
+                                                  .arg(int(t->mac.back()))
+                                                  .arg(int(t->challenge.back())));
+                              }},
+                             Ticks);
+        run.targets() = {answer(0, 1), answer(0, 2)};
+        run.targets()[0]->challenge.clear();
+        run.receiveError(QStringLiteral("before the operation: not reported"));
+        QCOMPARE(run.start().sendError.isEmpty(), failing < 0 || failing > 1);
+        run.receive(answer(Sctl::SearchAnswer, 1, ResultSessionExpired)); // no challenge
+        run.receive(answer(Sctl::SearchAnswer, 2));
+        if (failing != 1)
+            run.receive(answer(Sctl::SearchAnswer, 1));
+        QCOMPARE(sent, requests);
+        QCOMPARE(run.isRunning(), failing != 0);
+        std::optional<ConfigurationRun::Summary> summary;
+        if (failing == 3 || failing == -1)
+            summary = run.receive(answer(Sctl::ConfigureAnswer, 1)).summary;
+        for (int tick = 0; tick < Ticks && !summary; ++tick)
+            summary = run.tick().summary;
+        QCOMPARE(summary.has_value(), !report.isEmpty());
+        QCOMPARE(summary.value_or(ConfigurationRun::Summary()).report, report);
+        QCOMPARE(summary.value_or(ConfigurationRun::Summary()).strays, QString());
+        QVERIFY(!run.isRunning());
+    }
+
+    // The verdict is about the targets; with challenges known (the command line's
+    // search), the configurations go out at once.
+    void foreignDatagramsAreNoVerdict()
+    {
+        QStringList sent;
+        ConfigurationRun run({[] {}, [&](const ScoutelContainer &) { return QString("unused"); },
+                              [&](const ScoutelContainer &t) {
+                                  sent << QString::number(t->mac.back());
+                                  return QString();
+                              }},
+                             1);
+        run.targets() = {answer(0, 1)};
+        QVERIFY(run.start(ConfigurationRun::Challenges::Known).sendError.isEmpty());
+        QCOMPARE(sent, QStringList{"1"});
+        run.receiveError("ERROR_IN_SEQUENCE");
+        QVERIFY(!run.receive(answer(Sctl::ConfigureAnswer, 7)).summary); // not a target
+        const auto summary = run.receive(answer(Sctl::ConfigureAnswer, 1)).summary;
+        QVERIFY(summary && summary->succeeded);
+        QCOMPARE(summary->strays, "Receive error: ERROR_IN_SEQUENCE\n");
+        QCOMPARE(summary->answers.size(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCore)
+#include "tst_core.moc"
