@@ -4,6 +4,7 @@
 #include "scoutel.h"
 #include "simulatorprocess.h"
 #include "sktreewidget.h"
+#include "testfiles.h"
 #include "windowtest.h"
 
 #include <QApplication>
@@ -13,6 +14,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -64,11 +67,8 @@ private:
             auto *box = qobject_cast<QMessageBox *>(widget);
             if (!box || !box->isVisible())
                 continue;
-            if (QAbstractButton *yes = box->button(QMessageBox::Yes))
-                return press(yes);
-            const QString more = box->informativeText();
-            summaries << box->text() + (more.isEmpty() ? QString() : '\n' + more);
-            return press(box->button(QMessageBox::Ok));
+            QAbstractButton *yes = box->button(QMessageBox::Yes);
+            return press(yes ? yes : box->button(QMessageBox::Ok));
         }
         for (QWidget *widget : shown) {
             auto *dialog = qobject_cast<DialogEdit *>(widget);
@@ -82,14 +82,36 @@ private:
         }
     }
 
+    // Boxes that tell, in the order they open: several may be open at once.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *box = qobject_cast<QMessageBox *>(watched);
+        if (event->type() == QEvent::Show && box && !box->button(QMessageBox::Yes)) {
+            const QString more = box->informativeText();
+            summaries << box->text() + (more.isEmpty() ? QString() : '\n' + more);
+        }
+        return false;
+    }
+
+    void openWindow()
+    {
+        window = std::make_unique<Scoutel>();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        tree = window->findChild<SkTreeWidget *>("tree");
+        summaries.clear();
+    }
+
     bool searchOnce() { return ::searchOnce(window.get(), PhaseWaitMs); }
 
     // MACs of the requests of one command logged from line first on.
     static QStringList requestMacs(const SimulatorProcess &sim, int command, qsizetype first)
     {
         QStringList macs;
-        for (const QJsonObject &request : sim.requests(command, first))
-            macs << request["mac"].toString();
+        for (const QJsonObject &request : sim.requests(command, first)) {
+            if (request["mac"] != "FF FF FF FF FF FF") // a search of every device
+                macs << request["mac"].toString();
+        }
         return macs;
     }
 
@@ -98,16 +120,10 @@ private Q_SLOTS:
     {
         connect(&modalHandler, &QTimer::timeout, this, &TestApplyConfiguration::answerModal);
         modalHandler.start(50);
+        qApp->installEventFilter(this);
     }
 
-    void init()
-    {
-        window = std::make_unique<Scoutel>();
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        tree = window->findChild<SkTreeWidget *>("tree");
-        summaries.clear();
-    }
+    void init() { openWindow(); }
 
     void cleanup() { window.reset(); }
 
@@ -120,29 +136,35 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("configurations");
         QTest::addColumn<int>("rowsAfter");
+        QTest::addColumn<bool>("refreshMidway");
 
         QTest::newRow("three answer both phases")
-            << 3 << QStringList() << "secret" << true << QStringList{Success} << 3 << 3;
+            << 3 << QStringList() << "secret" << true << QStringList{Success} << 3 << 3 << false;
         QTest::newRow("one silent for its challenge")
             << 3 << fleet(2) << "secret" << true
-            << QStringList{problems("02 53 43 00 00 03 does not respond\n")} << 0 << 3;
+            << QStringList{problems("02 53 43 00 00 03 does not respond\n")} << 0 << 3 << false;
         QTest::newRow("wrong password keeps the rows")
             << 1 << QStringList() << "guess" << true
-            << QStringList{problems("02 53 43 00 00 01: wrong password\n")} << 1 << 1;
+            << QStringList{problems("02 53 43 00 00 01: wrong password\n")} << 1 << 1 << false;
         QTest::newRow("session expired clears the rows")
             << 1 << fleet(1, {"--verdict", "-105"}) << "secret" << true
-            << QStringList{problems("02 53 43 00 00 01: session expired\n")} << 1 << 0;
+            << QStringList{problems("02 53 43 00 00 01: session expired\n")} << 1 << 0 << false;
         QTest::newRow("nothing to send")
-            << 2 << QStringList() << "secret" << false << QStringList() << 0 << 2;
+            << 2 << QStringList() << "secret" << false << QStringList() << 0 << 2 << false;
         // The stray answer to the challenge comes after the sequences were
         // renewed: told, but no error, since the target took its configuration.
         // The one to the configuration is a second answer.
         QTest::newRow("stray answers: success told with them, then one more summary")
             << 1 << fleet(1, {"--stray-config", "1"}) << "secret" << true
-            << QStringList{Success + "\nReceive error: ERROR_IN_SEQUENCE\n", Success} << 1 << 1;
+            << QStringList{Success + "\nReceive error: ERROR_IN_SEQUENCE\n", Success} << 1 << 1
+            << false;
         QTest::newRow("silent for its configuration")
             << 2 << fleet(2, {"--mute-config", "2"}) << "secret" << true
-            << QStringList{problems("02 53 43 00 00 02 does not respond\n")} << 2 << 2;
+            << QStringList{problems("02 53 43 00 00 02 does not respond\n")} << 2 << 2 << false;
+        // A new search while the targets confirm must not turn them away.
+        QTest::newRow("Refresh while the targets confirm")
+            << 2 << fleet(2, {"--delay", "1500"}) << "secret" << true << QStringList{Success} << 2
+            << 2 << true;
     }
 
     void applies()
@@ -154,6 +176,7 @@ private Q_SLOTS:
         QFETCH(QStringList, expected);
         QFETCH(int, configurations);
         QFETCH(int, rowsAfter);
+        QFETCH(bool, refreshMidway);
         password = currentPassword;
         rename = renames;
 
@@ -171,7 +194,15 @@ private Q_SLOTS:
         for (const QTreeWidgetItem *row : tree->selectedItems())
             lastFirst.prepend(row->text(0).replace('-', ' '));
 
-        QTest::mouseClick(window->findChild<QToolButton *>("buttonEdit"), Qt::LeftButton);
+        auto *edit = window->findChild<QToolButton *>("buttonEdit");
+        QTest::mouseClick(edit, Qt::LeftButton);
+        if (refreshMidway) {
+            // Edit waits for the summary, and says why.
+            auto *refresh = window->findChild<QToolButton *>("buttonRefresh");
+            QVERIFY(QTest::qWaitFor([&] { return refresh->isEnabled(); }, PhaseWaitMs));
+            QVERIFY(!edit->isEnabled() && !edit->toolTip().isEmpty());
+            QTest::mouseClick(refresh, Qt::LeftButton);
+        }
         QVERIFY(QTest::qWaitFor([&] { return summaries.size() >= expected.size(); }, PhaseWaitMs));
         QTest::qWait(QuietMs);
         QCOMPARE(summaries, expected);
@@ -183,6 +214,7 @@ private Q_SLOTS:
         targets.sort();
         QCOMPARE(configured, targets);
         QCOMPARE(tree->topLevelItemCount(), rowsAfter);
+        QVERIFY(edit->isEnabled());
         if (expected != QStringList{Success})
             return;
 
@@ -194,6 +226,53 @@ private Q_SLOTS:
         const QList<QJsonObject> applied = sim->events("apply");
         QCOMPARE(applied.size(), listed);
         QVERIFY(applied.first()["tags"].toArray().contains(21));
+    }
+
+    // A remembered file with an entry per device gives each device its own
+    // entry; one that misses a target gives nobody anything.
+    void rememberedPerDeviceFile_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("boxes");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("every target has its entry")
+            << 2 << QStringList{Success} << QStringList{"Alpha", "Bravo"};
+        QTest::newRow("a target without entry")
+            << 3 << QStringList{"Some MAC addresses are missing:\n 02-53-43-00-00-03", Success}
+            << QStringList{NewName, NewName, NewName};
+    }
+    void rememberedPerDeviceFile()
+    {
+        QFETCH(int, count);
+        QFETCH(QStringList, boxes);
+        QFETCH(QStringList, names);
+        QTemporaryDir dir;
+        const QString file = dir.filePath("fleet.xml");
+        QVERIFY(writeFileContent(
+            file, "<?xml version=\"1.0\"?>\n<!--SCXMPL;1;7-->\n<regions><branches><safes>\n"
+                  "<safe mac_address='02-53-43-00-00-01' name='Alpha'/>\n"
+                  "<safe mac_address='02-53-43-00-00-02' name='Bravo'/>\n"
+                  "</safes></branches></regions>\n"));
+        QSettings store;
+        store.setValue("System/rememberFilename", true);
+        store.setValue("System/filename", file);
+        store.sync();
+        openWindow();
+        password = "secret";
+        rename = count > 2; // only where the file gives nothing
+        SimulatorProcess sim;
+        SCOUTEL_START_SIM(sim, fleet(count));
+        QVERIFY(searchOnce());
+        tree->selectAll();
+        QTest::mouseClick(window->findChild<QToolButton *>("buttonEdit"), Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&] { return summaries.size() >= boxes.size(); }, PhaseWaitMs));
+        QCOMPARE(summaries, boxes);
+        store.remove("System");
+        QVERIFY(searchOnce());
+        QStringList shown;
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            shown << tree->topLevelItem(i)->text(11);
+        QCOMPARE(shown, names);
     }
 };
 
