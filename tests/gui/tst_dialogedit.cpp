@@ -3,6 +3,7 @@
 #include "testfiles.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -265,6 +266,35 @@ private Q_SLOTS:
         fill({"groupPorts=1"});
         dialog->accept();
         QCOMPARE(bool(targets.constLast()->sendFields & FieldHttpPort), full);
+    }
+
+    // What a screen reader announces for a control, as "objectName=name"; the last
+    // row asks every control that Tab reaches for a name.
+    void accessibleNames_data()
+    {
+        QTest::addColumn<QString>("row");
+        for (const char *row :
+             {"editPassword=Password", "editFile=File", "spinHttpPort=HTTP Port", "editName=Name",
+              "spinDurate=Session minutes", "editNewPassword=New Password",
+              "editPublicKey=Public Key", "every focusable control"})
+            QTest::newRow(row) << QString(row);
+    }
+    void accessibleNames()
+    {
+        QFETCH(QString, row);
+        open(1);
+        const auto nameOf = [](QWidget *w) {
+            return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        };
+        if (row.contains('=')) {
+            QCOMPARE(nameOf(control<QWidget>(row.section('=', 0, 0))), row.section('=', 1));
+            return;
+        }
+        // A spin box's own line edit hands its focus to the box, which is named.
+        for (QWidget *each : dialog->findChildren<QWidget *>()) {
+            if ((each->focusPolicy() & Qt::TabFocus) && !each->focusProxy())
+                QVERIFY2(!nameOf(each).isEmpty(), qPrintable(each->objectName()));
+        }
     }
 
     void saveChecksThenPauses()
