@@ -26,10 +26,9 @@ dpkg-deb -x "$deb" "$root"
 mapfile -t version < <("$root/usr/bin/scoutel" --version)
 [[ ${version[0]} == "Scoutel "* ]] || fail "--version printed: ${version[*]}"
 found="Languages in $root/usr/share/scoutel/languages: "
-for lang in it en; do
-    [[ ${version[1]} == "$found"* && " ${version[1]#"$found"} " == *" $lang "* ]] ||
-        fail "no $lang catalogue in the installed folder: ${version[1]}"
-done
+codes=" ${version[1]#"$found"} "
+[[ ${version[1]} == "$found"* && $codes == *" it "* && $codes == *" en "* ]] ||
+    fail "no Italian or English catalogue in the installed folder: ${version[1]}"
 
 # The command-line mode searches by multicast: never outside a private network.
 others=$(ip -o link show up | grep -v ': lo:' || true)
