@@ -47,9 +47,9 @@ ConfigWriteResult writeConfigFile(const QString &fileName, const QXmlStreamAttri
     if (!plain)
         document = ConfigStorage::cipher().encrypt(document);
 
-    // A new plain file holds the password in clear: only its owner may read it. An
-    // existing file keeps its mode (QSaveFile copies it).
-    const bool ownerOnly = plain && !QFileInfo::exists(fileName);
+    // A new file holds the password, in clear or behind a key any copy of the program
+    // has: only its owner may read it. An existing file keeps its mode (QSaveFile copies it).
+    const bool ownerOnly = !QFileInfo::exists(fileName);
     // Flushed by hand: Qt's commit() does not notice a short write (full disk, size limit).
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) ||

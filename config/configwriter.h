@@ -12,5 +12,5 @@ enum class ConfigWriteResult {
 // Writes a configuration document whose one safe carries these attributes, in their
 // order, to fileName: plain for ".xml" names, encrypted otherwise. The earlier file
 // is replaced only once the new one is completely written and keeps its mode; a new
-// plain file is readable by its owner only.
+// file is readable by its owner only.
 ConfigWriteResult writeConfigFile(const QString &fileName, const QXmlStreamAttributes &safe);

@@ -30,3 +30,15 @@ execute_process(
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "lupdate failed (${status})")
 endif()
+
+# English, the sources' own language, is shipped as a catalogue like the others
+# so the language menu can switch back to it: each new message translates to
+# its own text.
+set(english "${CATALOGUE_DIR}/scoutel_en.ts")
+if(EXISTS "${english}")
+    file(READ "${english}" content)
+    string(REGEX REPLACE
+           "<source>([^<]*)</source>([ \n]*)<translation type=\"unfinished\"></translation>"
+           "<source>\\1</source>\\2<translation>\\1</translation>" content "${content}")
+    file(WRITE "${english}" "${content}")
+endif()

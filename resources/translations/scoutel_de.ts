@@ -432,6 +432,10 @@ Möchten Sie fortfahren?</translation>
         <source>There were some errors.</source>
         <translation>Es sind Fehler aufgetreten.</translation>
     </message>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>

@@ -432,6 +432,10 @@ Continuare?</translation>
         <source>There were some errors.</source>
         <translation>Si sono verificati alcuni errori.</translation>
     </message>
+    <message>
+        <source>Devices</source>
+        <translation>Dispositivi</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>

@@ -17,8 +17,9 @@ private Q_SLOTS:
         QCoreApplication::setApplicationName(QStringLiteral("Scoutel"));
         QStringList codes = settings.availableLanguages();
         codes.sort();
-        QCOMPARE(codes, QStringList({"de", "it"}));
-        const QStringList expected{"falsches Passwort", "Abbrechen", "password errata", "Annulla"};
+        QCOMPARE(codes, QStringList({"de", "en", "it"}));
+        const QStringList expected{"falsches Passwort", "Abbrechen", "wrong password", "Cancel",
+                                   "password errata",   "Annulla"};
         for (int i = 0; i < codes.size(); ++i) {
             const QString &code = codes.at(i);
             QVERIFY(!QImage(settings.languagesPath() + '/' + code + ".png").isNull());

@@ -103,10 +103,12 @@ private:
     }
 
 private Q_SLOTS:
-    // Saving and reading back gives the same file, whatever the cipher the name chooses.
+    // Saving and reading back gives the same file, whatever the cipher the name chooses;
+    // the new file is its owner's only.
     void roundTripsThroughSave_data()
     {
         QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << QStringLiteral("saved.xml");
         QTest::newRow("encrypted") << QStringLiteral("saved.lmx");
         QTest::newRow("upper-case xml is encrypted") << QStringLiteral("saved.XML");
         QTest::newRow("no extension is encrypted") << QStringLiteral("saved");
@@ -120,6 +122,8 @@ private Q_SLOTS:
         original->dhcp = 1;
         XmlFormat format;
         QCOMPARE(format.save(dir.filePath(name), &original), 0);
+        const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther;
+        QCOMPARE(QFile::permissions(dir.filePath(name)) & others, 0);
         const ConfigReadResult read = readConfigFile(dir.filePath(name));
         QVERIFY2(!read.failed(), qPrintable(read.error.text));
         QCOMPARE(read.safes.size(), 1);

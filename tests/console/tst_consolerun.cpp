@@ -318,7 +318,7 @@ private Q_SLOTS:
         QCOMPARE(version.status, 0);
         QCOMPARE(version.standardOutput,
                  QByteArray("Scoutel 2.7 2021/04/27\n"
-                            "Languages in " SCOUTEL_BIN_DIR "/languages: de it\n"));
+                            "Languages in " SCOUTEL_BIN_DIR "/languages: de en it\n"));
         QCOMPARE(help.reportLines + version.reportLines, QStringList());
     }
 

@@ -3,6 +3,7 @@
 #include "testfiles.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -265,6 +266,26 @@ private Q_SLOTS:
         fill({"groupPorts=1"});
         dialog->accept();
         QCOMPARE(bool(targets.constLast()->sendFields & FieldHttpPort), full);
+    }
+
+    // What a screen reader announces for each control that Tab reaches.
+    void accessibleNames()
+    {
+        open(1);
+        QMap<QString, QString> names;
+        for (QWidget *each : dialog->findChildren<QWidget *>()) {
+            // A spin box's own line edit hands its focus to the box.
+            if (!(each->focusPolicy() & Qt::TabFocus) || each->focusProxy())
+                continue;
+            QString &name = names[each->objectName()];
+            name = QAccessible::queryAccessibleInterface(each)->text(QAccessible::Name);
+            QVERIFY2(!name.isEmpty(), qPrintable(each->objectName()));
+        }
+        for (const QString row :
+             {"editPassword=Password", "editFile=File", "spinHttpPort=HTTP Port", "editName=Name",
+              "spinDurate=Session minutes", "editNewPassword=New Password",
+              "editPublicKey=Public Key"})
+            QCOMPARE(names.value(row.section('=', 0, 0)), row.section('=', 1));
     }
 
     void saveChecksThenPauses()

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from this build tree, unpacks it into a scratch
 # root and checks what a user gets: the program starts from there, finds its
-# Italian catalogue in the installed data folder and runs its command-line
-# mode, the launcher validates and its icon exists, the manual page is in
-# place, lintian reports no error. Runs inside scripts/in-netns.
+# Italian and English catalogues in the installed data folder and runs its
+# command-line mode, the launcher validates and its icon exists, the manual
+# page is in place, lintian reports no error. Runs inside scripts/in-netns.
 # Exits 77 (skipped) only when a packaging tool is not installed.
 set -euo pipefail
 build=$1 cpack=$2
@@ -26,8 +26,9 @@ dpkg-deb -x "$deb" "$root"
 mapfile -t version < <("$root/usr/bin/scoutel" --version)
 [[ ${version[0]} == "Scoutel "* ]] || fail "--version printed: ${version[*]}"
 found="Languages in $root/usr/share/scoutel/languages: "
-[[ ${version[1]} == "$found"* && " ${version[1]#"$found"} " == *" it "* ]] ||
-    fail "no Italian catalogue in the installed folder: ${version[1]}"
+codes=" ${version[1]#"$found"} "
+[[ ${version[1]} == "$found"* && $codes == *" it "* && $codes == *" en "* ]] ||
+    fail "no Italian or English catalogue in the installed folder: ${version[1]}"
 
 # The command-line mode searches by multicast: never outside a private network.
 others=$(ip -o link show up | grep -v ': lo:' || true)

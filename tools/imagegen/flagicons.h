@@ -6,3 +6,4 @@
 // flag centred and outlined so a white stripe shows on a light menu.
 QImage italianFlag();
 QImage germanFlag();
+QImage englishFlag();

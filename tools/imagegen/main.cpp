@@ -81,6 +81,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("images/branch-open.png"), branchOpenImage},
         {QStringLiteral("languages/it.png"), italianFlag},
         {QStringLiteral("languages/de.png"), germanFlag},
+        {QStringLiteral("languages/en.png"), englishFlag},
     };
     bool ok = true;
     for (const auto &[name, draw] : pngs)

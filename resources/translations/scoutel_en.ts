@@ -1,0 +1,669 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name>DialogEdit</name>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Header</source>
+        <translation>Header</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>&lt; insert here the current password &gt;</source>
+        <translation>&lt; insert here the current password &gt;</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>&lt; no configuration file loaded &gt;</source>
+        <translation>&lt; no configuration file loaded &gt;</translation>
+    </message>
+    <message>
+        <source>Load file</source>
+        <translation>Load file</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>Remember file</source>
+        <translation>Remember file</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Network Settings</source>
+        <translation>Network Settings</translation>
+    </message>
+    <message>
+        <source>Static</source>
+        <translation>Static</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP Address</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnet Mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>TCP Ports</source>
+        <translation>TCP Ports</translation>
+    </message>
+    <message>
+        <source>Main Port</source>
+        <translation>Main Port</translation>
+    </message>
+    <message>
+        <source>Use 0 to disable the port</source>
+        <translation>Use 0 to disable the port</translation>
+    </message>
+    <message>
+        <source>Aux Port</source>
+        <translation>Aux Port</translation>
+    </message>
+    <message>
+        <source>HTTP Port</source>
+        <translation>HTTP Port</translation>
+    </message>
+    <message>
+        <source>Session minutes</source>
+        <translation>Session minutes</translation>
+    </message>
+    <message>
+        <source>New Password</source>
+        <translation>New Password</translation>
+    </message>
+    <message>
+        <source>Public Key</source>
+        <translation>Public Key</translation>
+    </message>
+    <message>
+        <source>Restart device</source>
+        <translation>Restart device</translation>
+    </message>
+    <message>
+        <source>XML import</source>
+        <translation>XML import</translation>
+    </message>
+    <message>
+        <source>Unknown file type.</source>
+        <translation>Unknown file type.</translation>
+    </message>
+    <message>
+        <source>Unknown file version.</source>
+        <translation>Unknown file version.</translation>
+    </message>
+    <message>
+        <source>Error on line %1: %2 is not a whole number from 0 to 65535.</source>
+        <translation>Error on line %1: %2 is not a whole number from 0 to 65535.</translation>
+    </message>
+    <message>
+        <source>Error on line %1 column %2.
+%3</source>
+        <translation>Error on line %1 column %2.
+%3</translation>
+    </message>
+    <message>
+        <source>Cannot open the file %1</source>
+        <translation>Cannot open the file %1</translation>
+    </message>
+    <message>
+        <source>The file %1 is larger than 1 MiB: it cannot be a configuration file.</source>
+        <translation>The file %1 is larger than 1 MiB: it cannot be a configuration file.</translation>
+    </message>
+    <message>
+        <source>Some MAC addresses are missing:
+%1</source>
+        <translation>Some MAC addresses are missing:
+%1</translation>
+    </message>
+    <message>
+        <source>Configuration of these MAC addresses:
+%1</source>
+        <translation>Configuration of these MAC addresses:
+%1</translation>
+    </message>
+    <message>
+        <source>Ports values cannot be the same.</source>
+        <translation>Ports values cannot be the same.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be empty.</source>
+        <translation>%1 cannot be empty.</translation>
+    </message>
+    <message>
+        <source>Setting the same static IP address on multiple devices cause a conflict.
+Do you want to continue?</source>
+        <translation>Setting the same static IP address on multiple devices cause a conflict.
+Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>Do you want to set the same name on multiple devices?</source>
+        <translation>Do you want to set the same name on multiple devices?</translation>
+    </message>
+    <message>
+        <source>%1 is not valid.</source>
+        <translation>%1 is not valid.</translation>
+    </message>
+    <message>
+        <source>Encrypted XML files (*.lmx);;XML files (*.xml)</source>
+        <translation>Encrypted XML files (*.lmx);;XML files (*.xml)</translation>
+    </message>
+    <message>
+        <source>Save configuration file</source>
+        <translation>Save configuration file</translation>
+    </message>
+    <message>
+        <source>Load configuration file</source>
+        <translation>Load configuration file</translation>
+    </message>
+    <message>
+        <source>Password cannot be empty.</source>
+        <translation>Password cannot be empty.</translation>
+    </message>
+    <message>
+        <source>The configuration holds characters that cannot be stored in a file.</source>
+        <translation>The configuration holds characters that cannot be stored in a file.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the file: %1</source>
+        <translation>Cannot write to the file: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Scoutel</name>
+    <message>
+        <source>Scoutel</source>
+        <translation>Scoutel</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC Address</translation>
+    </message>
+    <message>
+        <source>Current IP</source>
+        <translation>Current IP</translation>
+    </message>
+    <message>
+        <source>IP Address</source>
+        <translation>IP Address</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnet Mask</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>DNS</source>
+        <translation>DNS</translation>
+    </message>
+    <message>
+        <source>DHCP</source>
+        <translation>DHCP</translation>
+    </message>
+    <message>
+        <source>Main TCP Port</source>
+        <translation>Main TCP Port</translation>
+    </message>
+    <message>
+        <source>Aux TCP Port</source>
+        <translation>Aux TCP Port</translation>
+    </message>
+    <message>
+        <source>HTTP TCP Port</source>
+        <translation>HTTP TCP Port</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>HW Name</source>
+        <translation>HW Name</translation>
+    </message>
+    <message>
+        <source>HW Version</source>
+        <translation>HW Version</translation>
+    </message>
+    <message>
+        <source>Up Time</source>
+        <translation>Up Time</translation>
+    </message>
+    <message>
+        <source>Bus Onewire</source>
+        <translation>Bus Onewire</translation>
+    </message>
+    <message>
+        <source>Bus RS485</source>
+        <translation>Bus RS485</translation>
+    </message>
+    <message>
+        <source>Bus TCP</source>
+        <translation>Bus TCP</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Ctrl+A</source>
+        <translation>Ctrl+A</translation>
+    </message>
+    <message>
+        <source>Deselect All</source>
+        <translation>Deselect All</translation>
+    </message>
+    <message>
+        <source>Shift+A</source>
+        <translation>Shift+A</translation>
+    </message>
+    <message>
+        <source>Expand All</source>
+        <translation>Expand All</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Collapse All</source>
+        <translation>Collapse All</translation>
+    </message>
+    <message>
+        <source>Shift+E</source>
+        <translation>Shift+E</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Del</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Network Interface</source>
+        <translation>Network Interface</translation>
+    </message>
+    <message>
+        <source>Receive error: %1
+</source>
+        <translation>Receive error: %1
+</translation>
+    </message>
+    <message>
+        <source>Send error: %1</source>
+        <translation>Send error: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2
+</source>
+        <translation>%1: %2
+</translation>
+    </message>
+    <message>
+        <source>%1 does not respond
+</source>
+        <translation>%1 does not respond
+</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Memory was low</source>
+        <translation>Memory was low</translation>
+    </message>
+    <message>
+        <source>Cable was disconnected</source>
+        <translation>Cable was disconnected</translation>
+    </message>
+    <message>
+        <source>DHCP error resolved</source>
+        <translation>DHCP error resolved</translation>
+    </message>
+    <message>
+        <source>DHCP failed</source>
+        <translation>DHCP failed</translation>
+    </message>
+    <message>
+        <source>IP address conflict resolved</source>
+        <translation>IP address conflict resolved</translation>
+    </message>
+    <message>
+        <source>IP address in conflict</source>
+        <translation>IP address in conflict</translation>
+    </message>
+    <message>
+        <source>Too many TCP connections</source>
+        <translation>Too many TCP connections</translation>
+    </message>
+    <message>
+        <source>Error 0x%1</source>
+        <translation>Error 0x%1</translation>
+    </message>
+    <message>
+        <source>v %1.%2</source>
+        <translation>v %1.%2</translation>
+    </message>
+    <message>
+        <source>Warning:</source>
+        <translation>Warning:</translation>
+    </message>
+    <message>
+        <source>Error on client initialization: %1</source>
+        <translation>Error on client initialization: %1</translation>
+    </message>
+    <message>
+        <source>Operation completed successfully.</source>
+        <translation>Operation completed successfully.</translation>
+    </message>
+    <message>
+        <source>There were some errors.</source>
+        <translation>There were some errors.</translation>
+    </message>
+    <message>
+        <source>About Qt</source>
+        <translation>About Qt</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Devices</translation>
+    </message>
+</context>
+<context>
+    <name>ScoutelConsole</name>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnet Mask</translation>
+    </message>
+    <message>
+        <source>IP address</source>
+        <translation>IP address</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid %2</source>
+        <translation>%1 is not a valid %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid TCP port</source>
+        <translation>%1 is not a valid TCP port</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid Public key</source>
+        <translation>%1 is not a valid Public key</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid timeout: give a number of milliseconds, 0 or more</source>
+        <translation>%1 is not a valid timeout: give a number of milliseconds, 0 or more</translation>
+    </message>
+    <message>
+        <source>%1 is not a valid session length: give a number of minutes from 0 to 65535</source>
+        <translation>%1 is not a valid session length: give a number of minutes from 0 to 65535</translation>
+    </message>
+    <message>
+        <source>%1 holds characters a device cannot store: use Latin-1 characters only</source>
+        <translation>%1 holds characters a device cannot store: use Latin-1 characters only</translation>
+    </message>
+    <message>
+        <source>%1 is longer than the %2 characters a device stores</source>
+        <translation>%1 is longer than the %2 characters a device stores</translation>
+    </message>
+    <message>
+        <source>Error on client initialization: %1</source>
+        <translation>Error on client initialization: %1</translation>
+    </message>
+    <message>
+        <source>The configuration was not saved to %1: %2</source>
+        <translation>The configuration was not saved to %1: %2</translation>
+    </message>
+    <message>
+        <source>Send error: %1</source>
+        <translation>Send error: %1</translation>
+    </message>
+    <message>
+        <source>No data to send.</source>
+        <translation>No data to send.</translation>
+    </message>
+    <message>
+        <source>Timeout on config.</source>
+        <translation>Timeout on config.</translation>
+    </message>
+    <message>
+        <source>No device found.</source>
+        <translation>No device found.</translation>
+    </message>
+    <message>
+        <source>More than one device found, there must be only one.</source>
+        <translation>More than one device found, there must be only one.</translation>
+    </message>
+    <message>
+        <source>Receive error: %1</source>
+        <translation>Receive error: %1</translation>
+    </message>
+    <message>
+        <source>Error on %1: %2</source>
+        <translation>Error on %1: %2</translation>
+    </message>
+    <message>
+        <source>Languages in %1: %2
+</source>
+        <translation>Languages in %1: %2
+</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>none</translation>
+    </message>
+    <message>
+        <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
+       scoutel -X [-t=MS]              list every device that answers
+       scoutel --help | --version
+
+An argument beginning with -x= or -X selects the command-line mode; without
+one the program starts its window. Options are written -key=value or -key;
+a later option replaces an earlier one with the same key.
+
+The run sends one search and waits one timeout (the search window): exactly
+one device must answer. It then sends that device the configuration and
+waits one more timeout for its answer. Reports go to standard error.
+
+Options:
+  -X            list every device that answers; send nothing      -X
+  -t=MS         timeout in milliseconds, default 500: the search window,
+                and again the wait for the configuration answer   -t=2000
+  -x=PASSWORD   the device&apos;s current password                     -x=secret
+  -n=NAME       new device name                                   -n=Vault-3
+  -d=VALUE      DHCP on with 1 or true; any other value: off      -d=true
+  -i=ADDRESS    static IP address                                 -i=192.168.1.20
+  -m=MASK       subnet mask                                       -m=255.255.255.0
+  -g=ADDRESS    gateway                                           -g=192.168.1.1
+  -p1=PORT      main TCP port, 0 disables it                      -p1=4000
+  -p2=PORT      auxiliary TCP port, 0 disables it                 -p2=4001
+  -ph=PORT      HTTP TCP port, 0 disables it                      -ph=80
+  -s=MINUTES    session length in minutes                         -s=30
+  -p=PASSWORD   new password                                      -p=n3w-secret
+  -k=KEY        public key, 24 hexadecimal digits         -k=00112233445566778899aabb
+  -r            restart the device after the change               -r
+  -f=FILE       also save the configuration to FILE: plain XML when
+                the name ends in .xml, encrypted otherwise        -f=vault.lmx
+
+Exit status as the shell sees it:
+  0          configured (prints 0, the MAC and the device&apos;s address), or
+             the list is complete (prints &quot;# Search complete&quot;)
+  255        invalid option value (-1)
+  112        no device answered the search (-400)
+  111        more than one device answered (-401)
+  110        no answer to the configuration within the timeout (-402)
+  109        no option changes anything (-403)
+  212 210 209
+             the request could not be sent: socket not bound (-300),
+             request not built (-302), not written (-303)
+  55 to 52   a received datagram could not be decoded (-201 to -204)
+  254        the device answered with a generic error (-2)
+  156 to 150 the device refused the request (-100 to -106);
+             151 session expired (-105), 150 wrong password (-106)
+</source>
+        <translation>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
+       scoutel -X [-t=MS]              list every device that answers
+       scoutel --help | --version
+
+An argument beginning with -x= or -X selects the command-line mode; without
+one the program starts its window. Options are written -key=value or -key;
+a later option replaces an earlier one with the same key.
+
+The run sends one search and waits one timeout (the search window): exactly
+one device must answer. It then sends that device the configuration and
+waits one more timeout for its answer. Reports go to standard error.
+
+Options:
+  -X            list every device that answers; send nothing      -X
+  -t=MS         timeout in milliseconds, default 500: the search window,
+                and again the wait for the configuration answer   -t=2000
+  -x=PASSWORD   the device&apos;s current password                     -x=secret
+  -n=NAME       new device name                                   -n=Vault-3
+  -d=VALUE      DHCP on with 1 or true; any other value: off      -d=true
+  -i=ADDRESS    static IP address                                 -i=192.168.1.20
+  -m=MASK       subnet mask                                       -m=255.255.255.0
+  -g=ADDRESS    gateway                                           -g=192.168.1.1
+  -p1=PORT      main TCP port, 0 disables it                      -p1=4000
+  -p2=PORT      auxiliary TCP port, 0 disables it                 -p2=4001
+  -ph=PORT      HTTP TCP port, 0 disables it                      -ph=80
+  -s=MINUTES    session length in minutes                         -s=30
+  -p=PASSWORD   new password                                      -p=n3w-secret
+  -k=KEY        public key, 24 hexadecimal digits         -k=00112233445566778899aabb
+  -r            restart the device after the change               -r
+  -f=FILE       also save the configuration to FILE: plain XML when
+                the name ends in .xml, encrypted otherwise        -f=vault.lmx
+
+Exit status as the shell sees it:
+  0          configured (prints 0, the MAC and the device&apos;s address), or
+             the list is complete (prints &quot;# Search complete&quot;)
+  255        invalid option value (-1)
+  112        no device answered the search (-400)
+  111        more than one device answered (-401)
+  110        no answer to the configuration within the timeout (-402)
+  109        no option changes anything (-403)
+  212 210 209
+             the request could not be sent: socket not bound (-300),
+             request not built (-302), not written (-303)
+  55 to 52   a received datagram could not be decoded (-201 to -204)
+  254        the device answered with a generic error (-2)
+  156 to 150 the device refused the request (-100 to -106);
+             151 session expired (-105), 150 wrong password (-106)
+</translation>
+    </message>
+    <message>
+        <source>A status is the low 8 bits of the code, so a few coincide: a device answering
+with result 112 and no device at all both give 112.
+</source>
+        <translation>A status is the low 8 bits of the code, so a few coincide: a device answering
+with result 112 and no device at all both give 112.
+</translation>
+    </message>
+</context>
+<context>
+    <name>ScoutelSharedData</name>
+    <message>
+        <source>all ok</source>
+        <translation>all ok</translation>
+    </message>
+    <message>
+        <source>session expired</source>
+        <translation>session expired</translation>
+    </message>
+    <message>
+        <source>wrong password</source>
+        <translation>wrong password</translation>
+    </message>
+    <message>
+        <source>error %1</source>
+        <translation>error %1</translation>
+    </message>
+</context>
+<context>
+    <name>XmlFormat</name>
+    <message>
+        <source>Filename or data not set.</source>
+        <translation>Filename or data not set.</translation>
+    </message>
+    <message>
+        <source>Password cannot be empty.</source>
+        <translation>Password cannot be empty.</translation>
+    </message>
+    <message>
+        <source>The configuration holds characters that cannot be stored in a file.</source>
+        <translation>The configuration holds characters that cannot be stored in a file.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the file: %1</source>
+        <translation>Cannot write to the file: %1</translation>
+    </message>
+</context>
+</TS>
