@@ -8,7 +8,7 @@ foreach(required LUPDATE SOURCE_ROOT CATALOGUE_DIR)
 endforeach()
 
 # Folders whose user-visible texts are translated; those not written yet are skipped.
-set(folders protocol console config common gui)
+set(folders protocol core console config common gui)
 set(inputs)
 set(includes)
 foreach(folder IN LISTS folders)
@@ -38,7 +38,7 @@ set(english "${CATALOGUE_DIR}/scoutel_en.ts")
 if(EXISTS "${english}")
     file(READ "${english}" content)
     string(REGEX REPLACE
-           "<source>([^<]*)</source>([ \n]*)<translation type=\"unfinished\"></translation>"
+           "<source>([^<]*)</source>([ \n]*)<translation type=\"unfinished\">[^<]*</translation>"
            "<source>\\1</source>\\2<translation>\\1</translation>" content "${content}")
     file(WRITE "${english}" "${content}")
 endif()

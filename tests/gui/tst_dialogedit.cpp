@@ -177,6 +177,18 @@ private Q_SLOTS:
             << "|Public Key is not valid." << 0u;
         QTest::newRow("empty new password")
             << QStringList{"checkNewPassword=1"} << "|New Password cannot be empty." << 0u;
+        // What a device cannot store never goes out as "?".
+        const QString tokyo = QString::fromUtf8("T\u014Dky\u014D \u6771\u4EAC"),
+                      unstorable = " holds characters a device cannot store: use Latin-1 "
+                                   "characters only";
+        QTest::newRow("name outside Latin-1")
+            << QStringList{"checkName=1", "editName=" + tokyo} << "|Name" + unstorable << 0u;
+        QTest::newRow("new password outside Latin-1")
+            << QStringList{"checkNewPassword=1", "editNewPassword=" + tokyo}
+            << "|New Password" + unstorable << 0u;
+        QTest::newRow("current password with the euro sign")
+            << QStringList{QString::fromUtf8("editPassword=\u20AC")} << "|Password" + unstorable
+            << 0u;
     }
     void okButton()
     {
@@ -185,7 +197,7 @@ private Q_SLOTS:
         QFETCH(quint32, fields);
         open(1);
         const QString password = form.isEmpty() ? QString() : QString::number(form.size());
-        fill(form + QStringList{"editPassword=" + password});
+        fill(QStringList{"editPassword=" + password} + form);
         control<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok)->click();
         QCOMPARE(boxes, message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(stillOpen(), !message.isEmpty());
