@@ -143,28 +143,19 @@ private Q_SLOTS:
             for (const QString &argument : arguments)
                 add({argument}, message.arg(argument.section('=', 1)));
         };
+        // Each message once; which values are refused is the rules' test (tst_core).
         // Only the first problem in table order is told; the timeout comes first.
         add({"-k=bad", "-p1=99999", "-i=bad"}, "bad is not a valid IP address");
         add({"-g=bad", "-m=bad"}, "bad is not a valid Subnet Mask");
         add({"-X", "-t=-20", "-i=bad"},
             "-20 is not a valid timeout: give a number of milliseconds, 0 or more");
-        each({"-i=0.0.0.0", "-i=255.255.255.0", "-i=1.2.3", "-i=1.2.3.256", "-i=1.-2.3.4",
-              "-g=255.255.255.255"},
-             "%1 is not a valid IP address");
-        each({"-m=10.0.0.1", "-m=255.0.255.0"}, "%1 is not a valid Subnet Mask");
-        // No typo may go out as port 0, which disables the port.
-        each({"-p1", "-p2=-1", "-p2=abc", "-p1=1e3", "-p1=4OOO", "-ph=0x10", "-ph= 1", "-p2=65536",
-              "-ph=99999999999"},
-             "%1 is not a valid TCP port");
-        each({"-k=00112233445566778899aab", "-k=00112233445566778899aabG",
-              QString::fromUtf8("-k=00112233445566778899aab\u20ac")},
-             "%1 is not a valid Public key");
-        each({"-s=70000", "-s=1e3"},
+        each({"-p1", "-p2=65536"}, "%1 is not a valid TCP port");
+        each({"-k=00112233445566778899aab"}, "%1 is not a valid Public key");
+        each({"-s=1e3"},
              "%1 is not a valid session length: give a number of minutes from 0 to 65535");
         const QString latin1 =
             QStringLiteral(" holds characters a device cannot store: use Latin-1 characters only");
         add({QString::fromUtf8("-n=Caf\u00e9 \u2615")}, "-n" + latin1);
-        add({QString::fromUtf8("-p=\u5bc6\u7801")}, "-p" + latin1);
         add({QString::fromUtf8("-x=\u5bc6\u7801"), "-n=Vault"}, "-x" + latin1);
         const QString tooLong = QStringLiteral(" is longer than the 64 characters a device stores");
         add({"-p=" + QString(65, 'p')}, "-p" + tooLong);
@@ -196,7 +187,10 @@ private Q_SLOTS:
         QCOMPARE(list.status, 0);
         QCOMPARE(list.reportLines,
                  simulatedBlock(1, 1, "Safe 1") + QStringList{"# Search complete"});
-        const ConsoleRun rename = runScoutel({"-x=secret", "-n=Front office", Window});
+        // "-x=" alone: the password comes from the environment, not the process list.
+        qputenv("SCOUTEL_PASSWORD", "secret");
+        const ConsoleRun rename = runScoutel({"-x=", "-n=Front office", Window});
+        qunsetenv("SCOUTEL_PASSWORD");
         QCOMPARE(rename.status, 0);
         QCOMPARE(rename.reportLines, QStringList({"0", DeviceOneMac, "127.0.0.2"}));
         QCOMPARE(sim.events(QStringLiteral("apply")).size(), 1);

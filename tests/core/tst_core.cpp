@@ -79,6 +79,21 @@ private Q_SLOTS:
                             const QString &expected) {
             QTest::newRow(name) << QString(caller) << form << expected;
         };
+        // The command line's typos: none may go out as 0, which disables a port.
+        const auto each = [](const QStringList &options, const QString &expected) {
+            for (const QString &option : options)
+                QTest::newRow(qPrintable(option)) << "console" << QStringList{option} << expected;
+        };
+        each({"p1=", "p1=1e3", "p1=4OOO", "p1=0x10"}, expect(Field::MainPort, Fault::NotInRange));
+        each({"p2=-1", "p2= 1", "p2=99999999999"}, expect(Field::AuxPort, Fault::NotInRange));
+        each({"s=70000", "s=1e3"}, expect(Field::SessionMinutes, Fault::NotInRange));
+        each({"i=0.0.0.0", "i=255.255.255.0", "i=1.2.3", "i=1.2.3.256", "i=1.-2.3.4"},
+             expect(Field::IpAddress, Fault::NotValid));
+        each({"g=255.255.255.255"}, expect(Field::Gateway, Fault::NotValid));
+        each({"m=10.0.0.1", "m=255.0.255.0"}, expect(Field::SubnetMask, Fault::NotValid));
+        each({key.left(23).prepend("k="), "k=" + key.left(23) + "G",
+              QString::fromUtf8("k=00112233445566778899aab\u20ac")},
+             expect(Field::PublicKey, Fault::NotValid));
         row("name outside Latin-1", "console", {"n=" + tokyo},
             expect(Field::Name, Fault::NotLatin1));
         row("name outside Latin-1", "dialog", {"n=" + tokyo},
