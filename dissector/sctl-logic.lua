@@ -21,7 +21,8 @@ end
 local experts = {
     short = new_expert("short", "Shorter than the SCTL header", expert.group.MALFORMED),
     marker = new_expert("marker", "Does not begin with SCTL", expert.group.MALFORMED),
-    length = new_expert("length", "Length field disagrees with the datagram", expert.group.MALFORMED),
+    length = new_expert("length", "Length field disagrees with the datagram",
+        expert.group.MALFORMED),
     truncated = new_expert("truncated", "Field runs past the end", expert.group.MALFORMED),
     field_length = new_expert("field_length", "Field length wrong for its kind",
         expert.group.MALFORMED),
@@ -44,7 +45,9 @@ end
 local kinds = {
     address = { declare = ProtoField.ipv4 },
     number16 = { declare = function(a, l) return ProtoField.uint16(a, l, base.DEC) end },
-    switch16 = { declare = function(a, l) return ProtoField.bool(a, l, base.NONE, { "On", "Off" }) end },
+    switch16 = {
+        declare = function(a, l) return ProtoField.bool(a, l, base.NONE, { "On", "Off" }) end,
+    },
     signed_byte = { declare = function(a, l) return ProtoField.int8(a, l, base.DEC) end },
     word32 = { declare = function(a, l) return ProtoField.uint32(a, l, base.DEC_HEX) end },
     bus = { declare = function(a, l) return ProtoField.uint32(a, l, base.DEC) end },
@@ -92,7 +95,8 @@ end
 
 local function add_field(tree, tag, range, length)
     local entry = by_tag[tag]
-    local value = range(2, length)
+    -- An empty value is shown over its tag and length.
+    local value = length > 0 and range(2, length) or range(0, 2)
     if not entry then
         tree:add(own.value, value):set_text(string.format("Tag %d, %d bytes", tag, length))
             :add_proto_expert_info(experts.unknown_tag, "Unknown tag " .. tag)
@@ -106,7 +110,7 @@ local function add_field(tree, tag, range, length)
                 "%s is %d bytes long, its kind takes %s%d", field.label, length,
                 kind.up_to_size and "at most " or "", field.size))
     elseif kind.shown then
-        tree:add(entry.declared, value, kind.shown(value))
+        tree:add(entry.declared, value, length > 0 and kind.shown(value) or "")
     else
         tree:add(entry.declared, value)
     end
@@ -124,9 +128,9 @@ local function add_fields(tvb, tree)
         end
         local length = pos + 2 <= size and tvb(pos + 1, 1):uint() or nil
         if not length or pos + 2 + length > size then
-            tree:add(own.value, tvb(pos)):add_proto_expert_info(experts.truncated,
-                string.format("Tag %d claims %s bytes, %d remain", tag,
-                    length or "?", size - pos - 2))
+            tree:add(own.value, tvb(pos)):add_proto_expert_info(experts.truncated, length
+                and string.format("Tag %d claims %d bytes, %d remain", tag, length, size - pos - 2)
+                or string.format("Tag %d without its length", tag))
             return
         end
         add_field(tree, tag, tvb(pos, 2 + length), length)
@@ -139,11 +143,13 @@ local band, bor, bxor = bit32.band, bit32.bor, bit32.bxor
 local lshift, rshift = bit32.lshift, bit32.rshift
 local KEY_STEPS = 46
 
+-- t turned one bit right, u, w turned one bit left.
 local function mix_triple(p, q, r)
     local t = bxor(band(q, r), p)
     local u = bxor(band(t, r), q)
     local w = bxor(bor(t, u), r)
-    return band(bor(rshift(t, 1), lshift(t, 7)), 0xFF), u, band(bor(lshift(w, 1), rshift(w, 7)), 0xFF)
+    return band(bor(rshift(t, 1), lshift(t, 7)), 0xFF), u,
+        band(bor(lshift(w, 1), rshift(w, 7)), 0xFF)
 end
 
 -- Both triples of (b + k) mixed.

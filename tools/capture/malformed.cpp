@@ -33,7 +33,7 @@ QList<Datagram> malformedDatagrams(const Datagram &answer, const Datagram &reque
     QByteArray unmarked = good;
     unmarked[3] = 'X';
     const QByteArray answerFaults[] = {
-        withPayload(good, field(UnknownTag, 2, "ab") + fields),
+        withPayload(good, fields + field(UnknownTag, 0, QByteArray())),
         withPayload(good, field(Tag::IpAddress, 3, "abc") + fields),
         claimsMore,
         withPayload(good, fields + field(Tag::Name, 40, "abc")),
