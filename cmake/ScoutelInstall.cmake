@@ -34,6 +34,9 @@ endforeach()
 install(FILES ${packaging}/scoutel.bash-completion
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME scoutel)
 install(FILES ${packaging}/copyright DESTINATION ${docdir})
+# The SCTL dissector, where Debian's Wireshark loads Lua plugins for every user.
+install(FILES ${SCOUTEL_DISSECTOR}
+        DESTINATION lib/${CMAKE_LIBRARY_ARCHITECTURE}/wireshark/plugins)
 
 # Debian wants the manual page and the changelog compressed, without a time stamp.
 find_program(GZIP gzip REQUIRED)
@@ -74,6 +77,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(qt_catalogues)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-translations-l10n)
 endif()
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "wireshark | tshark")
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 include(CPack)

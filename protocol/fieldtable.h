@@ -49,6 +49,10 @@ struct Field
     QString R::*text = nullptr;
     QByteArray R::*bytes = nullptr;
     quint32 (R::*bus)[Sctl::BusValues] = nullptr;
+    // For packet captures: the field as the window names it, and a plain name
+    // for fields that files leave out.
+    const char *label = nullptr;
+    const char *name = nullptr;
 };
 
 // clang-format off
@@ -71,35 +75,38 @@ constexpr Field version(quint8 tag, quint32 bit, qint32 R::*major, qint32 R::*mi
 constexpr Field busField(quint8 firstTag, quint32 (R::*member)[Sctl::BusValues])
 { Field f{firstTag, Kind::Bus, 4, 0, InAnswers, nullptr, 0}; f.bus = member; return f; }
 
+constexpr Field shown(Field f, const char *label, const char *name = nullptr)
+{ f.label = label; f.name = name; return f; }
+
 constexpr quint8 Both = InAnswers | InRequests;
 
 // Requests carry their fields in this order, after the challenge.
 inline constexpr Field Fields[] = {
-    address(Tag::IpAddress,  FieldIpAddress,  Both,       "ip_address",  1, &R::ipAddress),
-    address(Tag::SubnetMask, FieldSubnetMask, Both,       "subnet_mask", 2, &R::subnetMask),
-    address(Tag::Gateway,    FieldGateway,    Both,       "gateway",     3, &R::gateway),
-    address(Tag::Dns,        FieldDns,        Both,       nullptr,       0, &R::dns),
-    number16(Tag::Dhcp,           Kind::Switch16, FieldDhcp,           Both, "dhcp",            4, &R::dhcp),
-    number16(Tag::MainPort,       Kind::Number16, FieldMainPort,       Both, "tcp_port",        5, &R::mainPort),
-    number16(Tag::AuxPort,        Kind::Number16, FieldAuxPort,        Both, "aux_port",        6, &R::auxPort),
-    number16(Tag::HttpPort,       Kind::Number16, FieldHttpPort,       Both, "http_port",       7, &R::httpPort),
-    number16(Tag::SessionMinutes, Kind::Number16, FieldSessionMinutes, Both, "session_minutes", 8, &R::sessionMinutes),
-    text(Tag::Name,        FieldName,        Both, "name",         0, &R::name),
-    text(Tag::NewPassword, FieldNewPassword, Both, "new_password", 9, &R::newPassword),
-    bytes(Tag::PublicKey, Sctl::PublicKeySize, FieldPublicKey, InRequests, "public_key", 10, &R::publicKey),
-    Field{Tag::Apply,   Kind::Confirmation, 4, FieldApply,   InRequests, nullptr,   0},
-    Field{Tag::Restart, Kind::Confirmation, 4, FieldRestart, InRequests, "restart", 11},
+    shown(address(Tag::IpAddress,  FieldIpAddress,  Both,       "ip_address",  1, &R::ipAddress), "IP Address"),
+    shown(address(Tag::SubnetMask, FieldSubnetMask, Both,       "subnet_mask", 2, &R::subnetMask), "Subnet Mask"),
+    shown(address(Tag::Gateway,    FieldGateway,    Both,       "gateway",     3, &R::gateway), "Gateway"),
+    shown(address(Tag::Dns,        FieldDns,        Both,       nullptr,       0, &R::dns), "DNS", "dns"),
+    shown(number16(Tag::Dhcp,           Kind::Switch16, FieldDhcp,           Both, "dhcp",            4, &R::dhcp), "DHCP"),
+    shown(number16(Tag::MainPort,       Kind::Number16, FieldMainPort,       Both, "tcp_port",        5, &R::mainPort), "Main TCP Port"),
+    shown(number16(Tag::AuxPort,        Kind::Number16, FieldAuxPort,        Both, "aux_port",        6, &R::auxPort), "Aux TCP Port"),
+    shown(number16(Tag::HttpPort,       Kind::Number16, FieldHttpPort,       Both, "http_port",       7, &R::httpPort), "HTTP TCP Port"),
+    shown(number16(Tag::SessionMinutes, Kind::Number16, FieldSessionMinutes, Both, "session_minutes", 8, &R::sessionMinutes), "Session Minutes"),
+    shown(text(Tag::Name,        FieldName,        Both, "name",         0, &R::name), "Name"),
+    shown(text(Tag::NewPassword, FieldNewPassword, Both, "new_password", 9, &R::newPassword), "New Password"),
+    shown(bytes(Tag::PublicKey, Sctl::PublicKeySize, FieldPublicKey, InRequests, "public_key", 10, &R::publicKey), "Public Key"),
+    shown(Field{Tag::Apply,   Kind::Confirmation, 4, FieldApply,   InRequests, nullptr,   0}, "Apply", "apply"),
+    shown(Field{Tag::Restart, Kind::Confirmation, 4, FieldRestart, InRequests, "restart", 11}, "Restart"),
     // Only devices write these.
-    Field{Tag::Result, Kind::SignedByte, 1, FieldResult, InAnswers, nullptr, 0, nullptr, &R::result},
-    word(Tag::UpTime, FieldUpTime, &R::upTime),
-    word(Tag::StatusFlags, 0, &R::statusFlags), // no bit: readers always read it
-    busField(Tag::BusOnewireFirst, &R::busOnewire),
-    busField(Tag::BusRs485First, &R::busRs485),
-    busField(Tag::BusTcpFirst, &R::busTcp),
-    text(Tag::HwName, FieldHwName, InAnswers, nullptr, 0, &R::hwName),
-    version(Tag::HwVersion, FieldHwVersion, &R::hwVersionMajor, &R::hwVersionMinor),
-    version(Tag::ProtocolVersion, FieldProtocolVersion, &R::protocolVersionMajor, &R::protocolVersionMinor),
-    bytes(Tag::Challenge, Sctl::ChallengeSize, FieldChallenge, InAnswers, nullptr, 0, &R::challenge),
+    shown(Field{Tag::Result, Kind::SignedByte, 1, FieldResult, InAnswers, nullptr, 0, nullptr, &R::result}, "Result", "result"),
+    shown(word(Tag::UpTime, FieldUpTime, &R::upTime), "Up Time", "uptime"),
+    shown(word(Tag::StatusFlags, 0, &R::statusFlags), "Status", "status"), // no bit: readers always read it
+    shown(busField(Tag::BusOnewireFirst, &R::busOnewire), "Bus Onewire", "bus_onewire"),
+    shown(busField(Tag::BusRs485First, &R::busRs485), "Bus RS485", "bus_rs485"),
+    shown(busField(Tag::BusTcpFirst, &R::busTcp), "Bus TCP", "bus_tcp"),
+    shown(text(Tag::HwName, FieldHwName, InAnswers, nullptr, 0, &R::hwName), "HW Name", "hw_name"),
+    shown(version(Tag::HwVersion, FieldHwVersion, &R::hwVersionMajor, &R::hwVersionMinor), "HW Version", "hw_version"),
+    shown(version(Tag::ProtocolVersion, FieldProtocolVersion, &R::protocolVersionMajor, &R::protocolVersionMinor), "Protocol Version", "protocol_version"),
+    shown(bytes(Tag::Challenge, Sctl::ChallengeSize, FieldChallenge, InAnswers, nullptr, 0, &R::challenge), "Challenge", "challenge"),
 };
 // clang-format on
 
@@ -114,6 +121,12 @@ const Field *forTag(quint8 tag);
 
 // The file attribute of a tag's field; empty when files leave it out.
 QString attributeOf(quint8 tag);
+
+// A field's name in packet captures: its file attribute, else its plain name.
+constexpr const char *captureName(const Field &field)
+{
+    return field.attribute ? field.attribute : field.name;
+}
 
 // The fields a configuration file names, in the order the file writer puts them.
 const QList<const Field *> &fileFields();

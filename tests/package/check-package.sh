@@ -3,7 +3,8 @@
 # root and checks what a user gets: the program starts from there, finds its
 # Italian and English catalogues in the installed data folder and runs its
 # command-line mode, the launcher validates and its icon exists, the manual
-# page is in place, lintian reports no error. Runs inside scripts/in-netns.
+# page is in place, the SCTL dissector lies where tshark loads Lua plugins for
+# every user, lintian reports no error. Runs inside scripts/in-netns.
 # Exits 77 (skipped) only when a packaging tool is not installed.
 set -euo pipefail
 build=$1 cpack=$2
@@ -43,5 +44,8 @@ desktop-file-validate "$desktop" || fail "launcher"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 [ -f "$root/usr/share/icons/hicolor/48x48/apps/$icon.png" ] || fail "no icon $icon"
 gzip -t "$root/usr/share/man/man1/scoutel.1.gz" || fail "manual page"
+command -v tshark >/dev/null || fail "tshark is not installed"
+plugins=$(tshark -G folders 2>/dev/null | sed -n 's/^Global Lua Plugins:[[:space:]]*//p')
+[ -n "$plugins" ] && [ -f "$root$plugins/sctl.lua" ] || fail "no sctl.lua in ${plugins:-?}"
 
 lintian --fail-on error "$deb" 2>/dev/null || fail "lintian reports errors"
