@@ -311,7 +311,7 @@ private Q_SLOTS:
         const ConsoleRun version = runScoutel({"--version"});
         QCOMPARE(version.status, 0);
         QCOMPARE(version.standardOutput,
-                 QByteArray("Scoutel 2.7 2021/04/27\n"
+                 QByteArray("Scoutel " SCOUTEL_VERSION_TEXT "\n"
                             "Languages in " SCOUTEL_BIN_DIR "/languages: de en it\n"));
         QCOMPARE(help.reportLines + version.reportLines, QStringList());
     }
