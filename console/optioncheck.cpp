@@ -1,7 +1,6 @@
 #include "optioncheck.h"
 
 namespace {
-using ConfigurationRules::Fault;
 using ConfigurationRules::Field;
 
 QLatin1String optionOf(Field field)
@@ -22,17 +21,9 @@ QLatin1String optionOf(Field field)
 
 QString OptionCheck::message(const ConfigurationRules::Problem &problem)
 {
-    switch (problem.fault) {
-    case Fault::NotLatin1:
-        return tr("%1 holds characters a device cannot store: use Latin-1 characters only")
-            .arg(optionOf(problem.field));
-    case Fault::TooLong:
-        return tr("%1 is longer than the %2 characters a device stores")
-            .arg(optionOf(problem.field))
-            .arg(ConfigurationRules::MaxTextLength);
-    default:
-        break;
-    }
+    if (QString text = ConfigurationRules::unstorableText(problem, optionOf(problem.field));
+        !text.isEmpty())
+        return text;
     switch (problem.field) {
     case Field::IpAddress:
     case Field::Gateway:

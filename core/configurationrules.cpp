@@ -3,6 +3,8 @@
 #include "fieldrules.h"
 #include "fieldtable.h"
 
+#include <QCoreApplication>
+
 namespace ConfigurationRules {
 namespace {
 using Check = std::optional<Problem>;
@@ -95,6 +97,25 @@ std::optional<Problem> check(const ConfigurationForm &form, const Strictness &st
             return found;
     }
     return std::nullopt;
+}
+
+QString unstorableText(const Problem &problem, const QString &what)
+{
+    switch (problem.fault) {
+    case Fault::NotLatin1:
+        return QCoreApplication::translate(
+                   "ConfigurationRules",
+                   "%1 holds characters a device cannot store: use Latin-1 characters only")
+            .arg(what);
+    case Fault::TooLong:
+        return QCoreApplication::translate("ConfigurationRules",
+                                           "%1 is longer than the %2 characters a device stores")
+            .arg(what)
+            .arg(MaxTextLength);
+    default:
+        break;
+    }
+    return QString();
 }
 
 } // namespace ConfigurationRules

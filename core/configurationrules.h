@@ -66,6 +66,10 @@ inline constexpr Strictness Form{AddressRule::HostInSubnet, true, false, true};
 // form can be sent as it is.
 std::optional<Problem> check(const ConfigurationForm &form, const Strictness &strictness);
 
+// How every caller words a text a device cannot store (what names the field,
+// never its value); empty for other faults.
+QString unstorableText(const Problem &problem, const QString &what);
+
 // The largest text a device stores in a field.
 inline constexpr int MaxTextLength = 64;
 // Ports and session minutes: whole numbers up to this.

@@ -167,12 +167,8 @@ QString DialogEdit::problemText(const ConfigurationRules::Problem &problem) cons
     }();
     switch (problem.fault) {
     case Fault::NotLatin1:
-        return tr("%1 holds characters a device cannot store: use Latin-1 characters only")
-            .arg(label);
     case Fault::TooLong:
-        return tr("%1 is longer than the %2 characters a device stores")
-            .arg(label)
-            .arg(ConfigurationRules::MaxTextLength);
+        return ConfigurationRules::unstorableText(problem, label);
     case Fault::Empty:
         return tr("%1 cannot be empty.").arg(label);
     case Fault::SamePorts:

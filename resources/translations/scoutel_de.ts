@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>ConfigurationRules</name>
+    <message>
+        <source>%1 is longer than the %2 characters a device stores</source>
+        <translation>%1 ist länger als die %2 Zeichen, die ein Gerät speichert</translation>
+    </message>
+    <message>
+        <source>%1 holds characters a device cannot store: use Latin-1 characters only</source>
+        <translation>%1 enthält Zeichen, die ein Gerät nicht speichern kann: nur Latin-1-Zeichen verwenden</translation>
+    </message>
+</context>
+<context>
     <name>DialogEdit</name>
     <message>
         <source>XML import</source>
@@ -190,14 +201,6 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Cannot write to the file: %1</source>
         <translation>In die Datei kann nicht geschrieben werden: %1</translation>
-    </message>
-    <message>
-        <source>%1 holds characters a device cannot store: use Latin-1 characters only</source>
-        <translation>%1 enthält Zeichen, die ein Gerät nicht speichern kann: nur Latin-1-Zeichen verwenden</translation>
-    </message>
-    <message>
-        <source>%1 is longer than the %2 characters a device stores</source>
-        <translation>%1 ist länger als die %2 Zeichen, die ein Gerät speichert</translation>
     </message>
     <message>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>
@@ -516,127 +519,8 @@ Möchten Sie fortfahren?</translation>
         <translation>Fehler bei %1: %2</translation>
     </message>
     <message>
-        <source>scoutel: the graphical mode is not available in this build; use -x=PASSWORD or -X for the command-line mode, --help for the options.
-</source>
-        <translation type="vanished">scoutel: Der grafische Modus ist in diesem Build nicht verfügbar; verwenden Sie -x=PASSWORT oder -X für den Kommandozeilenmodus, --help für die Optionen.
-</translation>
-    </message>
-    <message>
-        <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS]              list every device that answers
-       scoutel --help | --version
-
-An argument beginning with -x= or -X selects the command-line mode; without
-one the program starts its window. Options are written -key=value or -key;
-a later option replaces an earlier one with the same key.
-
-The run sends one search and waits one timeout (the search window): exactly
-one device must answer. It then sends that device the configuration and
-waits one more timeout for its answer. Reports go to standard error.
-
-Options:
-  -X            list every device that answers; send nothing      -X
-  -t=MS         timeout in milliseconds, default 500: the search window,
-                and again the wait for the configuration answer   -t=2000
-  -x=PASSWORD   the device&apos;s current password                     -x=secret
-  -n=NAME       new device name                                   -n=Vault-3
-  -d=VALUE      DHCP on with 1 or true; any other value: off      -d=true
-  -i=ADDRESS    static IP address                                 -i=192.168.1.20
-  -m=MASK       subnet mask                                       -m=255.255.255.0
-  -g=ADDRESS    gateway                                           -g=192.168.1.1
-  -p1=PORT      main TCP port, 0 disables it                      -p1=4000
-  -p2=PORT      auxiliary TCP port, 0 disables it                 -p2=4001
-  -ph=PORT      HTTP TCP port, 0 disables it                      -ph=80
-  -s=MINUTES    session length in minutes                         -s=30
-  -p=PASSWORD   new password                                      -p=n3w-secret
-  -k=KEY        public key, 24 hexadecimal digits         -k=00112233445566778899aabb
-  -r            restart the device after the change               -r
-  -f=FILE       also save the configuration to FILE: plain XML when
-                the name ends in .xml, encrypted otherwise        -f=vault.lmx
-
-Exit status as the shell sees it:
-  0          configured (prints 0, the MAC and the device&apos;s address), or
-             the list is complete (prints &quot;# Search complete&quot;)
-  255        invalid option value (-1)
-  112        no device answered the search (-400)
-  111        more than one device answered (-401)
-  110        no answer to the configuration within the timeout (-402)
-  109        no option changes anything (-403)
-  212 210 209
-             the request could not be sent: socket not bound (-300),
-             request not built (-302), not written (-303)
-  55 to 52   a received datagram could not be decoded (-201 to -204)
-  254        the device answered with a generic error (-2)
-  156 to 150 the device refused the request (-100 to -106);
-             151 session expired (-105), 150 wrong password (-106)
-</source>
-        <translation type="vanished">Aufruf: scoutel -x=PASSWORT OPTION...  das eine antwortende Gerät konfigurieren
-        scoutel -X [-t=MS]             alle antwortenden Geräte auflisten
-        scoutel --help | --version
-
-Ein Argument, das mit -x= oder -X beginnt, wählt den Kommandozeilenmodus;
-ohne ein solches öffnet das Programm sein Fenster. Optionen werden als
--schlüssel=wert oder -schlüssel geschrieben; eine spätere Option ersetzt eine
-frühere mit demselben Schlüssel.
-
-Der Lauf sendet eine Suche und wartet eine Zeitspanne ab (das Suchfenster):
-Genau ein Gerät muss antworten. Danach sendet er diesem Gerät die
-Konfiguration und wartet eine weitere Zeitspanne auf dessen Antwort.
-Meldungen gehen auf die Standardfehlerausgabe.
-
-Optionen:
-  -X            alle antwortenden Geräte auflisten; nichts senden -X
-  -t=MS         Zeitspanne in Millisekunden, Vorgabe 500: das Suchfenster
-                und das Warten auf die Konfigurationsantwort      -t=2000
-  -x=PASSWORT   das aktuelle Passwort des Geräts                  -x=secret
-  -n=NAME       neuer Gerätename                                  -n=Vault-3
-  -d=WERT       DHCP ein mit 1 oder true; jeder andere Wert: aus  -d=true
-  -i=ADRESSE    statische IP-Adresse                             -i=192.168.1.20
-  -m=MASKE      Subnetzmaske                                    -m=255.255.255.0
-  -g=ADRESSE    Gateway                                           -g=192.168.1.1
-  -p1=PORT      TCP-Hauptport, 0 deaktiviert ihn                  -p1=4000
-  -p2=PORT      TCP-Hilfsport, 0 deaktiviert ihn                  -p2=4001
-  -ph=PORT      HTTP-TCP-Port, 0 deaktiviert ihn                  -ph=80
-  -s=MINUTEN    Sitzungsdauer in Minuten                          -s=30
-  -p=PASSWORT   neues Passwort                                    -p=n3w-secret
-  -k=SCHLÜSSEL  öffentlicher Schlüssel,
-                24 Hexadezimalziffern                -k=00112233445566778899aabb
-  -r            das Gerät nach der Änderung neu starten           -r
-  -f=DATEI      die Konfiguration zusätzlich in DATEI speichern:
-                als einfaches XML, wenn der Name auf .xml endet,
-                sonst verschlüsselt                               -f=vault.lmx
-
-Exit-Status, wie die Shell ihn sieht:
-  0          konfiguriert (gibt 0, die MAC und die Adresse des Geräts aus),
-             oder die Liste ist vollständig (gibt &quot;# Search complete&quot; aus)
-  255        ungültiger Optionswert (-1)
-  112        kein Gerät hat auf die Suche geantwortet (-400)
-  111        mehr als ein Gerät hat geantwortet (-401)
-  110        keine Antwort auf die Konfiguration innerhalb der Zeitspanne (-402)
-  109        keine Option ändert etwas (-403)
-  212 210 209
-             die Anfrage konnte nicht gesendet werden: Socket nicht
-             gebunden (-300), Anfrage nicht erstellt (-302), nicht
-             geschrieben (-303)
-  55 bis 52  ein empfangenes Datagramm war nicht dekodierbar
-             (-201 bis -204)
-  254        das Gerät antwortete mit einem allgemeinen Fehler (-2)
-  156 bis 150
-             das Gerät hat die Anfrage abgelehnt (-100 bis -106);
-             151 Sitzung abgelaufen (-105), 150 falsches Passwort (-106)
-</translation>
-    </message>
-    <message>
         <source>The configuration was not saved to %1: %2</source>
         <translation>Die Konfiguration wurde nicht in %1 gespeichert: %2</translation>
-    </message>
-    <message>
-        <source>%1 holds characters a device cannot store: use Latin-1 characters only</source>
-        <translation>%1 enthält Zeichen, die ein Gerät nicht speichern kann: nur Latin-1-Zeichen verwenden</translation>
-    </message>
-    <message>
-        <source>%1 is longer than the %2 characters a device stores</source>
-        <translation>%1 ist länger als die %2 Zeichen, die ein Gerät speichert</translation>
     </message>
     <message>
         <source>A status is the low 8 bits of the code, so a few coincide: a device answering

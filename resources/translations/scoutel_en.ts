@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>ConfigurationRules</name>
+    <message>
+        <source>%1 is longer than the %2 characters a device stores</source>
+        <translation>%1 is longer than the %2 characters a device stores</translation>
+    </message>
+    <message>
+        <source>%1 holds characters a device cannot store: use Latin-1 characters only</source>
+        <translation>%1 holds characters a device cannot store: use Latin-1 characters only</translation>
+    </message>
+</context>
+<context>
     <name>DialogEdit</name>
     <message>
         <source>Edit</source>
@@ -190,14 +201,6 @@ Do you want to continue?</translation>
     <message>
         <source>Cannot write to the file: %1</source>
         <translation>Cannot write to the file: %1</translation>
-    </message>
-    <message>
-        <source>%1 holds characters a device cannot store: use Latin-1 characters only</source>
-        <translation>%1 holds characters a device cannot store: use Latin-1 characters only</translation>
-    </message>
-    <message>
-        <source>%1 is longer than the %2 characters a device stores</source>
-        <translation>%1 is longer than the %2 characters a device stores</translation>
     </message>
     <message>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>
@@ -484,14 +487,6 @@ Do you want to continue?</translation>
         <translation>%1 is not a valid session length: give a number of minutes from 0 to 65535</translation>
     </message>
     <message>
-        <source>%1 holds characters a device cannot store: use Latin-1 characters only</source>
-        <translation>%1 holds characters a device cannot store: use Latin-1 characters only</translation>
-    </message>
-    <message>
-        <source>%1 is longer than the %2 characters a device stores</source>
-        <translation>%1 is longer than the %2 characters a device stores</translation>
-    </message>
-    <message>
         <source>Error on client initialization: %1</source>
         <translation>Error on client initialization: %1</translation>
     </message>
@@ -536,104 +531,6 @@ Do you want to continue?</translation>
     <message>
         <source>none</source>
         <translation>none</translation>
-    </message>
-    <message>
-        <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS]              list every device that answers
-       scoutel --help | --version
-
-An argument beginning with -x= or -X selects the command-line mode; without
-one the program starts its window. Options are written -key=value or -key;
-a later option replaces an earlier one with the same key.
-
-The run sends one search and waits one timeout (the search window): exactly
-one device must answer. It then sends that device the configuration and
-waits one more timeout for its answer. Reports go to standard error.
-
-Options:
-  -X            list every device that answers; send nothing      -X
-  -t=MS         timeout in milliseconds, default 500: the search window,
-                and again the wait for the configuration answer   -t=2000
-  -x=PASSWORD   the device&apos;s current password                     -x=secret
-  -n=NAME       new device name                                   -n=Vault-3
-  -d=VALUE      DHCP on with 1 or true; any other value: off      -d=true
-  -i=ADDRESS    static IP address                                 -i=192.168.1.20
-  -m=MASK       subnet mask                                       -m=255.255.255.0
-  -g=ADDRESS    gateway                                           -g=192.168.1.1
-  -p1=PORT      main TCP port, 0 disables it                      -p1=4000
-  -p2=PORT      auxiliary TCP port, 0 disables it                 -p2=4001
-  -ph=PORT      HTTP TCP port, 0 disables it                      -ph=80
-  -s=MINUTES    session length in minutes                         -s=30
-  -p=PASSWORD   new password                                      -p=n3w-secret
-  -k=KEY        public key, 24 hexadecimal digits         -k=00112233445566778899aabb
-  -r            restart the device after the change               -r
-  -f=FILE       also save the configuration to FILE: plain XML when
-                the name ends in .xml, encrypted otherwise        -f=vault.lmx
-
-Exit status as the shell sees it:
-  0          configured (prints 0, the MAC and the device&apos;s address), or
-             the list is complete (prints &quot;# Search complete&quot;)
-  255        invalid option value (-1)
-  112        no device answered the search (-400)
-  111        more than one device answered (-401)
-  110        no answer to the configuration within the timeout (-402)
-  109        no option changes anything (-403)
-  212 210 209
-             the request could not be sent: socket not bound (-300),
-             request not built (-302), not written (-303)
-  55 to 52   a received datagram could not be decoded (-201 to -204)
-  254        the device answered with a generic error (-2)
-  156 to 150 the device refused the request (-100 to -106);
-             151 session expired (-105), 150 wrong password (-106)
-</source>
-        <translation type="vanished">Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS]              list every device that answers
-       scoutel --help | --version
-
-An argument beginning with -x= or -X selects the command-line mode; without
-one the program starts its window. Options are written -key=value or -key;
-a later option replaces an earlier one with the same key.
-
-The run sends one search and waits one timeout (the search window): exactly
-one device must answer. It then sends that device the configuration and
-waits one more timeout for its answer. Reports go to standard error.
-
-Options:
-  -X            list every device that answers; send nothing      -X
-  -t=MS         timeout in milliseconds, default 500: the search window,
-                and again the wait for the configuration answer   -t=2000
-  -x=PASSWORD   the device&apos;s current password                     -x=secret
-  -n=NAME       new device name                                   -n=Vault-3
-  -d=VALUE      DHCP on with 1 or true; any other value: off      -d=true
-  -i=ADDRESS    static IP address                                 -i=192.168.1.20
-  -m=MASK       subnet mask                                       -m=255.255.255.0
-  -g=ADDRESS    gateway                                           -g=192.168.1.1
-  -p1=PORT      main TCP port, 0 disables it                      -p1=4000
-  -p2=PORT      auxiliary TCP port, 0 disables it                 -p2=4001
-  -ph=PORT      HTTP TCP port, 0 disables it                      -ph=80
-  -s=MINUTES    session length in minutes                         -s=30
-  -p=PASSWORD   new password                                      -p=n3w-secret
-  -k=KEY        public key, 24 hexadecimal digits         -k=00112233445566778899aabb
-  -r            restart the device after the change               -r
-  -f=FILE       also save the configuration to FILE: plain XML when
-                the name ends in .xml, encrypted otherwise        -f=vault.lmx
-
-Exit status as the shell sees it:
-  0          configured (prints 0, the MAC and the device&apos;s address), or
-             the list is complete (prints &quot;# Search complete&quot;)
-  255        invalid option value (-1)
-  112        no device answered the search (-400)
-  111        more than one device answered (-401)
-  110        no answer to the configuration within the timeout (-402)
-  109        no option changes anything (-403)
-  212 210 209
-             the request could not be sent: socket not bound (-300),
-             request not built (-302), not written (-303)
-  55 to 52   a received datagram could not be decoded (-201 to -204)
-  254        the device answered with a generic error (-2)
-  156 to 150 the device refused the request (-100 to -106);
-             151 session expired (-105), 150 wrong password (-106)
-</translation>
     </message>
     <message>
         <source>A status is the low 8 bits of the code, so a few coincide: a device answering

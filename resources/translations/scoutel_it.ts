@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en">
 <context>
+    <name>ConfigurationRules</name>
+    <message>
+        <source>%1 is longer than the %2 characters a device stores</source>
+        <translation>%1 supera i %2 caratteri che un dispositivo memorizza</translation>
+    </message>
+    <message>
+        <source>%1 holds characters a device cannot store: use Latin-1 characters only</source>
+        <translation>%1 contiene caratteri che un dispositivo non può memorizzare: usare solo caratteri Latin-1</translation>
+    </message>
+</context>
+<context>
     <name>DialogEdit</name>
     <message>
         <source>XML import</source>
@@ -190,14 +201,6 @@ Continuare?</translation>
     <message>
         <source>Cannot write to the file: %1</source>
         <translation>Impossibile scrivere nel file: %1</translation>
-    </message>
-    <message>
-        <source>%1 holds characters a device cannot store: use Latin-1 characters only</source>
-        <translation>%1 contiene caratteri che un dispositivo non può memorizzare: usare solo caratteri Latin-1</translation>
-    </message>
-    <message>
-        <source>%1 is longer than the %2 characters a device stores</source>
-        <translation>%1 supera i %2 caratteri che un dispositivo memorizza</translation>
     </message>
     <message>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>
@@ -516,126 +519,8 @@ Continuare?</translation>
         <translation>Errore su %1: %2</translation>
     </message>
     <message>
-        <source>scoutel: the graphical mode is not available in this build; use -x=PASSWORD or -X for the command-line mode, --help for the options.
-</source>
-        <translation type="vanished">scoutel: la modalità grafica non è disponibile in questa build; usare -x=PASSWORD o -X per la modalità a riga di comando, --help per le opzioni.
-</translation>
-    </message>
-    <message>
-        <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS]              list every device that answers
-       scoutel --help | --version
-
-An argument beginning with -x= or -X selects the command-line mode; without
-one the program starts its window. Options are written -key=value or -key;
-a later option replaces an earlier one with the same key.
-
-The run sends one search and waits one timeout (the search window): exactly
-one device must answer. It then sends that device the configuration and
-waits one more timeout for its answer. Reports go to standard error.
-
-Options:
-  -X            list every device that answers; send nothing      -X
-  -t=MS         timeout in milliseconds, default 500: the search window,
-                and again the wait for the configuration answer   -t=2000
-  -x=PASSWORD   the device&apos;s current password                     -x=secret
-  -n=NAME       new device name                                   -n=Vault-3
-  -d=VALUE      DHCP on with 1 or true; any other value: off      -d=true
-  -i=ADDRESS    static IP address                                 -i=192.168.1.20
-  -m=MASK       subnet mask                                       -m=255.255.255.0
-  -g=ADDRESS    gateway                                           -g=192.168.1.1
-  -p1=PORT      main TCP port, 0 disables it                      -p1=4000
-  -p2=PORT      auxiliary TCP port, 0 disables it                 -p2=4001
-  -ph=PORT      HTTP TCP port, 0 disables it                      -ph=80
-  -s=MINUTES    session length in minutes                         -s=30
-  -p=PASSWORD   new password                                      -p=n3w-secret
-  -k=KEY        public key, 24 hexadecimal digits         -k=00112233445566778899aabb
-  -r            restart the device after the change               -r
-  -f=FILE       also save the configuration to FILE: plain XML when
-                the name ends in .xml, encrypted otherwise        -f=vault.lmx
-
-Exit status as the shell sees it:
-  0          configured (prints 0, the MAC and the device&apos;s address), or
-             the list is complete (prints &quot;# Search complete&quot;)
-  255        invalid option value (-1)
-  112        no device answered the search (-400)
-  111        more than one device answered (-401)
-  110        no answer to the configuration within the timeout (-402)
-  109        no option changes anything (-403)
-  212 210 209
-             the request could not be sent: socket not bound (-300),
-             request not built (-302), not written (-303)
-  55 to 52   a received datagram could not be decoded (-201 to -204)
-  254        the device answered with a generic error (-2)
-  156 to 150 the device refused the request (-100 to -106);
-             151 session expired (-105), 150 wrong password (-106)
-</source>
-        <translation type="vanished">Uso: scoutel -x=PASSWORD OPZIONE...  configura l&apos;unico dispositivo che risponde
-     scoutel -X [-t=MS]              elenca tutti i dispositivi che rispondono
-     scoutel --help | --version
-
-Un argomento che inizia con -x= o -X sceglie la modalità a riga di comando;
-senza di esso il programma apre la sua finestra. Le opzioni si scrivono
--chiave=valore o -chiave; un&apos;opzione successiva sostituisce una precedente
-con la stessa chiave.
-
-L&apos;esecuzione invia una ricerca e attende un timeout (la finestra di ricerca):
-deve rispondere esattamente un dispositivo. Poi invia a quel dispositivo la
-configurazione e attende un altro timeout per la sua risposta. I messaggi
-vanno sullo standard error.
-
-Opzioni:
-  -X            elenca i dispositivi che rispondono; nessun invio -X
-  -t=MS         timeout in millisecondi, predefinito 500: la finestra di ricerca
-                e l&apos;attesa della risposta alla configurazione     -t=2000
-  -x=PASSWORD   la password attuale del dispositivo               -x=secret
-  -n=NOME       nuovo nome del dispositivo                        -n=Vault-3
-  -d=VALORE     DHCP attivo con 1 o true; qualsiasi altro valore:
-                disattivo                                         -d=true
-  -i=INDIRIZZO  indirizzo IP statico                             -i=192.168.1.20
-  -m=MASCHERA   maschera di sottorete                           -m=255.255.255.0
-  -g=INDIRIZZO  gateway                                           -g=192.168.1.1
-  -p1=PORTA     porta TCP principale, 0 la disattiva              -p1=4000
-  -p2=PORTA     porta TCP ausiliaria, 0 la disattiva              -p2=4001
-  -ph=PORTA     porta TCP HTTP, 0 la disattiva                    -ph=80
-  -s=MINUTI     durata della sessione in minuti                   -s=30
-  -p=PASSWORD   nuova password                                    -p=n3w-secret
-  -k=CHIAVE     chiave pubblica,
-                24 cifre esadecimali                 -k=00112233445566778899aabb
-  -r            riavvia il dispositivo dopo la modifica           -r
-  -f=FILE       salva anche la configurazione in FILE: XML in chiaro
-                se il nome termina in .xml, altrimenti cifrato    -f=vault.lmx
-
-Stato di uscita visto dalla shell:
-  0          configurato (stampa 0, il MAC e l&apos;indirizzo del dispositivo),
-             oppure elenco completo (stampa &quot;# Search complete&quot;)
-  255        valore di opzione non valido (-1)
-  112        nessun dispositivo ha risposto alla ricerca (-400)
-  111        ha risposto più di un dispositivo (-401)
-  110        nessuna risposta alla configurazione entro il timeout (-402)
-  109        nessuna opzione cambia qualcosa (-403)
-  212 210 209
-             impossibile inviare la richiesta: socket non associato
-             (-300), richiesta non costruita (-302), non scritta (-303)
-  da 55 a 52
-             un datagramma ricevuto non è decodificabile (da -201 a -204)
-  254        il dispositivo ha risposto con un errore generico (-2)
-  da 156 a 150
-             il dispositivo ha rifiutato la richiesta (da -100 a -106);
-             151 sessione scaduta (-105), 150 password errata (-106)
-</translation>
-    </message>
-    <message>
         <source>The configuration was not saved to %1: %2</source>
         <translation>La configurazione non è stata salvata in %1: %2</translation>
-    </message>
-    <message>
-        <source>%1 holds characters a device cannot store: use Latin-1 characters only</source>
-        <translation>%1 contiene caratteri che un dispositivo non può memorizzare: usare solo caratteri Latin-1</translation>
-    </message>
-    <message>
-        <source>%1 is longer than the %2 characters a device stores</source>
-        <translation>%1 supera i %2 caratteri che un dispositivo memorizza</translation>
     </message>
     <message>
         <source>A status is the low 8 bits of the code, so a few coincide: a device answering
