@@ -3,7 +3,7 @@
 #include <QMovie>
 
 // A movie that announces each new frame without arguments, so the change can
-// be connected straight to a widget's repaint().
+// be connected straight to a widget's update().
 class SkMovie : public QMovie
 {
     Q_OBJECT

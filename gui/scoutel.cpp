@@ -164,7 +164,7 @@ void Scoutel::updateUi()
 
 void Scoutel::showBackground(bool picture, bool animated)
 {
-    // Both calls repaint at once; what they show depends only on these two.
+    // Both calls ask for a repaint; what they show depends only on these two.
     const int shown = int(picture) | int(animated) << 1;
     if (shown == backgroundShown)
         return;

@@ -128,6 +128,11 @@ private Q_SLOTS:
         row("broadcast of the mask", "dialog", QStringList{"i=192.168.1.255"} + subnet,
             expect(Field::IpAddress, Fault::NotValid));
         row("empty part between dots", "dialog", QStringList{"i=192..168.1.10"} + subnet, ok);
+        row("mask of ones only", "dialog", {"i=192.168.1.10", "m=255.255.255.255"},
+            expect(Field::IpAddress, Fault::NotValid));
+        for (const char *address : {"i=127.0.0.1", "i=192.168.1.0", "i=224.0.0.1"})
+            row(address, "dialog", QStringList{address} + subnet,
+                expect(Field::IpAddress, Fault::NotValid));
         row("gateway is the network", "file",
             {"ip_address=10.0.0.5", "subnet_mask=255.0.0.0", "gateway=10.0.0.0"},
             expect(Field::Gateway, Fault::NotValid));
