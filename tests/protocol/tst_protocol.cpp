@@ -114,16 +114,14 @@ private Q_SLOTS:
             change(*r.data());
             QTest::newRow(name) << command << r << header << plain;
         };
-        const auto keep = [](D &) {};
         const QByteArray c = "5a08" + Challenge.toHex();
         const QByteArray apply = "5b04" + PacketCodec::confirmationValue().toHex();
         const QByteArray text64 = "40" + QByteArray(64, '\xff').toHex();
         row(
             "search all", 1, 0, [](D &d) { d.mac.clear(); }, "0001ffffffffffff0000");
-        row("apply only", 3, 0, keep, "0003001a2b3c4d5e0018", c + apply + QByteArray(16, '0'));
         // A name whose bit is clear is not looked at.
         row(
-            "long name not sent", 3, 0, [](D &d) { d.name = QString(65, 'n'); },
+            "apply only, long name not sent", 3, 0, [](D &d) { d.name = QString(65, 'n'); },
             "0003001a2b3c4d5e0018", c + apply + QByteArray(16, '0'));
         row(
             "64 Latin-1 characters", 3, FieldName | FieldNewPassword,
@@ -139,8 +137,7 @@ private Q_SLOTS:
                 d.auxPort = 0x12345; // only the low 16 bits go on the wire
             },
             "0003001a2b3c4d5e0024", c + "0a04c0a8010a120203e813022345" + QByteArray(24, '0'));
-        row("command 0", 0, 0, keep);
-        row("configure answer", 4, 0, keep);
+        row("configure answer", 4, 0, [](D &) {});
         row("configure nothing", 3, 0, [](D &d) { d.mac.clear(); });
         row("search, 5-byte mac", 1, 0, [](D &d) { d.mac.chop(1); });
         row("5-byte mac", 3, 0, [](D &d) { d.mac.chop(1); });
