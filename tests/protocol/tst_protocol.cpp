@@ -21,13 +21,6 @@ quint16 sequenceOf(const QByteArray &packet)
     return qFromBigEndian<quint16>(packet.constData() + 4);
 }
 
-// Decodes through an exact-size copy, so that the sanitizer sees any read past the end.
-int decodeExact(PacketCodec &codec, const QByteArray &datagram, ScoutelContainer *record)
-{
-    std::vector<char> exact(datagram.begin(), datagram.end());
-    return codec.decode(QByteArray::fromRawData(exact.data(), qsizetype(exact.size())), record);
-}
-
 // An answer as a device sends it.
 class Answer
 {
@@ -289,7 +282,11 @@ private Q_SLOTS:
                          datagram.data() + 4);
         ScoutelContainer record;
         record->sender = QHostAddress(QStringLiteral("10.1.1.1"));
-        QCOMPARE(decodeExact(codec, datagram, &record), code);
+        // An exact-size copy, so that the sanitizer sees any read past the end.
+        std::vector<char> exact(datagram.begin(), datagram.end());
+        QCOMPARE(
+            codec.decode(QByteArray::fromRawData(exact.data(), qsizetype(exact.size())), &record),
+            code);
         QCOMPARE(codec.errorString(), name);
         QCOMPARE(record->sender, QHostAddress(QStringLiteral("10.1.1.1")));
         const bool read = code == 0 || code == -203;

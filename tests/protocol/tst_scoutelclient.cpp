@@ -43,9 +43,7 @@ private Q_SLOTS:
         }
         QCOMPARE(senders, (QSet<QString>{"127.0.0.2", "127.0.0.3", "127.0.0.4"}));
         const QJsonObject request = sim.events(QStringLiteral("request"), 1).first();
-        QCOMPARE(bytesOf(request, "bytes").size(), Sctl::HeaderSize);
         QCOMPARE(request.value(QStringLiteral("ttl")).toInt(), 2);
-        QCOMPARE(request.value(QStringLiteral("sender")).toString(), QStringLiteral("127.0.0.1"));
         QCOMPARE(request.value(QStringLiteral("port")).toInt(), int(Sctl::ClientPort));
 
         // Zero fill, then a name at the very end of a datagram of 65,000 bytes.
