@@ -228,7 +228,7 @@ private Q_SLOTS:
     void decoding_data()
     {
         QTest::addColumn<QByteArray>("datagram");
-        QTest::addColumn<int>("answering"); // bytes 4-5 become the sequence number of this
+        QTest::addColumn<int>("answering"); // whose sequence number replaces bytes 4-5
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("name");
         const QByteArray good = Answer(0).u16(Tag::MainPort, 7).u16(Tag::AuxPort, 1).bytes();
