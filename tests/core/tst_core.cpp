@@ -1,6 +1,7 @@
 // The core both modes drive, without a window or a socket: the rules of a
-// configuration as the command line, the dialog and the file reader apply them,
-// the one record builder, and the bookkeeping of a configuration operation.
+// configuration as the command line, the dialog and the file reader apply them
+// (the record builder is read back through files in tst_configreader), and the
+// bookkeeping of a configuration operation.
 #include "configurationrules.h"
 #include "configurationrun.h"
 #include "fieldtags.h"
@@ -151,30 +152,6 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const Strictness &strictness = caller == "console" ? CommandLine : Form;
         QCOMPARE(verdict(check(formOf(form, caller == "file"), strictness)), expected);
-    }
-
-    // A file entry goes out as the form would send it after loading the entry.
-    void oneRecordBuilder()
-    {
-        ScoutelContainer record;
-        record->httpPort = 80;
-        ConfigurationForm::fromAttributes({{"tcp_port", "5001"},
-                                           {"http_port", "9"},
-                                           {"ip_address", "10.0.0.5"},
-                                           {"public_key", " 00112233445566778899AABB"},
-                                           {"password", "own"}},
-                                          formOf({"x=typed"}, false))
-            .writeInto(*record.data());
-        const ScoutelSharedData &d = *record.constData();
-        QCOMPARE(d.sendFields,
-                 quint32(FieldApply | FieldMainPort | FieldAuxPort | FieldPublicKey |
-                         FieldIpAddress | FieldSubnetMask | FieldGateway | FieldDhcp));
-        QCOMPARE(QList<int>({d.mainPort, d.auxPort, d.httpPort, d.dhcp}),
-                 QList<int>({5001, 1001, 80, 0}));
-        QCOMPARE(d.password, "own");
-        QCOMPARE(d.publicKey, QByteArray::fromHex("00112233445566778899aabb"));
-        QCOMPARE(d.ipAddress, QHostAddress("10.0.0.5"));
-        QVERIFY(d.subnetMask.isNull());
     }
 
     void run_data()
