@@ -298,6 +298,9 @@ void Scoutel::startEdit()
 
 void Scoutel::editSelected()
 {
+    // Edit is disabled then; a shortcut must not drop the operation either.
+    if (run.isRunning())
+        return;
     SkTreeWidget *tree = form->tree;
     QList<QTreeWidgetItem *> selected = tree->selectedItems();
     if (selected.isEmpty()) {
@@ -307,8 +310,6 @@ void Scoutel::editSelected()
         only->setSelected(true);
         selected = {only};
     }
-    if (run.isRunning())
-        return;
     run.reset();
     const QHash<QByteArray, ScoutelContainer> &devices = session.devices();
     for (const QTreeWidgetItem *row : std::as_const(selected)) {
