@@ -21,7 +21,8 @@ quint32 newFileStamp()
 }
 
 // False when a value cannot be written as XML (the writer then drops text silently).
-bool buildDocument(const QString &typeTag, const QXmlStreamAttributes &safe, QByteArray &document)
+bool buildDocument(const QString &typeTag, const QList<QXmlStreamAttributes> &safes,
+                   QByteArray &document)
 {
     QXmlStreamWriter writer(&document);
     writer.setAutoFormatting(true);
@@ -31,18 +32,20 @@ bool buildDocument(const QString &typeTag, const QXmlStreamAttributes &safe, QBy
     writer.writeStartElement(QStringLiteral("regions"));
     writer.writeStartElement(QStringLiteral("branches"));
     writer.writeStartElement(QStringLiteral("safes"));
-    writer.writeEmptyElement(QStringLiteral("safe"));
-    writer.writeAttributes(safe);
+    for (const QXmlStreamAttributes &safe : safes) {
+        writer.writeEmptyElement(QStringLiteral("safe"));
+        writer.writeAttributes(safe);
+    }
     writer.writeEndDocument();
     return !writer.hasError();
 }
 } // namespace
 
-ConfigWriteResult writeConfigFile(const QString &fileName, const QXmlStreamAttributes &safe)
+ConfigWriteResult writeConfigFile(const QString &fileName, const QList<QXmlStreamAttributes> &safes)
 {
     const bool plain = ConfigStorage::isPlain(fileName);
     QByteArray document;
-    if (!buildDocument(plain ? PlainTag : EncryptedTag, safe, document))
+    if (!buildDocument(plain ? PlainTag : EncryptedTag, safes, document))
         return ConfigWriteResult::UnwritableText;
     if (!plain)
         document = ConfigStorage::cipher().encrypt(document);

@@ -63,7 +63,7 @@ int XmlFormat::save(const QString &fileName, ScoutelContainer *record)
         return -1;
     }
 
-    switch (writeConfigFile(fileName, recordAttributes(data))) {
+    switch (writeConfigFile(fileName, {recordAttributes(data)})) {
     case ConfigWriteResult::Written:
         return 0;
     case ConfigWriteResult::UnwritableText:

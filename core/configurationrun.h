@@ -64,6 +64,7 @@ public:
     // Forgets the previous operation; the caller then writes into targets().
     void reset();
     QList<ScoutelContainer> &targets() { return editTargets; }
+    const QList<ScoutelContainer> &targets() const { return editTargets; }
 
     // Asks every target for its challenge, the last target first, or with
     // known challenges sends the configurations at once.

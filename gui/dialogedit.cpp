@@ -1,5 +1,6 @@
 #include "dialogedit.h"
 
+#include "fieldrules.h"
 #include "hextext.h"
 #include "settings.h"
 #include "ui_dialogedit.h"
@@ -21,6 +22,13 @@ DialogEdit::DialogEdit(QList<ScoutelContainer> &editTargets, Settings *store, QW
     : QDialog(parent), ui(new Ui::DialogEdit), settings(store), targets(editTargets)
 {
     ui->setupUi(this);
+    // The plan follows the fields it is made of.
+    for (QLineEdit *edit : {ui->editIpAddress, ui->editSubnet, ui->editGateway})
+        connect(edit, &QLineEdit::textChanged, this, &DialogEdit::showPlan);
+    for (QAbstractButton *button : {static_cast<QAbstractButton *>(ui->checkNextAddress),
+                                    static_cast<QAbstractButton *>(ui->radioStatic)})
+        connect(button, &QAbstractButton::toggled, this, &DialogEdit::showPlan);
+    connect(ui->groupNetwork, &QGroupBox::toggled, this, &DialogEdit::showPlan);
 }
 
 DialogEdit::~DialogEdit()
@@ -40,6 +48,8 @@ void DialogEdit::prepare()
     clearAll();
     fillFromRecord(targets.constFirst());
     restoreFile();
+    ui->checkNextAddress->setVisible(targets.size() > 1);
+    showPlan();
 }
 
 void DialogEdit::fillFromRecord(const ScoutelContainer &record)
@@ -188,7 +198,7 @@ bool DialogEdit::validate(bool multiple)
     }
     if (!multiple)
         return true;
-    if (ui->groupNetwork->isChecked() && ui->radioStatic->isChecked())
+    if (ui->groupNetwork->isChecked() && ui->radioStatic->isChecked() && !nextAddressChosen())
         return ask(true, tr("Setting the same static IP address on multiple devices cause a "
                             "conflict.\nDo you want to continue?"));
     if (ui->checkName->isChecked())
@@ -229,6 +239,14 @@ void DialogEdit::accept()
         if (!validate(targets.size() > 1))
             return;
         forms = QList<ConfigurationForm>(targets.size(), form());
+        // Computed again from the fields: the preview may be older.
+        if (nextAddressChosen()) {
+            const auto planned = plannedAddresses();
+            if (!planned)
+                return;
+            for (qsizetype i = 0; i < forms.size(); ++i)
+                forms[i].ipAddress = QHostAddress(planned->at(i)).toString();
+        }
     }
     applyToAll(forms);
     storeFileSettings();
@@ -247,7 +265,7 @@ QString DialogEdit::askFileName(QFileDialog::AcceptMode mode)
 
 void DialogEdit::on_buttonFileSave_clicked()
 {
-    if (!validate(false))
+    if (!validate(false) || (nextAddressChosen() && !plannedAddresses()))
         return;
     const QString fileName = askFileName(QFileDialog::AcceptSave);
     if (fileName.isEmpty())
@@ -268,6 +286,60 @@ void DialogEdit::on_buttonFileOpen_clicked()
     // The targets hold their own configurations: OK would overwrite them with the form.
     storeFileSettings();
     QDialog::accept();
+}
+
+bool DialogEdit::nextAddressChosen() const
+{
+    return targets.size() > 1 && ui->groupNetwork->isChecked() && ui->radioStatic->isChecked() &&
+           ui->checkNextAddress->isChecked();
+}
+
+std::optional<AddressPlan> DialogEdit::addressPlan() const
+{
+    const auto first = FieldRules::dottedValue(ui->editIpAddress->text());
+    const auto mask = FieldRules::dottedValue(ui->editSubnet->text());
+    if (!first || !mask)
+        return std::nullopt;
+    QList<AddressPlan::Device> devices;
+    for (const ScoutelContainer &target : std::as_const(targets))
+        devices.append({target->mac, AddressPlan::addressesOf(*target.constData())});
+    return AddressPlan(*first, *mask, FieldRules::dottedValue(ui->editGateway->text()).value_or(0),
+                       devices, heldByOthers);
+}
+
+QString DialogEdit::planRefusal(const AddressPlan &plan) const
+{
+    return tr("Only %1 addresses are free from %2 to the end of its subnet: not enough for %3 "
+              "devices.")
+        .arg(plan.freeCount())
+        .arg(ui->editIpAddress->text())
+        .arg(targets.size());
+}
+
+void DialogEdit::showPlan()
+{
+    ui->listPlan->clear();
+    ui->listPlan->setVisible(nextAddressChosen());
+    const std::optional<AddressPlan> plan = nextAddressChosen() ? addressPlan() : std::nullopt;
+    if (!plan)
+        return;
+    const QList<quint32> &addresses = plan->assigned();
+    for (qsizetype i = 0; i < addresses.size(); ++i)
+        ui->listPlan->addItem(
+            QStringLiteral("%1 \u2192 %2")
+                .arg(dashedHexText(targets.at(i)->mac), QHostAddress(addresses.at(i)).toString()));
+    if (!plan->fits())
+        ui->listPlan->addItem(planRefusal(*plan));
+}
+
+std::optional<QList<quint32>> DialogEdit::plannedAddresses()
+{
+    const std::optional<AddressPlan> plan = addressPlan();
+    if (plan && plan->fits())
+        return plan->assigned();
+    if (plan)
+        warn(QString(), planRefusal(*plan));
+    return std::nullopt;
 }
 
 void DialogEdit::enableSaveButton()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "addressplan.h"
 #include "configurationform.h"
 #include "configurationrules.h"
 #include "safeentry.h"
@@ -8,6 +9,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QList>
+#include <QSet>
 #include <QXmlStreamAttributes>
 
 #include <optional>
@@ -30,6 +32,9 @@ public:
     DialogEdit(QList<ScoutelContainer> &targets, Settings *settings, QWidget *parent = nullptr);
     ~DialogEdit() override;
 
+    // Addresses that devices other than the targets hold: the next free address
+    // for each target skips them. Call before prepare().
+    void setHeldAddresses(const QSet<quint32> &addresses) { heldByOthers = addresses; }
     // Fills the form for the targets; call once before exec().
     void prepare();
 
@@ -62,7 +67,16 @@ private:
     void storeFileSettings();
     void readSafe(const SafeEntry &entry);
     void setDhcp(bool dhcp);
-    QXmlStreamAttributes formAttributes() const;
+    // The form as a file's safe, for the device mac (empty: any device).
+    QXmlStreamAttributes formAttributes(const QString &mac, const QString &ipAddress) const;
+    // Several targets, static addresses, and the next free address for each.
+    bool nextAddressChosen() const;
+    // The plan the address fields give; none while they are no address and mask.
+    std::optional<AddressPlan> addressPlan() const;
+    QString planRefusal(const AddressPlan &plan) const;
+    void showPlan();
+    // The targets' addresses as planned now; none when they do not fit (reported).
+    std::optional<QList<quint32>> plannedAddresses();
     QString problemText(const ConfigurationRules::Problem &problem) const;
     // One checked configuration per target, each from its own entry completed by
     // the form's password and Restart box; none when an entry is refused or a
@@ -83,6 +97,7 @@ private:
     Ui::DialogEdit *ui;
     Settings *settings;
     QList<ScoutelContainer> &targets;
+    QSet<quint32> heldByOthers;
     // The remembered per-device file's entries, and the form they were restored under.
     QList<SafeEntry> restoredEntries;
     ConfigurationForm restoredUnder;

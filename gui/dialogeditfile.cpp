@@ -12,17 +12,17 @@
 
 #include <algorithm>
 
-QXmlStreamAttributes DialogEdit::formAttributes() const
+QXmlStreamAttributes DialogEdit::formAttributes(const QString &mac, const QString &ipAddress) const
 {
     using namespace SafeAttribute;
     QXmlStreamAttributes attributes;
-    attributes.append(MacAddress, QString());
+    attributes.append(MacAddress, mac);
     attributes.append(Password, ui->editPassword->text());
     if (ui->checkName->isChecked())
         attributes.append(Name, ui->editName->text());
     if (ui->groupNetwork->isChecked()) {
         attributes.append(Dhcp, SafeAttribute::boolText(ui->radioDhcp->isChecked()));
-        attributes.append(IpAddress, ui->editIpAddress->text());
+        attributes.append(IpAddress, ipAddress);
         attributes.append(SubnetMask, ui->editSubnet->text());
         attributes.append(Gateway, ui->editGateway->text());
     }
@@ -47,7 +47,18 @@ int DialogEdit::exportFile(const QString &fileName)
         warn(title, tr("Password cannot be empty."));
         return -1;
     }
-    switch (writeConfigFile(fileName, formAttributes())) {
+    // With the next free address for each, a per-device file keeps the plan.
+    QList<QXmlStreamAttributes> safes;
+    if (!nextAddressChosen()) {
+        safes.append(formAttributes(QString(), ui->editIpAddress->text()));
+    } else if (const auto planned = plannedAddresses()) {
+        for (qsizetype i = 0; i < targets.size(); ++i)
+            safes.append(formAttributes(QString::fromLatin1(targets.at(i)->mac.toHex()),
+                                        QHostAddress(planned->at(i)).toString()));
+    } else {
+        return -1;
+    }
+    switch (writeConfigFile(fileName, safes)) {
     case ConfigWriteResult::Written:
         return 0;
     case ConfigWriteResult::UnwritableText:

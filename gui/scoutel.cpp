@@ -321,11 +321,26 @@ void Scoutel::editSelected()
         return;
     state |= StateEditing;
     DialogEdit dialog(run.targets(), settings, this);
+    dialog.setHeldAddresses(addressesBeyondTargets());
     dialog.prepare();
     const bool accepted = dialog.exec() == QDialog::Accepted;
     state &= ~StateEditing;
     if (accepted && !run.targets().isEmpty())
         sendChallengeRequests();
+}
+
+QSet<quint32> Scoutel::addressesBeyondTargets() const
+{
+    // Every device seen, also one that missed the last search: it may be back.
+    QSet<QByteArray> targetMacs;
+    for (const ScoutelContainer &target : std::as_const(run.targets()))
+        targetMacs.insert(target->mac);
+    QSet<quint32> held;
+    for (const ScoutelContainer &device : session.devices()) {
+        if (!targetMacs.contains(device->mac))
+            held.unite(AddressPlan::addressesOf(*device.constData()));
+    }
+    return held;
 }
 
 void Scoutel::sendChallengeRequests()

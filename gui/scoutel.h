@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QHash>
 #include <QList>
+#include <QSet>
 #include <QString>
 
 #include <optional>
@@ -83,6 +84,8 @@ private:
     void startEdit();
     void editSelected();
     void sendChallengeRequests();
+    // What the devices that are not targets hold: a plan of addresses skips it.
+    QSet<quint32> addressesBeyondTargets() const;
     // Brings the window in line with what the configuration operation did.
     void follow(const ConfigurationRun::Step &step);
     void showSummary(const ConfigurationRun::Summary &summary);

@@ -206,6 +206,18 @@ Möchten Sie fortfahren?</translation>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>
         <translation>Jedes Gerät erhält seinen eigenen Eintrag aus der gemerkten Datei, außer Sie ändern das Formular.</translation>
     </message>
+    <message>
+        <source>Give each device the next free address</source>
+        <translation>Jedem Gerät die nächste freie Adresse geben</translation>
+    </message>
+    <message>
+        <source>Address plan</source>
+        <translation>Adressplan</translation>
+    </message>
+    <message>
+        <source>Only %1 addresses are free from %2 to the end of its subnet: not enough for %3 devices.</source>
+        <translation>Nur %1 Adressen sind ab %2 bis zum Ende des Subnetzes frei: zu wenige für %3 Geräte.</translation>
+    </message>
 </context>
 <context>
     <name>Scoutel</name>

@@ -206,6 +206,18 @@ Do you want to continue?</translation>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>
         <translation>Each device gets its own entry from the remembered file, unless you change the form.</translation>
     </message>
+    <message>
+        <source>Give each device the next free address</source>
+        <translation>Give each device the next free address</translation>
+    </message>
+    <message>
+        <source>Address plan</source>
+        <translation>Address plan</translation>
+    </message>
+    <message>
+        <source>Only %1 addresses are free from %2 to the end of its subnet: not enough for %3 devices.</source>
+        <translation>Only %1 addresses are free from %2 to the end of its subnet: not enough for %3 devices.</translation>
+    </message>
 </context>
 <context>
     <name>Scoutel</name>

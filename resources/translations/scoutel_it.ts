@@ -206,6 +206,18 @@ Continuare?</translation>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>
         <translation>Ogni dispositivo riceve la propria voce dal file ricordato, a meno che il modulo non venga modificato.</translation>
     </message>
+    <message>
+        <source>Give each device the next free address</source>
+        <translation>Dare a ogni dispositivo il prossimo indirizzo libero</translation>
+    </message>
+    <message>
+        <source>Address plan</source>
+        <translation>Piano degli indirizzi</translation>
+    </message>
+    <message>
+        <source>Only %1 addresses are free from %2 to the end of its subnet: not enough for %3 devices.</source>
+        <translation>Solo %1 indirizzi sono liberi da %2 alla fine della sua sottorete: non bastano per %3 dispositivi.</translation>
+    </message>
 </context>
 <context>
     <name>Scoutel</name>

@@ -2,6 +2,7 @@
 // configuration as the command line, the dialog and the file reader apply them
 // (the record builder is read back through files in tst_configreader), and the
 // bookkeeping of a configuration operation.
+#include "addressplan.h"
 #include "configurationrules.h"
 #include "configurationrun.h"
 #include "fieldtags.h"
@@ -152,6 +153,51 @@ private Q_SLOTS:
         QFETCH(QString, expected);
         const Strictness &strictness = caller == "console" ? CommandLine : Form;
         QCOMPARE(verdict(check(formOf(form, caller == "file"), strictness)), expected);
+    }
+
+    // Last bytes of 10.0.0.x in a /24: what the targets hold ("10 11" each), what
+    // others hold, and the plan from first; "-N" ends a plan that does not fit,
+    // N the free addresses.
+    void addressPlan_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<QStringList>("targets");
+        QTest::addColumn<QString>("others");
+        QTest::addColumn<QString>("plan");
+        QTest::newRow("others and the gateway skipped") << 1 << QStringList{"", "", ""} << "3"
+                                                        << "2 4 5";
+        QTest::newRow("no target takes another's address") << 10 << QStringList{"11", "10"} << ""
+                                                           << "11 12";
+        QTest::newRow("the factory address left alone") << 10 << QStringList{"10", "10", "10"} << ""
+                                                        << "11 12 13";
+        QTest::newRow("the broadcast is never reached") << 252 << QStringList{"", "", ""} << ""
+                                                        << "252 253 254";
+        QTest::newRow("too few free") << 252 << QStringList{"", "", "", ""} << "253"
+                                      << "252 254 -2";
+    }
+    void addressPlan()
+    {
+        QFETCH(int, first);
+        QFETCH(QStringList, targets);
+        QFETCH(QString, others);
+        QFETCH(QString, plan);
+        constexpr quint32 Net = 0x0A000000, Gateway = Net | 1;
+        const auto set = [](const QString &bytes) {
+            QSet<quint32> addresses;
+            for (const QString &byte : bytes.split(' ', Qt::SkipEmptyParts))
+                addresses.insert(Net | byte.toUInt());
+            return addresses;
+        };
+        QList<AddressPlan::Device> devices;
+        for (const QString &holds : targets)
+            devices.append({QByteArray(), set(holds)});
+        const AddressPlan planned(Net | first, 0xFFFFFF00, Gateway, devices, set(others));
+        QStringList shown;
+        for (const quint32 address : planned.assigned())
+            shown << QString::number(address & 0xFF);
+        if (!planned.fits())
+            shown << QString::number(-planned.freeCount());
+        QCOMPARE(shown.join(' '), plan);
     }
 
     void run_data()

@@ -1,5 +1,6 @@
 // Configuring selected devices end to end: the window, the edit dialog driven
 // as a user would, and the device simulator inside a private network.
+#include "devicerowcontent.h"
 #include "dialogedit.h"
 #include "scoutel.h"
 #include "simulatorprocess.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QJsonArray>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -20,6 +22,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -50,6 +53,8 @@ private:
     QTimer modalHandler;
     QString password;
     bool rename = false;
+    // Fills the dialog instead of password, name and Restart only.
+    std::function<void(DialogEdit *)> fillDialog;
     // Each summary box: its text, then its informative text on the next line.
     QStringList summaries;
 
@@ -78,6 +83,8 @@ private:
             dialog->findChild<QCheckBox *>("checkName")->setChecked(rename);
             dialog->findChild<QLineEdit *>("editName")->setText(NewName);
             dialog->findChild<QCheckBox *>("checkRestart")->setChecked(false);
+            if (fillDialog)
+                fillDialog(dialog);
             return press(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok));
         }
     }
@@ -100,6 +107,7 @@ private:
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         tree = window->findChild<SkTreeWidget *>("tree");
         summaries.clear();
+        fillDialog = nullptr;
     }
 
     bool searchOnce() { return ::searchOnce(window.get(), PhaseWaitMs); }
@@ -273,6 +281,53 @@ private Q_SLOTS:
         for (int i = 0; i < tree->topLevelItemCount(); ++i)
             shown << tree->topLevelItem(i)->text(11);
         QCOMPARE(shown, names);
+    }
+
+    // Each target gets the next address that no other device holds.
+    void nextFreeAddresses_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("addresses"); // the targets', in their order
+        QTest::newRow("a fourth device holds one")
+            << 4 << QStringList{"10.0.0.10", "10.0.0.12", "10.0.0.13"};
+        QStringList fifty;
+        for (int i = 10; i < 60; ++i)
+            fifty << QStringLiteral("10.0.0.%1").arg(i);
+        QTest::newRow("fifty in one operation") << 50 << fifty;
+    }
+    void nextFreeAddresses()
+    {
+        QFETCH(int, count);
+        QFETCH(QStringList, addresses);
+        password = "secret";
+        SimulatorProcess sim;
+        SCOUTEL_START_SIM(sim, fleet(count));
+        const auto configure = [&](int first, int last, const QString &address, bool next) {
+            QVERIFY(searchOnce());
+            tree->clearSelection();
+            for (int i = first - 1; i < last; ++i)
+                tree->topLevelItem(i)->setSelected(true);
+            fillDialog = [=](DialogEdit *dialog) {
+                dialog->findChild<QGroupBox *>("groupNetwork")->setChecked(true);
+                dialog->findChild<QLineEdit *>("editIpAddress")->setText(address);
+                dialog->findChild<QLineEdit *>("editSubnet")->setText("255.255.255.0");
+                dialog->findChild<QLineEdit *>("editGateway")->setText("10.0.0.1");
+                dialog->findChild<QCheckBox *>("checkNextAddress")->setChecked(next);
+            };
+            summaries.clear();
+            QTest::mouseClick(window->findChild<QToolButton *>("buttonEdit"), Qt::LeftButton);
+            QVERIFY(QTest::qWaitFor([&] { return !summaries.isEmpty(); }, PhaseWaitMs));
+            QCOMPARE(summaries, QStringList{Success});
+        };
+        tree->sortItems(0, Qt::AscendingOrder);
+        if (count > addresses.size())
+            configure(count, count, "10.0.0.11", false);
+        configure(1, int(addresses.size()), addresses.first(), true);
+        QVERIFY(searchOnce());
+        QStringList shown;
+        for (int i = 0; i < addresses.size(); ++i)
+            shown << tree->topLevelItem(i)->text(ColumnIpAddress);
+        QCOMPARE(shown, addresses);
     }
 };
 

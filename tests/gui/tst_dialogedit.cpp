@@ -376,6 +376,33 @@ private Q_SLOTS:
         QCOMPARE(two.publicKey, QByteArray(12, char(0xEE)));
     }
 
+    // The next free address for each: refused when the subnet runs out, kept as a
+    // per-device file that Load sends back as planned; one target never sees it.
+    void nextAddressPlan()
+    {
+        open(1);
+        QVERIFY(!control<QCheckBox>("checkNextAddress")->isVisible());
+        open(3);
+        const QStringList plan = Network + QStringList{"checkNextAddress=1", "editPassword=pw"};
+        fill(plan + QStringList{"editIpAddress=192.168.1.253"});
+        dialog->accept();
+        QCOMPARE(boxes, QStringList{"|Only 2 addresses are free from 192.168.1.253 to the end of "
+                                    "its subnet: not enough for 3 devices."});
+        QVERIFY(stillOpen());
+        fill(plan);
+        const QString name = dir.filePath("plan.xml");
+        dialog->fileName = name;
+        control<QAbstractButton>("buttonFileSave")->click();
+        open(3);
+        dialog->fileName = name;
+        control<QAbstractButton>("buttonFileOpen")->click();
+        QCOMPARE(boxes.size(), 1); // no question either
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(targets.at(i)->ipAddress.toString(),
+                     QStringLiteral("192.168.1.%1").arg(10 + i));
+    }
+
     void loadRefused_data()
     {
         QTest::addColumn<QByteArray>("safes");
