@@ -10,7 +10,6 @@ struct ConsoleRun
     int status = -1; // the exit status as a shell sees it (0-255), or -1
     QByteArray standardOutput;
     QStringList reportLines; // standard error, one entry per line
-    qint64 elapsedMs = 0;
 };
 
 // Runs scoutel with these arguments, its standard error written to a file: Qt
