@@ -16,9 +16,3 @@ struct ConsoleRun
 // may send debug output elsewhere when standard error is no terminal.
 // Command-line mode opens an SCTL socket: the caller must be a NETNS test.
 ConsoleRun runScoutel(const QStringList &arguments, int limitMs = 10000);
-
-// The exit status a shell sees for a run ending with this code.
-inline int shellStatus(int code)
-{
-    return code & 0xFF;
-}

@@ -143,7 +143,7 @@ private Q_SLOTS:
         QCOMPARE(run.standardOutput, QByteArray()); // no help among the options
         // A run ends with the code above its message (a MAC reads as 0); a complete list ends 0.
         const bool listed = lines.constLast() == QLatin1String("# Search complete");
-        QCOMPARE(run.status, listed ? 0 : shellStatus(lines.at(lines.size() - 2).toInt()));
+        QCOMPARE(run.status, listed ? 0 : lines.at(lines.size() - 2).toInt() & 0xFF);
         QCOMPARE(sim.requests(3).size(), configurationRequests);
         if (simulator.contains(QStringLiteral("--stray-config")))
             QVERIFY(!sim.events(QStringLiteral("stray")).isEmpty());
@@ -236,7 +236,6 @@ private Q_SLOTS:
         const auto configurations = sim.requests(3);
         QCOMPARE(searches.size(), 1);
         QCOMPARE(configurations.size(), 1);
-        QCOMPARE(configurations.first().value("verdict").toInt(), 0);
         QString fields;
         const QJsonArray list = configurations.first().value("fields").toArray();
         for (const QJsonValue &field : list)
@@ -272,7 +271,7 @@ private Q_SLOTS:
         QUdpSocket holder;
         QVERIFY(holder.bind(QHostAddress::AnyIPv4, 2463, QUdpSocket::DontShareAddress));
         const ConsoleRun run = runScoutel({"-X", "-t=100"});
-        QCOMPARE(run.status, shellStatus(-300));
+        QCOMPARE(run.status, -300 & 0xFF);
         QCOMPARE(run.reportLines,
                  QStringList({"-300", "Error on client initialization: ERROR_NOT_BOUND"}));
     }

@@ -141,13 +141,11 @@ private Q_SLOTS:
         SCOUTEL_START_SIM(sim, {});
         const auto requests = [&] { return sim.events(QStringLiteral("request")).size(); };
         QTest::mouseClick(refresh, Qt::LeftButton, Qt::ControlModifier);
-        QVERIFY(refresh->isChecked());
-        QVERIFY(refresh->isEnabled());
+        QVERIFY(refresh->isChecked() && refresh->isEnabled());
         QVERIFY(QTest::qWaitFor([&] { return requests() >= 3; }, 3 * PeriodWaitMs));
 
         QTest::mouseClick(refresh, Qt::LeftButton);
-        QVERIFY(!refresh->isChecked());
-        QVERIFY(!refresh->isEnabled());
+        QVERIFY(!refresh->isChecked() && !refresh->isEnabled());
         QVERIFY(QTest::qWaitFor([&] { return refresh->isEnabled(); }, PeriodWaitMs));
         const auto sent = requests();
         QTest::qWait(2500);
