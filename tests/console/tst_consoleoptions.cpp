@@ -14,12 +14,10 @@
 
 namespace {
 // An argv as main receives it: the program name, then the given arguments.
-class Arguments
+struct Arguments
 {
-public:
-    explicit Arguments(const QStringList &arguments)
+    explicit Arguments(const QStringList &arguments) : bytes{"scoutel"}
     {
-        bytes.push_back("scoutel");
         for (const QString &a : arguments)
             bytes.push_back(a.toLocal8Bit());
         for (QByteArray &b : bytes)
@@ -27,12 +25,9 @@ public:
     }
     int argc() const { return int(pointers.size()); }
     const char *const *argv() const { return pointers.data(); }
-
-private:
     std::vector<QByteArray> bytes;
     std::vector<char *> pointers;
 };
-
 } // namespace
 
 class TestConsoleOptions : public QObject

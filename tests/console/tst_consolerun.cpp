@@ -39,9 +39,6 @@ class TestConsoleRun : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // A row may work in a temporary folder; the next starts where the program did.
-    void cleanup() { QVERIFY(QDir::setCurrent(startDirectory)); }
-
     void initTestCase() { NetGuard::requirePrivateNetwork("tst_consolerun"); }
 
     void listsEveryDevice()
@@ -180,8 +177,8 @@ private Q_SLOTS:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
-        QTemporaryDir directory;
-        QVERIFY(QDir::setCurrent(directory.path()));
+        QTemporaryDir directory; // where -f would write
+        arguments.replaceInStrings(QStringLiteral("-f="), "-f=" + directory.path() + '/');
         SimulatorProcess sim;
         SCOUTEL_START_SIM(sim, {});
         const ConsoleRun run = runScoutel(QStringList{Window, "-x=a"} + arguments);
@@ -275,9 +272,6 @@ private Q_SLOTS:
         QCOMPARE(run.reportLines,
                  QStringList({"-300", "Error on client initialization: ERROR_NOT_BOUND"}));
     }
-
-private:
-    const QString startDirectory = QDir::currentPath();
 };
 
 QTEST_GUILESS_MAIN(TestConsoleRun)

@@ -199,7 +199,6 @@ private Q_SLOTS:
         }
         QCOMPARE(checked(), QStringList{second});
 
-        window->resize(640, 480);
         action("actionExit")->trigger();
         QVERIFY(!window->isVisible());
         QSettings store;
