@@ -1,7 +1,6 @@
 #include "consoleprocess.h"
 #include "testfiles.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -12,11 +11,8 @@ ConsoleRun runScoutel(const QStringList &arguments, int limitMs)
     const QString reportFile = directory.filePath(QStringLiteral("report"));
     QProcess process;
     process.setStandardErrorFile(reportFile);
-    QElapsedTimer clock;
-    clock.start();
     process.start(QStringLiteral(SCOUTEL_BIN_DIR "/scoutel"), arguments);
     const bool ended = process.waitForFinished(limitMs);
-    run.elapsedMs = clock.elapsed();
     if (process.state() != QProcess::NotRunning) {
         process.kill();
         process.waitForFinished(1000);

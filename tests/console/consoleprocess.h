@@ -10,16 +10,9 @@ struct ConsoleRun
     int status = -1; // the exit status as a shell sees it (0-255), or -1
     QByteArray standardOutput;
     QStringList reportLines; // standard error, one entry per line
-    qint64 elapsedMs = 0;
 };
 
 // Runs scoutel with these arguments, its standard error written to a file: Qt
 // may send debug output elsewhere when standard error is no terminal.
 // Command-line mode opens an SCTL socket: the caller must be a NETNS test.
 ConsoleRun runScoutel(const QStringList &arguments, int limitMs = 10000);
-
-// The exit status a shell sees for a run ending with this code.
-inline int shellStatus(int code)
-{
-    return code & 0xFF;
-}
