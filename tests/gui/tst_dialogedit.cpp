@@ -297,7 +297,7 @@ private Q_SLOTS:
     void saveChecksThenPauses()
     {
         open(2);
-        const QString name = dir.filePath("saved.xml");
+        const QString name = dir.filePath("saved.lmx");
         dialog->fileName = name;
         auto *save = control<QAbstractButton>("buttonFileSave");
         fill({"groupPorts=1", "spinMainPort=7", "spinAuxPort=7"});
@@ -320,7 +320,7 @@ private Q_SLOTS:
         save->click();
         QCOMPARE(boxes.size(), 2);
         QVERIFY(QFile::exists(name));
-        // New plain file: the owner's only; an existing one keeps its mode.
+        // A new file, encrypted too: the owner's only; an existing one keeps its mode.
         const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ReadOther;
         QCOMPARE(QFile::permissions(name) & others, 0);
         QFile::setPermissions(name, QFile::permissions(name) | QFile::ReadOther);
