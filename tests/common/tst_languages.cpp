@@ -22,7 +22,8 @@ class TestLanguages : public QObject
 
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        languageChanges += watched == qApp && event->type() == QEvent::LanguageChange;
+        languageChanges +=
+            watched == QCoreApplication::instance() && event->type() == QEvent::LanguageChange;
         return false;
     }
 
@@ -41,7 +42,8 @@ private Q_SLOTS:
         QVERIFY(settings.setLanguage(QStringLiteral("fr")));
         QCOMPARE(shown(), QStringList({"Actualiser", "Annuler"}));
         QCOMPARE(QLocale().name(), QStringLiteral("fr_FR"));
-        qApp->installEventFilter(this); // the same again, or none: nothing changes
+        QCoreApplication::instance()->installEventFilter(
+            this); // the same again, or none: nothing changes
         QVERIFY(settings.setLanguage(QStringLiteral("fr")));
         QVERIFY(settings.setLanguage(QString()));
         QCOMPARE(languageChanges, 0);
