@@ -63,6 +63,7 @@ QString applyConsoleOptions(const OptionMap &options, ConsoleSettings &settings,
                             ScoutelContainer &record)
 {
     settings.listOnly = options.contains(QStringLiteral("X"));
+    settings.json = options.contains(QStringLiteral("-json")); // "--json" less its first "-"
     if (QString problem = applyTimeout(options, settings); !problem.isEmpty())
         return problem;
     const ConfigurationForm form = formOf(options);

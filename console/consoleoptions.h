@@ -12,10 +12,12 @@ struct ConsoleSettings
     int timeout = DefaultTimeout;
     // Print every device that answers and send nothing.
     bool listOnly = false;
+    // List mode prints one JSON object per device on standard output.
+    bool json = false;
 };
 
 // Prepares record as a fresh configuration and applies the options in their
-// fixed order (X t x n d i m g p1 p2 ph s p k r). Stops at the first invalid
+// fixed order (X --json t x n d i m g p1 p2 ph s p k r). Stops at the first invalid
 // value and returns its message; empty when every value was valid.
 // Option f is the caller's: it needs the finished record.
 QString applyConsoleOptions(const OptionMap &options, ConsoleSettings &settings,

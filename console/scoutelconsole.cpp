@@ -2,6 +2,7 @@
 
 #include "configurationanswer.h"
 #include "deviceblock.h"
+#include "devicelist.h"
 #include "fieldtags.h"
 #include "hextext.h"
 #include "optionmap.h"
@@ -14,10 +15,19 @@
 #include <QDebug>
 #include <QTimer>
 
+#include <cstdio>
+
 namespace {
 constexpr int AnyInterface = -1;
 // The console's timer fires once per timeout: one tick ends a phase.
 constexpr int PhaseTicks = 1;
+
+// Flushed at once, so a script reading a pipe has each device as it answers.
+void printToStandardOutput(const QByteArray &line)
+{
+    std::fwrite(line.constData(), 1, size_t(line.size()), stdout);
+    std::fflush(stdout);
+}
 } // namespace
 
 ScoutelConsole::ScoutelConsole(int argc, char **argv, QObject *parent)
@@ -164,11 +174,13 @@ void ScoutelConsole::searchAnswer(const ScoutelContainer &record)
     target->mac = answer.mac;
     target->sender = answer.sender;
     target->challenge = answer.challenge;
-    if (settings.listOnly && first) {
-        const QStringList lines = deviceBlock(record, session.found());
-        for (const QString &line : lines)
-            qDebug().noquote() << line;
-    }
+    if (!settings.listOnly || !first)
+        return;
+    if (settings.json)
+        return printToStandardOutput(DeviceList::jsonLine(answer));
+    const QStringList lines = deviceBlock(record, session.found());
+    for (const QString &line : lines)
+        qDebug().noquote() << line;
 }
 
 void ScoutelConsole::fail(int code, const QString &message)

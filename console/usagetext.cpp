@@ -16,7 +16,7 @@ QString UsageText::version()
 QString UsageText::help()
 {
     return tr("Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers\n"
-              "       scoutel -X [-t=MS]              list every device that answers\n"
+              "       scoutel -X [-t=MS] [--json]     list every device that answers\n"
               "       scoutel --help | --version\n"
               "\n"
               "An argument beginning with -x= or -X selects the command-line mode; without\n"
@@ -29,6 +29,8 @@ QString UsageText::help()
               "\n"
               "Options:\n"
               "  -X            list every device that answers; send nothing      -X\n"
+              "  --json        with -X: each device as one JSON object on standard\n"
+              "                output as it answers, keys as in files            -X --json\n"
               "  -t=MS         timeout in milliseconds, default 500: the search window,\n"
               "                and again the wait for the configuration answer   -t=2000\n"
               "  -x=PASSWORD   the device's current password                     -x=secret\n"

@@ -39,25 +39,32 @@ bool isUnsafeForRow(QChar c)
 }
 } // namespace
 
-DeviceRowContent::DeviceRowContent(const ScoutelContainer &record)
+DeviceRowContent::DeviceRowContent(const ScoutelContainer &record, CellUse use)
     : statusBits(statusWord(*record.constData()))
 {
     const ScoutelSharedData &r = *record.constData();
-    add(ColumnCurrentIp, r.sender.toString());
-    add(ColumnIpAddress, r.ipAddress.toString());
-    add(ColumnSubnetMask, r.subnetMask.toString());
-    add(ColumnGateway, r.gateway.toString());
+    const auto fromDevice = [use](const QString &text) {
+        return use == CellUse::Row ? cellText(text) : text;
+    };
+    addAddress(ColumnCurrentIp, r.sender);
+    addAddress(ColumnIpAddress, r.ipAddress);
+    addAddress(ColumnSubnetMask, r.subnetMask);
+    addAddress(ColumnGateway, r.gateway);
+    if (use == CellUse::Export)
+        addAddress(ColumnDns, r.dns);
     add(ColumnDhcp, r.dhcp != 0 ? QCoreApplication::translate("Scoutel", "On")
                                 : QCoreApplication::translate("Scoutel", "Off"));
-    add(ColumnMainPort, QString::number(r.mainPort));
-    add(ColumnAuxPort, QString::number(r.auxPort));
+    addNumber(ColumnMainPort, quint64(r.mainPort));
+    addNumber(ColumnAuxPort, quint64(r.auxPort));
     if (r.presentFields & FieldHttpPort)
-        add(ColumnHttpPort, QString::number(r.httpPort));
-    add(ColumnName, cellText(r.name));
-    add(ColumnHwName, cellText(r.hwName));
-    add(ColumnHwVersion, versionText(r.hwVersionMajor, r.hwVersionMinor));
+        addNumber(ColumnHttpPort, quint64(r.httpPort));
+    add(ColumnName, fromDevice(r.name));
+    add(ColumnHwName, fromDevice(r.hwName));
+    // Both parts are single bytes on the wire.
+    add(ColumnHwVersion, versionText(r.hwVersionMajor, r.hwVersionMinor),
+        quint64(r.hwVersionMajor) << 8 | quint64(r.hwVersionMinor));
     if (r.presentFields & FieldUpTime) {
-        add(ColumnUpTime, QString::number(r.upTime));
+        addNumber(ColumnUpTime, r.upTime);
         add(ColumnBusOnewire, busText(r.busOnewire));
         add(ColumnBusRs485, busText(r.busRs485));
         add(ColumnBusTcp, busText(r.busTcp));
@@ -131,7 +138,29 @@ QString DeviceRowContent::cellText(const QString &fromDevice)
     return text;
 }
 
-void DeviceRowContent::add(int column, const QString &text)
+QUrl DeviceRowContent::webPage(const ScoutelSharedData &record)
 {
-    cellList.append(DeviceCell{column, text});
+    if (!(record.presentFields & FieldHttpPort) || record.httpPort == 0)
+        return QUrl();
+    QUrl url;
+    url.setScheme(QStringLiteral("http"));
+    url.setHost(record.sender.toString());
+    url.setPort(record.httpPort);
+    url.setPath(QStringLiteral("/"));
+    return url;
+}
+
+void DeviceRowContent::add(int column, const QString &text, std::optional<quint64> order)
+{
+    cellList.append(DeviceCell{column, text, order});
+}
+
+void DeviceRowContent::addAddress(int column, const QHostAddress &address)
+{
+    add(column, address.toString(), address.toIPv4Address());
+}
+
+void DeviceRowContent::addNumber(int column, quint64 number)
+{
+    add(column, QString::number(number), number);
 }

@@ -6,6 +6,9 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
+
+#include <optional>
 
 // The columns of the device tree.
 enum DeviceColumn : int {
@@ -36,11 +39,20 @@ struct DeviceCell
 {
     int column;
     QString text;
+    // Rows sort by this number when the column has one (addresses, ports,
+    // versions, up time), else by the text.
+    std::optional<quint64> order = std::nullopt;
 
     bool operator==(const DeviceCell &other) const
     {
-        return column == other.column && text == other.text;
+        return column == other.column && text == other.text && order == other.order;
     }
+};
+
+// Who reads the cells: a row of the tree, or an exported list.
+enum class CellUse {
+    Row,    // texts from a device kept on one line
+    Export, // texts as the device sent them, and the DNS the rows leave out
 };
 
 // What the device tree shows for one device record, without any widget: the
@@ -49,7 +61,7 @@ struct DeviceCell
 class DeviceRowContent
 {
 public:
-    explicit DeviceRowContent(const ScoutelContainer &record);
+    explicit DeviceRowContent(const ScoutelContainer &record, CellUse use = CellUse::Row);
 
     static constexpr quint32 FaultRgb = 0xFFB6FF00; // opaque RGB 182, 255, 0
     // The one device whose row stands out in red with a large white MAC.
@@ -65,13 +77,18 @@ public:
     // Control, format and line-breaking characters become U+FFFD, so a text
     // field from a device cannot break a row's layout or its direction.
     static QString cellText(const QString &fromDevice);
+    // http://ADDRESS:PORT/ of the address the device answered from; empty
+    // when the device has no HTTP port.
+    static QUrl webPage(const ScoutelSharedData &record);
 
     quint32 status() const { return statusBits; }
     bool faulty() const { return statusBits != 0; }
     const QList<DeviceCell> &cells() const { return cellList; }
 
 private:
-    void add(int column, const QString &text);
+    void add(int column, const QString &text, std::optional<quint64> order = std::nullopt);
+    void addAddress(int column, const QHostAddress &address);
+    void addNumber(int column, quint64 number);
 
     quint32 statusBits;
     QList<DeviceCell> cellList;

@@ -3,9 +3,27 @@
 #include "devicerowcontent.h"
 
 #include <QBrush>
+#include <QCollator>
 #include <QColor>
 #include <QFont>
+#include <QItemSelection>
 #include <QTreeWidget>
+
+#include <array>
+#include <optional>
+
+// A device row: sorts by the numbers of the sort column where it has them,
+// else by its text, and rows alike by MAC.
+class DeviceRowItem : public QTreeWidgetItem
+{
+public:
+    explicit DeviceRowItem(const QByteArray &deviceMac) : mac(deviceMac) {}
+
+    bool operator<(const QTreeWidgetItem &other) const override;
+
+    const QByteArray mac;
+    std::array<std::optional<quint64>, DeviceColumnCount> order;
+};
 
 namespace {
 const QColor FaultColour = QColor::fromRgba(DeviceRowContent::FaultRgb);
@@ -15,9 +33,29 @@ bool isFlagged(const QTreeWidgetItem *row)
     return DeviceRows::key(row) == DeviceRowContent::flaggedMac();
 }
 
+// Names read as people read them: "Safe 2" before "Safe 10", case aside.
+const QCollator &textOrder()
+{
+    static const QCollator collator = [] {
+        QCollator c;
+        c.setNumericMode(true);
+        c.setCaseSensitivity(Qt::CaseInsensitive);
+        return c;
+    }();
+    return collator;
+}
+
+// Child rows keep the order they were written in, whatever the sort.
+class ChildRow : public QTreeWidgetItem
+{
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem &) const override { return false; }
+};
+
 QTreeWidgetItem *childRow(const QString &label, const QString &value, bool warning)
 {
-    auto *child = new QTreeWidgetItem(QStringList{label, value});
+    auto *child = new ChildRow(QStringList{label, value});
     child->setFlags(Qt::ItemIsEnabled);
     if (warning) {
         child->setBackground(ColumnMac, FaultColour);
@@ -27,12 +65,30 @@ QTreeWidgetItem *childRow(const QString &label, const QString &value, bool warni
 }
 } // namespace
 
+bool DeviceRowItem::operator<(const QTreeWidgetItem &other) const
+{
+    // The tree's top level holds device rows only.
+    const auto &row = static_cast<const DeviceRowItem &>(other);
+    const int column = treeWidget()->sortColumn();
+    if (column > ColumnMac && column < DeviceColumnCount) {
+        const std::optional<quint64> &mine = order[size_t(column)];
+        const std::optional<quint64> &theirs = row.order[size_t(column)];
+        if (mine && theirs && *mine != *theirs)
+            return *mine < *theirs;
+        if (!mine || !theirs) {
+            if (const int byText = textOrder().compare(text(column), row.text(column)))
+                return byText < 0;
+        }
+    }
+    return mac < row.mac;
+}
+
 DeviceRows::DeviceRows(QTreeWidget *deviceTree) : tree(deviceTree) {}
 
 void DeviceRows::show(const ScoutelContainer &record)
 {
     const QByteArray &mac = record->mac;
-    QTreeWidgetItem *row = rowsByMac.value(mac);
+    DeviceRowItem *row = rowsByMac.value(mac);
     const bool isNew = !row;
     if (isNew)
         row = createRow(mac);
@@ -47,6 +103,8 @@ void DeviceRows::show(const ScoutelContainer &record)
         tree->addTopLevelItem(row);
         rowsByMac.insert(mac, row);
     }
+    if (applyFilter(row) && row->isSelected())
+        row->setSelected(false);
 }
 
 void DeviceRows::removeStale(const QHash<QByteArray, ScoutelContainer> &devices)
@@ -76,14 +134,67 @@ bool DeviceRows::anyExpanded() const
     return false;
 }
 
+void DeviceRows::setFilter(const DeviceFilter &rowFilter)
+{
+    filter = rowFilter;
+    // Hidden rows are unselected in runs: one by one, 2,000 of them would each
+    // notify the view and the window.
+    const QAbstractItemModel *model = tree->model();
+    const int count = tree->topLevelItemCount();
+    QItemSelection hidden;
+    int runStart = -1;
+    for (int i = 0; i <= count; ++i) {
+        const bool hides = i < count && applyFilter(tree->topLevelItem(i));
+        if (hides && runStart < 0)
+            runStart = i;
+        if (!hides && runStart >= 0) {
+            hidden.select(model->index(runStart, 0), model->index(i - 1, DeviceColumnCount - 1));
+            runStart = -1;
+        }
+    }
+    tree->selectionModel()->select(hidden, QItemSelectionModel::Deselect);
+}
+
+bool DeviceRows::applyFilter(QTreeWidgetItem *row) const
+{
+    const bool hide = !filter.matches(row->text(ColumnName), key(row), row->text(ColumnCurrentIp),
+                                      row->text(ColumnIpAddress));
+    if (row->isHidden() != hide)
+        row->setHidden(hide);
+    return hide;
+}
+
+void DeviceRows::sortBy(int column, Qt::SortOrder order)
+{
+    sortColumn = column;
+    sortOrder = order;
+    tree->sortItems(column, order);
+}
+
+void DeviceRows::keepSorted()
+{
+    if (sortColumn < 0)
+        return;
+    // Checking the order costs one comparison a row; sorting is needed only
+    // when a row came or its sort cell changed.
+    for (int i = 1; i < tree->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem &before = *tree->topLevelItem(i - 1);
+        const QTreeWidgetItem &after = *tree->topLevelItem(i);
+        if (sortOrder == Qt::AscendingOrder ? after < before : before < after) {
+            tree->sortItems(sortColumn, sortOrder);
+            return;
+        }
+    }
+}
+
 QByteArray DeviceRows::key(const QTreeWidgetItem *row)
 {
     return row->data(ColumnMac, Qt::UserRole).toByteArray();
 }
 
-QTreeWidgetItem *DeviceRows::createRow(const QByteArray &mac)
+DeviceRowItem *DeviceRows::createRow(const QByteArray &mac)
 {
-    auto *row = new QTreeWidgetItem;
+    auto *row = new DeviceRowItem(mac);
     row->setText(ColumnMac, DeviceRowContent::macText(mac));
     row->setData(ColumnMac, Qt::UserRole, mac);
     if (mac == DeviceRowContent::flaggedMac()) {
@@ -105,7 +216,7 @@ void DeviceRows::applyColour(QTreeWidgetItem *row, const DeviceRowContent &conte
         row->setData(ColumnMac, Qt::BackgroundRole, QVariant());
 }
 
-QList<QTreeWidgetItem *> DeviceRows::writeCells(QTreeWidgetItem *row,
+QList<QTreeWidgetItem *> DeviceRows::writeCells(DeviceRowItem *row,
                                                 const DeviceRowContent &content) const
 {
     const QTreeWidgetItem *header = tree->headerItem();
@@ -115,6 +226,7 @@ QList<QTreeWidgetItem *> DeviceRows::writeCells(QTreeWidgetItem *row,
             children.append(childRow(DeviceRowContent::warningLabel(), cell.text, true));
             continue;
         }
+        row->order[size_t(cell.column)] = cell.order;
         row->setText(cell.column, cell.text);
         if (cell.column != ColumnCurrentIp)
             children.append(childRow(header->text(cell.column), cell.text, false));

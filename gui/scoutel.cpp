@@ -1,5 +1,6 @@
 #include "scoutel.h"
 
+#include "devicelist.h"
 #include "devicerowcontent.h"
 #include "dialogedit.h"
 #include "fieldtags.h"
@@ -12,7 +13,10 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -99,7 +103,15 @@ void Scoutel::prepareTree()
     connect(tree->verticalScrollBar(), SIGNAL(valueChanged(int)), tree->header(),
             SLOT(resizeSections()));
     tree->setContextMenuPolicy(Qt::CustomContextMenu);
-    tree->sortByColumn(ColumnMac, Qt::AscendingOrder);
+    // A click on a column's title sorts by it, a second reverses; until the
+    // first, rows keep the order they came in.
+    QHeaderView *header = tree->header();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    connect(header, &QHeaderView::sectionClicked, this, [this, header] {
+        rows->sortBy(header->sortIndicatorSection(), header->sortIndicatorOrder());
+    });
     connect(tree->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &Scoutel::updateUi);
     connect(tree, &QTreeView::expanded, this, &Scoutel::updateColumn);
@@ -116,6 +128,7 @@ void Scoutel::buildButtonMenu()
     auto *menu = new QMenu(this);
     languageMenu = menu->addMenu(form->actionLanguage->text());
     interfaceMenu = menu->addMenu(form->actionInterface->text());
+    menu->addAction(form->actionExportList);
     menu->addAction(form->actionAbout);
     menu->addSeparator();
     menu->addAction(form->actionExit);
@@ -155,6 +168,7 @@ void Scoutel::updateUi()
     const bool running = run.isRunning();
     form->buttonEdit->setEnabled(!running);
     form->actionEdit->setEnabled(!running);
+    form->actionExportList->setEnabled(!empty);
     form->buttonEdit->setToolTip(
         running ? tr("Edit waits until the running configuration has its summary.") : QString());
     showBackground(!(state & StateCleared) && !busy && empty, busy);
@@ -264,6 +278,7 @@ void Scoutel::showPendingRows(qint64 budgetMs)
     slice.start();
     while (!pendingOrder.isEmpty() && (budgetMs < 0 || !slice.hasExpired(budgetMs)))
         rows->show(pendingRows.take(pendingOrder.takeFirst()));
+    rows->keepSorted();
     if (pendingOrder.isEmpty())
         rowWriter->stop();
     updateUi();
@@ -398,17 +413,69 @@ void Scoutel::on_tree_customContextMenuRequested(const QPoint &pos)
     if (tree->topLevelItemCount() == 0)
         return;
     QMenu menu(tree);
-    if (tree->itemAt(pos)) {
-        menu.addAction(form->actionEdit);
-        menu.addAction(form->actionCopy);
+    if (const QTreeWidgetItem *item = tree->itemAt(pos)) {
+        const QTreeWidgetItem *device = item->parent() ? item->parent() : item;
+        const QUrl page = DeviceRowContent::webPage(
+            *session.devices().value(DeviceRows::key(device)).constData());
+        form->actionOpenWebPage->setData(page);
+        form->actionOpenWebPage->setEnabled(!page.isEmpty());
+        menu.addActions({form->actionEdit, form->actionCopy, form->actionOpenWebPage});
         menu.addSeparator();
     }
     menu.addActions({form->actionSelectAll, form->actionDeselectAll});
     menu.addSeparator();
     menu.addActions({form->actionExpandAll, form->actionCollapseAll});
     menu.addSeparator();
-    menu.addAction(form->actionClear);
+    menu.addActions({form->actionExportList, form->actionClear});
     menu.exec(tree->viewport()->mapToGlobal(pos));
+}
+
+void Scoutel::on_actionOpenWebPage_triggered()
+{
+    const QUrl page = form->actionOpenWebPage->data().toUrl();
+    if (!page.isEmpty())
+        openWebPage(page);
+}
+
+void Scoutel::openWebPage(const QUrl &url)
+{
+    if (!QDesktopServices::openUrl(url))
+        warn(tr("No browser could open %1.").arg(url.toString()));
+}
+
+void Scoutel::on_actionExportList_triggered()
+{
+    const QString fileName = askExportFileName();
+    if (fileName.isEmpty())
+        return;
+    showPendingRows(-1);
+    const SkTreeWidget *tree = form->tree;
+    const QHash<QByteArray, ScoutelContainer> &devices = session.devices();
+    QList<ScoutelContainer> records;
+    records.reserve(tree->topLevelItemCount());
+    for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+        const auto record = devices.constFind(DeviceRows::key(tree->topLevelItem(i)));
+        if (record != devices.constEnd())
+            records.append(record.value());
+    }
+    QStringList titles;
+    for (int column = 0; column < DeviceColumnCount; ++column)
+        titles << tree->headerItem()->text(column);
+    const QString problem = DeviceList::save(fileName, records, titles);
+    if (!problem.isEmpty())
+        warn(tr("The list was not saved to %1: %2")
+                 .arg(QDir::toNativeSeparators(fileName), problem));
+}
+
+QString Scoutel::askExportFileName()
+{
+    return QFileDialog::getSaveFileName(this, tr("Export List"), QString(),
+                                        tr("CSV files (*.csv);;JSON files (*.json)"));
+}
+
+void Scoutel::on_editFind_textChanged(const QString &text)
+{
+    rows->setFilter(DeviceFilter(text));
 }
 
 void Scoutel::on_actionCopy_triggered()
@@ -490,9 +557,11 @@ void Scoutel::closeEvent(QCloseEvent *event)
 void Scoutel::keyPressEvent(QKeyEvent *event)
 {
     // A dialog would only hide on Escape, and the program would end without
-    // saving: close like Exit does.
-    if (event->matches(QKeySequence::Cancel))
-        close();
-    else
+    // saving: close like Exit does. In the find field Escape only empties it.
+    if (!event->matches(QKeySequence::Cancel))
         QDialog::keyPressEvent(event);
+    else if (form->editFind->hasFocus())
+        form->editFind->clear();
+    else
+        close();
 }

@@ -11,6 +11,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QUrl>
 
 #include <optional>
 
@@ -65,9 +66,17 @@ private Q_SLOTS:
     void on_actionClear_triggered();
     void on_actionAbout_triggered();
     void on_actionCopy_triggered();
+    void on_actionExportList_triggered();
+    void on_actionOpenWebPage_triggered();
+    void on_editFind_textChanged(const QString &text);
     void on_tree_customContextMenuRequested(const QPoint &pos);
 
 protected:
+    // Seams that tests replace: the save dialog of Export List, which returns
+    // an empty name when cancelled, and the browser of Open Web Page.
+    virtual QString askExportFileName();
+    virtual void openWebPage(const QUrl &url);
+
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;

@@ -467,6 +467,50 @@ Möchten Sie fortfahren?</translation>
         <source>Edit waits until the running configuration has its summary.</source>
         <translation>Bearbeiten wartet, bis die laufende Konfiguration ihre Zusammenfassung hat.</translation>
     </message>
+    <message>
+        <source>Find devices</source>
+        <translation>Geräte finden</translation>
+    </message>
+    <message>
+        <source>Find name, MAC or address</source>
+        <translation>Name, MAC oder Adresse finden</translation>
+    </message>
+    <message>
+        <source>Export List…</source>
+        <translation>Liste exportieren…</translation>
+    </message>
+    <message>
+        <source>Open Web Page</source>
+        <translation>Webseite öffnen</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Finden</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Warnungen</translation>
+    </message>
+    <message>
+        <source>No browser could open %1.</source>
+        <translation>Kein Browser konnte %1 öffnen.</translation>
+    </message>
+    <message>
+        <source>The list was not saved to %1: %2</source>
+        <translation>Die Liste wurde nicht in %1 gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Liste exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;JSON files (*.json)</source>
+        <translation>CSV-Dateien (*.csv);;JSON-Dateien (*.json)</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -554,7 +598,7 @@ das mit Ergebnis 112 antwortet, und gar kein Gerät ergeben beide 112.
     </message>
     <message>
         <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS]              list every device that answers
+       scoutel -X [-t=MS] [--json]     list every device that answers
        scoutel --help | --version
 
 An argument beginning with -x= or -X selects the command-line mode; without
@@ -567,6 +611,8 @@ waits one more timeout for its answer. Reports go to standard error.
 
 Options:
   -X            list every device that answers; send nothing      -X
+  --json        with -X: each device as one JSON object on standard
+                output as it answers, keys as in files            -X --json
   -t=MS         timeout in milliseconds, default 500: the search window,
                 and again the wait for the configuration answer   -t=2000
   -x=PASSWORD   the device&apos;s current password                     -x=secret
@@ -604,7 +650,7 @@ Exit status as the shell sees it:
              151 session expired (-105), 150 wrong password (-106)
 </source>
         <translation>Aufruf: scoutel -x=PASSWORT OPTION...  das eine antwortende Gerät konfigurieren
-        scoutel -X [-t=MS]             alle antwortenden Geräte auflisten
+        scoutel -X [-t=MS] [--json]    alle antwortenden Geräte auflisten
         scoutel --help | --version
 
 Ein Argument, das mit -x= oder -X beginnt, wählt den Kommandozeilenmodus;
@@ -619,6 +665,9 @@ Meldungen gehen auf die Standardfehlerausgabe.
 
 Optionen:
   -X            alle antwortenden Geräte auflisten; nichts senden -X
+  --json        mit -X: jedes Gerät als ein JSON-Objekt auf der Standard-
+                ausgabe, sobald es antwortet; Schlüssel wie in Dateien
+                                                                  -X --json
   -t=MS         Zeitspanne in Millisekunden, Vorgabe 500: das Suchfenster
                 und das Warten auf die Konfigurationsantwort      -t=2000
   -x=PASSWORT   das aktuelle Passwort des Geräts                  -x=secret

@@ -467,6 +467,50 @@ Do you want to continue?</translation>
         <source>Edit waits until the running configuration has its summary.</source>
         <translation>Edit waits until the running configuration has its summary.</translation>
     </message>
+    <message>
+        <source>Find devices</source>
+        <translation>Find devices</translation>
+    </message>
+    <message>
+        <source>Find name, MAC or address</source>
+        <translation>Find name, MAC or address</translation>
+    </message>
+    <message>
+        <source>Export List…</source>
+        <translation>Export List…</translation>
+    </message>
+    <message>
+        <source>Open Web Page</source>
+        <translation>Open Web Page</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Warnings</translation>
+    </message>
+    <message>
+        <source>No browser could open %1.</source>
+        <translation>No browser could open %1.</translation>
+    </message>
+    <message>
+        <source>The list was not saved to %1: %2</source>
+        <translation>The list was not saved to %1: %2</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Export List</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;JSON files (*.json)</source>
+        <translation>CSV files (*.csv);;JSON files (*.json)</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -554,7 +598,7 @@ with result 112 and no device at all both give 112.
     </message>
     <message>
         <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS]              list every device that answers
+       scoutel -X [-t=MS] [--json]     list every device that answers
        scoutel --help | --version
 
 An argument beginning with -x= or -X selects the command-line mode; without
@@ -567,6 +611,8 @@ waits one more timeout for its answer. Reports go to standard error.
 
 Options:
   -X            list every device that answers; send nothing      -X
+  --json        with -X: each device as one JSON object on standard
+                output as it answers, keys as in files            -X --json
   -t=MS         timeout in milliseconds, default 500: the search window,
                 and again the wait for the configuration answer   -t=2000
   -x=PASSWORD   the device&apos;s current password                     -x=secret
@@ -604,7 +650,7 @@ Exit status as the shell sees it:
              151 session expired (-105), 150 wrong password (-106)
 </source>
         <translation>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS]              list every device that answers
+       scoutel -X [-t=MS] [--json]     list every device that answers
        scoutel --help | --version
 
 An argument beginning with -x= or -X selects the command-line mode; without
@@ -617,6 +663,8 @@ waits one more timeout for its answer. Reports go to standard error.
 
 Options:
   -X            list every device that answers; send nothing      -X
+  --json        with -X: each device as one JSON object on standard
+                output as it answers, keys as in files            -X --json
   -t=MS         timeout in milliseconds, default 500: the search window,
                 and again the wait for the configuration answer   -t=2000
   -x=PASSWORD   the device&apos;s current password                     -x=secret

@@ -467,6 +467,50 @@ Continuare?</translation>
         <source>Edit waits until the running configuration has its summary.</source>
         <translation>Modifica attende che la configurazione in corso abbia il suo riepilogo.</translation>
     </message>
+    <message>
+        <source>Find devices</source>
+        <translation>Trova dispositivi</translation>
+    </message>
+    <message>
+        <source>Find name, MAC or address</source>
+        <translation>Trova nome, MAC o indirizzo</translation>
+    </message>
+    <message>
+        <source>Export List…</source>
+        <translation>Esporta elenco…</translation>
+    </message>
+    <message>
+        <source>Open Web Page</source>
+        <translation>Apri pagina web</translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>Ctrl+F</source>
+        <translation>Ctrl+F</translation>
+    </message>
+    <message>
+        <source>Warnings</source>
+        <translation>Avvisi</translation>
+    </message>
+    <message>
+        <source>No browser could open %1.</source>
+        <translation>Nessun browser ha potuto aprire %1.</translation>
+    </message>
+    <message>
+        <source>The list was not saved to %1: %2</source>
+        <translation>L&apos;elenco non è stato salvato in %1: %2</translation>
+    </message>
+    <message>
+        <source>Export List</source>
+        <translation>Esporta elenco</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;JSON files (*.json)</source>
+        <translation>File CSV (*.csv);;File JSON (*.json)</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -554,7 +598,7 @@ che risponde con il risultato 112 e nessun dispositivo danno entrambi 112.
     </message>
     <message>
         <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS]              list every device that answers
+       scoutel -X [-t=MS] [--json]     list every device that answers
        scoutel --help | --version
 
 An argument beginning with -x= or -X selects the command-line mode; without
@@ -567,6 +611,8 @@ waits one more timeout for its answer. Reports go to standard error.
 
 Options:
   -X            list every device that answers; send nothing      -X
+  --json        with -X: each device as one JSON object on standard
+                output as it answers, keys as in files            -X --json
   -t=MS         timeout in milliseconds, default 500: the search window,
                 and again the wait for the configuration answer   -t=2000
   -x=PASSWORD   the device&apos;s current password                     -x=secret
@@ -604,7 +650,7 @@ Exit status as the shell sees it:
              151 session expired (-105), 150 wrong password (-106)
 </source>
         <translation>Uso: scoutel -x=PASSWORD OPZIONE...  configura l&apos;unico dispositivo che risponde
-     scoutel -X [-t=MS]              elenca tutti i dispositivi che rispondono
+     scoutel -X [-t=MS] [--json]     elenca tutti i dispositivi che rispondono
      scoutel --help | --version
 
 Un argomento che inizia con -x= o -X sceglie la modalità a riga di comando;
@@ -619,6 +665,9 @@ vanno sullo standard error.
 
 Opzioni:
   -X            elenca i dispositivi che rispondono; nessun invio -X
+  --json        con -X: ogni dispositivo come un oggetto JSON sullo
+                standard output appena risponde, chiavi come nei file
+                                                                  -X --json
   -t=MS         timeout in millisecondi, predefinito 500: la finestra di ricerca
                 e l&apos;attesa della risposta alla configurazione     -t=2000
   -x=PASSWORD   la password attuale del dispositivo               -x=secret

@@ -33,8 +33,11 @@ QByteArray answer(PacketWriter &w, quint16 sequence, quint16 command, const QByt
 } // namespace
 
 SimDevice::SimDevice(int number, const QString &initialPassword, const QString &namePrefix,
-                     const FleetBehaviour &fleetBehaviour, qint64 nowMs)
-    : deviceNumber(number), password(initialPassword), behaviour(fleetBehaviour), startedAtMs(nowMs)
+                     const QByteArray &hwVersion, const FleetBehaviour &fleetBehaviour,
+                     qint64 nowMs)
+    : deviceNumber(number),
+      hardwareVersion(hwVersion.isEmpty() ? QByteArray(HardwareVersion, 2) : hwVersion),
+      password(initialPassword), behaviour(fleetBehaviour), startedAtMs(nowMs)
 {
     settings.ipAddress = addressOf(number);
     settings.subnetMask = QHostAddress(QStringLiteral("255.0.0.0"));
@@ -88,7 +91,7 @@ QByteArray SimDevice::searchAnswer(quint16 sequence, const QByteArray &newChalle
     w.field16(Tag::SessionMinutes, settings.sessionMinutes);
     w.field(Tag::Name, settings.name);
     w.field(Tag::HwName, QByteArray(HardwareName));
-    w.field(Tag::HwVersion, QByteArray(HardwareVersion, 2));
+    w.field(Tag::HwVersion, hardwareVersion);
     w.field(Tag::ProtocolVersion, QByteArray(ProtocolVersion, 2));
     if (behaviour.withUpTime) {
         w.field32(Tag::UpTime, quint32((nowMs - startedAtMs) / 1000));

@@ -32,8 +32,9 @@ struct ConfigOutcome
 class SimDevice
 {
 public:
+    // An empty hwVersion gives the fleet's usual 3.1.
     SimDevice(int number, const QString &initialPassword, const QString &namePrefix,
-              const FleetBehaviour &fleetBehaviour, qint64 nowMs);
+              const QByteArray &hwVersion, const FleetBehaviour &fleetBehaviour, qint64 nowMs);
 
     // Device i answers from 127.0.0.(i+1) up to i = 253, then from 127.0.x.y.
     static QHostAddress addressOf(int number);
@@ -74,6 +75,7 @@ private:
     };
 
     int deviceNumber;
+    QByteArray hardwareVersion; // major and minor byte
     QString password;
     FleetBehaviour behaviour;
     Settings settings;

@@ -101,7 +101,7 @@ SimFleet::SimFleet(const SimOptions &fleetOptions, QRandomGenerator *generator, 
     devices.reserve(size_t(options.count));
     for (int number = 1; number <= options.count; ++number)
         devices.emplace_back(number, options.passwords.value(number - 1), options.namePrefix,
-                             behaviour, nowMs);
+                             options.hwVersions.value(number - 1), behaviour, nowMs);
 }
 
 QHostAddress SimFleet::sourceOf(int number) const

@@ -24,6 +24,21 @@ bool readNumber(const QString &text, qint64 min, qint64 max, qint64 *value, bool
     return ok && *value >= min && *value <= max;
 }
 
+bool readVersions(const QString &text, QList<QByteArray> *versions)
+{
+    const auto items = text.split(QLatin1Char(','));
+    for (const QString &item : items) {
+        qint64 major = 0;
+        qint64 minor = 0;
+        if (item.count(QLatin1Char('.')) != 1 ||
+            !readNumber(item.section(QLatin1Char('.'), 0, 0), 0, 255, &major) ||
+            !readNumber(item.section(QLatin1Char('.'), 1), 0, 255, &minor))
+            return false;
+        versions->append(QByteArray(1, char(major)) + char(minor));
+    }
+    return true;
+}
+
 bool readDeviceList(const QString &text, int count, QSet<int> *devices)
 {
     const auto items = text.split(QLatin1Char(','));
@@ -107,6 +122,11 @@ struct Parser
                                       QStringLiteral("How long a restarting device stays "
                                                      "silent, in milliseconds (default 1000)."),
                                       QStringLiteral("MS"), QStringLiteral("1000")};
+    QCommandLineOption hwVersions{QStringLiteral("hw-versions"),
+                                  QStringLiteral("Hardware versions of devices 1, 2, ... in "
+                                                 "order, MAJOR.MINOR from 0.0 to 255.255; the "
+                                                 "others have 3.1."),
+                                  QStringLiteral("V1,V2,...")};
     QCommandLineOption namePrefix{QStringLiteral("name-prefix"),
                                   QStringLiteral("Device names are \"<prefix> <number>\" "
                                                  "(default Safe)."),
@@ -119,7 +139,7 @@ struct Parser
                       ignoreSearch, muteConfig,   strayConfig, answerTwice, unknownFields,
                       verdict,      searchResult, foreign,     noUptime,    delay,
                       jitter,       oddSender,    log,         lifetime,    restartSilence,
-                      namePrefix});
+                      namePrefix,   hwVersions});
     }
 };
 
@@ -207,6 +227,10 @@ bool fill(const Parser &parser, SimOptions *o, QString *message)
     o->oddSender = p.isSet(parser.oddSender);
     o->logPath = p.value(parser.log);
     o->namePrefix = p.value(parser.namePrefix);
+    if (p.isSet(parser.hwVersions) && !readVersions(p.value(parser.hwVersions), &o->hwVersions)) {
+        *message = QStringLiteral("--hw-versions are MAJOR.MINOR, each 0 to 255, comma-separated");
+        return false;
+    }
     return true;
 }
 } // namespace

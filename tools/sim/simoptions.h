@@ -28,6 +28,8 @@ struct SimOptions
     int lifetimeMs = 10000;
     int restartSilenceMs = 1000;
     QString namePrefix = QStringLiteral("Safe");
+    // Major and minor byte of devices 1, 2, ...; devices beyond have 3.1.
+    QList<QByteArray> hwVersions;
 };
 
 namespace SimCommandLine {

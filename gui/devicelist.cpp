@@ -1,0 +1,123 @@
+#include "devicelist.h"
+
+#include "devicerowcontent.h"
+#include "fieldtable.h"
+#include "safeattributes.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSaveFile>
+
+namespace {
+// The fields a list names; each key is the field's name in files and captures.
+constexpr quint8 ListedTags[] = {
+    Tag::IpAddress, Tag::SubnetMask,  Tag::Gateway,        Tag::Dns,  Tag::Dhcp,   Tag::MainPort,
+    Tag::AuxPort,   Tag::HttpPort,    Tag::SessionMinutes, Tag::Name, Tag::HwName, Tag::HwVersion,
+    Tag::UpTime,    Tag::StatusFlags,
+};
+
+QJsonValue valueOf(const FieldTable::Field &field, const ScoutelSharedData &r)
+{
+    using FieldTable::Kind;
+    switch (field.kind) {
+    case Kind::Address:
+        return (r.*field.address).toString();
+    case Kind::Number16:
+        return r.*field.number;
+    case Kind::Switch16:
+        return r.*field.number != 0;
+    case Kind::Word32:
+        return qint64(r.*field.word);
+    case Kind::Text:
+        return r.*field.text;
+    case Kind::Version:
+        return QStringLiteral("%1.%2").arg(r.*field.number).arg(r.*field.minor);
+    default:
+        return QJsonValue();
+    }
+}
+
+QByteArray csvLine(const QStringList &fields)
+{
+    QStringList quoted;
+    quoted.reserve(fields.size());
+    for (QString field : fields) {
+        if (field.contains(QLatin1Char('"')) || field.contains(QLatin1Char(',')) ||
+            field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r')))
+            field = QLatin1Char('"') + field.replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+                    QLatin1Char('"');
+        quoted << field;
+    }
+    return quoted.join(QLatin1Char(',')).toUtf8() + "\r\n";
+}
+
+QStringList csvFields(const ScoutelContainer &record)
+{
+    QStringList fields(DeviceColumnCount);
+    fields[ColumnMac] = DeviceRowContent::macText(record->mac);
+    QStringList warnings;
+    const DeviceRowContent content(record, CellUse::Export);
+    for (const DeviceCell &cell : content.cells()) {
+        if (cell.column == WarningColumn)
+            warnings << cell.text;
+        else
+            fields[cell.column] = cell.text;
+    }
+    fields.removeAt(ColumnLabel);
+    return fields << warnings.join(QLatin1String("; "));
+}
+} // namespace
+
+QJsonObject DeviceList::toJson(const ScoutelSharedData &record)
+{
+    QJsonObject object{
+        {SafeAttribute::MacAddress, DeviceRowContent::macText(record.mac)},
+        {QStringLiteral("current_ip"), record.sender.toString()},
+        {QStringLiteral("warnings"), QJsonArray::fromStringList(DeviceRowContent::warnings(
+                                         DeviceRowContent::statusWord(record)))},
+    };
+    for (const quint8 tag : ListedTags) {
+        const FieldTable::Field &field = *FieldTable::forTag(tag);
+        // The status has no bit: every answer counts as carrying it.
+        if (field.bit == 0 || (record.presentFields & field.bit))
+            object.insert(QLatin1String(FieldTable::captureName(field)), valueOf(field, record));
+    }
+    return object;
+}
+
+QByteArray DeviceList::jsonLine(const ScoutelSharedData &record)
+{
+    return QJsonDocument(toJson(record)).toJson(QJsonDocument::Compact) + '\n';
+}
+
+QByteArray DeviceList::json(const QList<ScoutelContainer> &records)
+{
+    QJsonArray list;
+    for (const ScoutelContainer &record : records)
+        list.append(toJson(*record.constData()));
+    return QJsonDocument(list).toJson();
+}
+
+QByteArray DeviceList::csv(const QList<ScoutelContainer> &records, const QStringList &titles)
+{
+    QStringList header = titles;
+    header.removeAt(ColumnLabel);
+    QByteArray document = csvLine(header << QCoreApplication::translate("Scoutel", "Warnings"));
+    for (const ScoutelContainer &record : records)
+        document += csvLine(csvFields(record));
+    return document;
+}
+
+QString DeviceList::save(const QString &fileName, const QList<ScoutelContainer> &records,
+                         const QStringList &titles)
+{
+    const QByteArray content = fileName.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)
+                                   ? json(records)
+                                   : csv(records, titles);
+    // Flushed by hand: commit() does not notice a short write.
+    QSaveFile file(fileName);
+    if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush() &&
+        file.commit())
+        return QString();
+    return file.errorString();
+}
