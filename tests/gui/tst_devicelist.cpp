@@ -229,11 +229,10 @@ private Q_SLOTS:
         // Open Web Page in the context menu of the first row's child row.
         QTreeWidgetItem *first = tree->topLevelItem(0);
         tree->expandAll();
-        QAction *open = action("actionOpenWebPage");
-        QTimer::singleShot(0, this, [open] {
+        QTimer::singleShot(0, this, [this] {
             auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-            if (menu->actions().contains(open) && open->isEnabled())
-                open->trigger();
+            if (menu->actions().contains(action("actionOpenWebPage")))
+                action("actionOpenWebPage")->trigger(); // does nothing when disabled
             menu->close();
         });
         Q_EMIT tree->customContextMenuRequested(tree->visualItemRect(first->child(3)).center());
