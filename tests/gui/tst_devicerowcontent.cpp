@@ -1,5 +1,4 @@
 // What a device row shows for a record, without a window.
-#include "devicelist.h"
 #include "devicerowcontent.h"
 #include "fieldtags.h"
 
@@ -84,16 +83,6 @@ private Q_SLOTS:
         const QString wide(64, QChar(0xFF37));
         QCOMPARE(DeviceRowContent::cellText("A\nB\tC\u202ED\u2028E\u200FF\u0085G" + wide),
                  "A\uFFFDB\uFFFDC\uFFFDD\uFFFDE\uFFFDF\uFFFDG" + wide);
-    }
-
-    // A list leaves out the fields a device did not send; the status it always has.
-    void listKeepsOnlyFieldsSent()
-    {
-        ScoutelContainer r = record(0, "10.0.0.5", 0);
-        r->presentFields = FieldName | FieldHttpPort;
-        QCOMPARE(
-            DeviceList::toJson(*r.constData()).keys(),
-            QStringList({"current_ip", "http_port", "mac_address", "name", "status", "warnings"}));
     }
 };
 
