@@ -89,10 +89,11 @@ private Q_SLOTS:
         QVERIFY(!tree->isHeaderHidden());
         QTreeWidgetItem *row = tree->topLevelItem(0);
         // The menu on a row offers Edit and Copy; below the rows it does not.
-        const QStringList common{"Select All", "Deselect All", "|", "Expand All", "Collapse All",
-                                 "|",          "Clear"};
+        const QStringList common{"Select All",        "Deselect All", "|",
+                                 "Expand All",        "Collapse All", "|",
+                                 "Export List\u2026", "Clear"};
         QCOMPARE(contextMenuAt(tree->visualItemRect(row).center()),
-                 QStringList({"Edit", "Copy", "|"}) + common);
+                 QStringList({"Edit", "Copy", "Open Web Page", "|"}) + common);
         QCOMPARE(contextMenuAt(QPoint(5, tree->viewport()->height() - 5)), common);
 
         QCOMPARE(row->text(2), QStringLiteral("169.255.255.254"));
