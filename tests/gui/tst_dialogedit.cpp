@@ -108,6 +108,11 @@ class TestDialogEdit : public QObject
                       safes + "\n</safes></branches></regions>\n");
         return name;
     }
+    void file(const char *button, const QString &name)
+    {
+        dialog->fileName = name;
+        control<QAbstractButton>(button)->click();
+    }
     bool stillOpen() const { return dialog->isVisible() && dialog->result() == QDialog::Rejected; }
 
 private Q_SLOTS:
@@ -134,110 +139,84 @@ private Q_SLOTS:
         settings.rememberFilename = false;
     }
 
-    // OK with one target: the message of a refused form, or the fields sent.
+    // OK: the message of a refused form, the question asked and its answer, or the
+    // fields each target gets.
     void okButton_data()
     {
         QTest::addColumn<QStringList>("form");
         QTest::addColumn<QString>("message");
         QTest::addColumn<quint32>("fields");
-        const auto net = [](const QString &ip, const QString &mask) {
-            return QStringList{"groupNetwork=1", "editIpAddress=" + ip, "editSubnet=" + mask,
-                               "editGateway=" + ip};
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("answer");
+        const auto row = [](const char *name, const QStringList &form, const QString &message,
+                            quint32 fields, int count = 1, int answer = 0) {
+            QTest::newRow(name) << form << message << fields << count << answer;
         };
-        const QString mask24 = "255.255.255.0", ipBad = "|IP Address is not valid.",
-                      maskBad = "|Subnet Mask is not valid.", none;
         const quint32 network = FieldIpAddress | FieldSubnetMask | FieldGateway | FieldDhcp;
-        const QStringList key{"checkPublicKey=1", "editPublicKey= 00112233445566778899aabb "};
-        QTest::newRow("empty password, nothing ticked") << QStringList() << none << Sent;
-        QTest::newRow("no restart") << QStringList{"checkRestart=0"} << none << quint32(FieldApply);
-        QTest::newRow("dhcp") << Network + QStringList{"radioDhcp=1"} << none << (Sent | network);
-        QTest::newRow("ports") << QStringList{"groupPorts=1"} << none
-                               << (Sent | FieldMainPort | FieldAuxPort | FieldHttpPort);
-        QTest::newRow("session") << QStringList{"checkDurate=1"} << none
-                                 << (Sent | FieldSessionMinutes);
-        QTest::newRow("new password") << QStringList{"checkNewPassword=1", "editNewPassword=n"}
-                                      << none << (Sent | FieldNewPassword);
-        QTest::newRow("key, lower case, padded") << key << none << (Sent | FieldPublicKey);
-        QTest::newRow("broadcast") << net("192.168.1.255", mask24) << ipBad << 0u;
-        QTest::newRow("dhcp, empty fields")
-            << QStringList{"groupNetwork=1", "radioDhcp=1"} << maskBad << 0u;
-        QTest::newRow("gateway") << QStringList(Network) + QStringList{"editGateway=10.0.0.0"}
-                                 << "|Gateway is not valid." << 0u;
-        QTest::newRow("both ports 0")
-            << QStringList{"groupPorts=1", "spinMainPort=0", "spinAuxPort=0"}
-            << "|Ports values cannot be the same." << 0u;
-        QTest::newRow("key of 23 digits")
-            << QStringList{"checkPublicKey=1", "editPublicKey=00112233445566778899aab"}
-            << "|Public Key is not valid." << 0u;
-        QTest::newRow("empty new password")
-            << QStringList{"checkNewPassword=1"} << "|New Password cannot be empty." << 0u;
+        const QStringList key{"checkPublicKey=1", "editPublicKey= 00112233445566778899aabb "},
+            named{"checkName=1", "editName=Vault"};
+        const QString none, stated = '|' + StaticQuestion, sameName = '|' + NameQuestion;
+        row("empty password, nothing ticked", {}, none, Sent);
+        row("no restart", {"checkRestart=0"}, none, FieldApply);
+        row("dhcp", Network + QStringList{"radioDhcp=1"}, none, Sent | network);
+        row("ports", {"groupPorts=1"}, none, Sent | FieldMainPort | FieldAuxPort | FieldHttpPort);
+        row("session", {"checkDurate=1"}, none, Sent | FieldSessionMinutes);
+        row("new password", {"checkNewPassword=1", "editNewPassword=n"}, none,
+            Sent | FieldNewPassword);
+        row("key, lower case, padded", key, none, Sent | FieldPublicKey);
+        row("broadcast", Network + QStringList{"editIpAddress=192.168.1.255"},
+            "|IP Address is not valid.", 0);
+        row("dhcp, empty fields", {"groupNetwork=1", "radioDhcp=1"}, "|Subnet Mask is not valid.",
+            0);
+        row("gateway", Network + QStringList{"editGateway=10.0.0.0"}, "|Gateway is not valid.", 0);
+        row("both ports 0", {"groupPorts=1", "spinMainPort=0", "spinAuxPort=0"},
+            "|Ports values cannot be the same.", 0);
+        row("key of 23 digits", {"checkPublicKey=1", "editPublicKey=00112233445566778899aab"},
+            "|Public Key is not valid.", 0);
+        row("empty new password", {"checkNewPassword=1"}, "|New Password cannot be empty.", 0);
         // What a device cannot store never goes out as "?".
         const QString tokyo = QString::fromUtf8("T\u014Dky\u014D \u6771\u4EAC"),
                       unstorable = " holds characters a device cannot store: use Latin-1 "
                                    "characters only";
-        QTest::newRow("name outside Latin-1")
-            << QStringList{"checkName=1", "editName=" + tokyo} << "|Name" + unstorable << 0u;
-        QTest::newRow("new password outside Latin-1")
-            << QStringList{"checkNewPassword=1", "editNewPassword=" + tokyo}
-            << "|New Password" + unstorable << 0u;
-        QTest::newRow("current password with the euro sign")
-            << QStringList{QString::fromUtf8("editPassword=\u20AC")} << "|Password" + unstorable
-            << 0u;
+        row("name outside Latin-1", {"checkName=1", "editName=" + tokyo}, "|Name" + unstorable, 0);
+        row("new password outside Latin-1", {"checkNewPassword=1", "editNewPassword=" + tokyo},
+            "|New Password" + unstorable, 0);
+        row("current password with the euro sign", {QString::fromUtf8("editPassword=\u20AC")},
+            "|Password" + unstorable, 0);
+        const int no = QMessageBox::No, yes = QMessageBox::Yes;
+        row("one target: nothing asked", Network + named, none, Sent | network | FieldName);
+        row("static, No", Network + named, stated, 0, 3, no);
+        row("static, Yes", Network, stated, Sent | network, 2, yes);
+        row("dhcp and name, No", Network + named + QStringList{"radioDhcp=1"}, sameName, 0, 2, no);
+        row("name, Yes", named, sameName, Sent | FieldName, 2, yes);
+        row("nothing to ask", {}, none, Sent, 2);
     }
     void okButton()
     {
         QFETCH(QStringList, form);
         QFETCH(QString, message);
         QFETCH(quint32, fields);
-        open(1);
+        QFETCH(int, count);
+        QFETCH(int, answer);
+        open(count);
         const QString password = form.isEmpty() ? QString() : QString::number(form.size());
         fill(QStringList{"editPassword=" + password} + form);
+        answers = {answer};
         control<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok)->click();
         QCOMPARE(boxes, message.isEmpty() ? QStringList() : QStringList{message});
-        QCOMPARE(stillOpen(), !message.isEmpty());
-        const ScoutelSharedData &d = *targets.constFirst().constData();
-        QCOMPARE(d.sendFields, fields);
-        if (!fields)
-            return;
-        QCOMPARE(d.password, password);
-        QCOMPARE(d.ipAddress.isNull(), !(fields & FieldIpAddress));
-        QCOMPARE(d.dhcp, form.contains("radioDhcp=1") ? 1 : 0);
-        QCOMPARE(d.publicKey, fields & FieldPublicKey
-                                  ? QByteArray::fromHex("00112233445566778899aabb")
-                                  : QByteArray());
-    }
-
-    void questions_data()
-    {
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QStringList>("form");
-        QTest::addColumn<int>("answer");
-        QTest::addColumn<QString>("question");
-        const QStringList named = {"checkName=1", "editName=Vault"};
-        QTest::newRow("one target") << 1 << Network + named << 0 << QString();
-        QTest::newRow("static, No")
-            << 3 << Network + named << int(QMessageBox::No) << StaticQuestion;
-        QTest::newRow("static, Yes") << 2 << Network << int(QMessageBox::Yes) << StaticQuestion;
-        QTest::newRow("dhcp and name, No") << 2 << Network + named + QStringList{"radioDhcp=1"}
-                                           << int(QMessageBox::No) << NameQuestion;
-        QTest::newRow("name, Yes") << 2 << named << int(QMessageBox::Yes) << NameQuestion;
-        QTest::newRow("nothing to ask") << 2 << QStringList() << 0 << QString();
-    }
-    void questions()
-    {
-        QFETCH(int, count);
-        QFETCH(QStringList, form);
-        QFETCH(int, answer);
-        QFETCH(QString, question);
-        open(count);
-        fill(form);
-        answers = {answer};
-        dialog->accept();
-        QCOMPARE(boxes, question.isEmpty() ? QStringList() : QStringList{'|' + question});
-        const bool accepted = answer != QMessageBox::No;
-        QCOMPARE(stillOpen(), !accepted);
-        for (const ScoutelContainer &target : std::as_const(targets))
-            QCOMPARE(target->sendFields != 0, accepted);
+        QCOMPARE(stillOpen(), !fields);
+        for (const ScoutelContainer &target : std::as_const(targets)) {
+            const ScoutelSharedData &d = *target.constData();
+            QCOMPARE(d.sendFields, fields);
+            if (!fields)
+                continue;
+            QCOMPARE(d.password, password);
+            QCOMPARE(d.ipAddress.isNull(), !(fields & FieldIpAddress));
+            QCOMPARE(d.dhcp, form.contains("radioDhcp=1") ? 1 : 0);
+            QCOMPARE(d.publicKey, fields & FieldPublicKey
+                                      ? QByteArray::fromHex("00112233445566778899aabb")
+                                      : QByteArray());
+        }
     }
 
     void shownAfterPrepare_data()
@@ -335,8 +314,7 @@ private Q_SLOTS:
         QVERIFY(control<QCheckBox>("checkRememberFile")->isChecked());
         // Loading a file for any device fills the form and leaves the dialog open.
         fill({"radioDhcp=1"});
-        dialog->fileName = name;
-        control<QAbstractButton>("buttonFileOpen")->click();
+        file("buttonFileOpen", name);
         QVERIFY(stillOpen());
         answers = {QMessageBox::Yes};
         dialog->accept();
@@ -359,8 +337,7 @@ private Q_SLOTS:
                       QByteArray(24, 'e') + "'/>\n<safe mac_address='001A2B3C4D77' name='x'/>");
         open(2);
         fill({"editPassword=typed", "checkDurate=1", "radioDhcp=1"});
-        dialog->fileName = name;
-        control<QAbstractButton>("buttonFileOpen")->click();
+        file("buttonFileOpen", name);
         QCOMPARE(boxes, QStringList());
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         QCOMPARE(settings.filename, name);
@@ -391,11 +368,9 @@ private Q_SLOTS:
         QVERIFY(stillOpen());
         fill(plan);
         const QString name = dir.filePath("plan.xml");
-        dialog->fileName = name;
-        control<QAbstractButton>("buttonFileSave")->click();
+        file("buttonFileSave", name);
         open(3);
-        dialog->fileName = name;
-        control<QAbstractButton>("buttonFileOpen")->click();
+        file("buttonFileOpen", name);
         QCOMPARE(boxes.size(), 1); // no question either
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
         for (int i = 0; i < 3; ++i)
@@ -424,8 +399,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, safes);
         QFETCH(QString, message);
         open(3);
-        dialog->fileName = writeFile(safes);
-        control<QAbstractButton>("buttonFileOpen")->click();
+        file("buttonFileOpen", writeFile(safes));
         QCOMPARE(boxes, QStringList{message});
         QVERIFY(stillOpen());
         QCOMPARE(targets.at(2)->sendFields, 0u);
