@@ -111,6 +111,19 @@ private:
     }
 
     bool searchOnce() { return ::searchOnce(window.get(), PhaseWaitMs); }
+    bool waitSummaries(qsizetype count)
+    {
+        return QTest::qWaitFor([&] { return summaries.size() >= count; }, PhaseWaitMs);
+    }
+    QToolButton *button(const char *name) { return window->findChild<QToolButton *>(name); }
+    // The texts of a column in its first rows, after a search.
+    QStringList shown(int column, qsizetype rows)
+    {
+        QStringList texts;
+        for (int i = 0; i < rows; ++i)
+            texts << tree->topLevelItem(i)->text(column);
+        return texts;
+    }
 
     // MACs of the requests of one command logged from line first on.
     static QStringList requestMacs(const SimulatorProcess &sim, int command, qsizetype first)
@@ -144,35 +157,33 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("expected");
         QTest::addColumn<int>("configurations");
         QTest::addColumn<int>("rowsAfter");
-        QTest::addColumn<bool>("refreshMidway");
 
         QTest::newRow("three answer both phases")
-            << 3 << QStringList() << "secret" << true << QStringList{Success} << 3 << 3 << false;
+            << 3 << QStringList() << "secret" << true << QStringList{Success} << 3 << 3;
         QTest::newRow("one silent for its challenge")
             << 3 << fleet(2) << "secret" << true
-            << QStringList{problems("02 53 43 00 00 03 does not respond\n")} << 0 << 3 << false;
+            << QStringList{problems("02 53 43 00 00 03 does not respond\n")} << 0 << 3;
         QTest::newRow("wrong password keeps the rows")
             << 1 << QStringList() << "guess" << true
-            << QStringList{problems("02 53 43 00 00 01: wrong password\n")} << 1 << 1 << false;
+            << QStringList{problems("02 53 43 00 00 01: wrong password\n")} << 1 << 1;
         QTest::newRow("session expired clears the rows")
             << 1 << fleet(1, {"--verdict", "-105"}) << "secret" << true
-            << QStringList{problems("02 53 43 00 00 01: session expired\n")} << 1 << 0 << false;
+            << QStringList{problems("02 53 43 00 00 01: session expired\n")} << 1 << 0;
         QTest::newRow("nothing to send")
-            << 2 << QStringList() << "secret" << false << QStringList() << 0 << 2 << false;
+            << 2 << QStringList() << "secret" << false << QStringList() << 0 << 2;
         // The stray answer to the challenge comes after the sequences were
         // renewed: told, but no error, since the target took its configuration.
         // The one to the configuration is a second answer.
         QTest::newRow("stray answers: success told with them, then one more summary")
             << 1 << fleet(1, {"--stray-config", "1"}) << "secret" << true
-            << QStringList{Success + "\nReceive error: ERROR_IN_SEQUENCE\n", Success} << 1 << 1
-            << false;
+            << QStringList{Success + "\nReceive error: ERROR_IN_SEQUENCE\n", Success} << 1 << 1;
         QTest::newRow("silent for its configuration")
             << 2 << fleet(2, {"--mute-config", "2"}) << "secret" << true
-            << QStringList{problems("02 53 43 00 00 02 does not respond\n")} << 2 << 2 << false;
-        // A new search while the targets confirm must not turn them away.
+            << QStringList{problems("02 53 43 00 00 02 does not respond\n")} << 2 << 2;
+        // A new search while the targets confirm, which they delay, must not turn them away.
         QTest::newRow("Refresh while the targets confirm")
             << 2 << fleet(2, {"--delay", "1500"}) << "secret" << true << QStringList{Success} << 2
-            << 2 << true;
+            << 2;
     }
 
     void applies()
@@ -184,7 +195,6 @@ private Q_SLOTS:
         QFETCH(QStringList, expected);
         QFETCH(int, configurations);
         QFETCH(int, rowsAfter);
-        QFETCH(bool, refreshMidway);
         password = currentPassword;
         rename = renames;
 
@@ -202,16 +212,16 @@ private Q_SLOTS:
         for (const QTreeWidgetItem *row : tree->selectedItems())
             lastFirst.prepend(row->text(0).replace('-', ' '));
 
-        auto *edit = window->findChild<QToolButton *>("buttonEdit");
+        QToolButton *edit = button("buttonEdit");
         QTest::mouseClick(edit, Qt::LeftButton);
-        if (refreshMidway) {
+        if (applyFleet.contains("--delay")) {
             // Edit waits for the summary, and says why.
-            auto *refresh = window->findChild<QToolButton *>("buttonRefresh");
+            QToolButton *refresh = button("buttonRefresh");
             QVERIFY(QTest::qWaitFor([&] { return refresh->isEnabled(); }, PhaseWaitMs));
             QVERIFY(!edit->isEnabled() && !edit->toolTip().isEmpty());
             QTest::mouseClick(refresh, Qt::LeftButton);
         }
-        QVERIFY(QTest::qWaitFor([&] { return summaries.size() >= expected.size(); }, PhaseWaitMs));
+        QVERIFY(waitSummaries(expected.size()));
         QTest::qWait(QuietMs);
         QCOMPARE(summaries, expected);
         QCOMPARE(requestMacs(*sim, 1, firstLine), lastFirst);
@@ -228,9 +238,7 @@ private Q_SLOTS:
 
         // The devices answer the next search with their new name, as applied.
         QVERIFY(searchOnce());
-        QCOMPARE(tree->topLevelItemCount(), listed);
-        for (int i = 0; i < listed; ++i)
-            QCOMPARE(tree->topLevelItem(i)->text(11), NewName);
+        QCOMPARE(shown(ColumnName, tree->topLevelItemCount()), QStringList(listed, NewName));
         const QList<QJsonObject> applied = sim->events("apply");
         QCOMPARE(applied.size(), listed);
         QVERIFY(applied.first()["tags"].toArray().contains(21));
@@ -272,15 +280,12 @@ private Q_SLOTS:
         SCOUTEL_START_SIM(sim, fleet(count));
         QVERIFY(searchOnce());
         tree->selectAll();
-        QTest::mouseClick(window->findChild<QToolButton *>("buttonEdit"), Qt::LeftButton);
-        QVERIFY(QTest::qWaitFor([&] { return summaries.size() >= boxes.size(); }, PhaseWaitMs));
+        QTest::mouseClick(button("buttonEdit"), Qt::LeftButton);
+        QVERIFY(waitSummaries(boxes.size()));
         QCOMPARE(summaries, boxes);
         store.remove("System");
         QVERIFY(searchOnce());
-        QStringList shown;
-        for (int i = 0; i < tree->topLevelItemCount(); ++i)
-            shown << tree->topLevelItem(i)->text(11);
-        QCOMPARE(shown, names);
+        QCOMPARE(shown(ColumnName, tree->topLevelItemCount()), names);
     }
 
     // Each target gets the next address that no other device holds.
@@ -315,8 +320,8 @@ private Q_SLOTS:
                 dialog->findChild<QCheckBox *>("checkNextAddress")->setChecked(next);
             };
             summaries.clear();
-            QTest::mouseClick(window->findChild<QToolButton *>("buttonEdit"), Qt::LeftButton);
-            QVERIFY(QTest::qWaitFor([&] { return !summaries.isEmpty(); }, PhaseWaitMs));
+            QTest::mouseClick(button("buttonEdit"), Qt::LeftButton);
+            QVERIFY(waitSummaries(1));
             QCOMPARE(summaries, QStringList{Success});
         };
         tree->sortItems(0, Qt::AscendingOrder);
@@ -324,10 +329,7 @@ private Q_SLOTS:
             configure(count, count, "10.0.0.11", false);
         configure(1, int(addresses.size()), addresses.first(), true);
         QVERIFY(searchOnce());
-        QStringList shown;
-        for (int i = 0; i < addresses.size(); ++i)
-            shown << tree->topLevelItem(i)->text(ColumnIpAddress);
-        QCOMPARE(shown, addresses);
+        QCOMPARE(shown(ColumnIpAddress, addresses.size()), addresses);
     }
 };
 
