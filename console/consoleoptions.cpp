@@ -45,6 +45,29 @@ ConfigurationForm formOf(const OptionMap &options)
     return form;
 }
 
+// "--interface=NAME" (the key less its first "-"): a usable interface by its
+// name, or "all" of them.
+QString applyInterface(const OptionMap &options, ConsoleSettings &settings)
+{
+    const auto name = value(options, "-interface");
+    if (!name)
+        return QString();
+    if (*name == QLatin1String("all")) {
+        settings.interfaceIndex = NetworkInterfaces::All;
+        return QString();
+    }
+    QStringList names;
+    const auto usable = NetworkInterfaces::usable();
+    for (const QNetworkInterface &interface : usable) {
+        if (interface.name() == *name) {
+            settings.interfaceIndex = interface.index();
+            return QString();
+        }
+        names << interface.name();
+    }
+    return OptionCheck::unknownInterface(*name, names);
+}
+
 // A value that is not a decimal integer keeps the default.
 QString applyTimeout(const OptionMap &options, ConsoleSettings &settings)
 {
@@ -64,6 +87,8 @@ QString applyConsoleOptions(const OptionMap &options, ConsoleSettings &settings,
 {
     settings.listOnly = options.contains(QStringLiteral("X"));
     settings.json = options.contains(QStringLiteral("-json")); // "--json" less its first "-"
+    if (QString problem = applyInterface(options, settings); !problem.isEmpty())
+        return problem;
     if (QString problem = applyTimeout(options, settings); !problem.isEmpty())
         return problem;
     const ConfigurationForm form = formOf(options);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "networkinterfaces.h"
 #include "optionmap.h"
 #include "scoutelcontainer.h"
 
@@ -14,10 +15,12 @@ struct ConsoleSettings
     bool listOnly = false;
     // List mode prints one JSON object per device on standard output.
     bool json = false;
+    // The interface index searches and the configuration go through.
+    int interfaceIndex = NetworkInterfaces::SystemChoice;
 };
 
 // Prepares record as a fresh configuration and applies the options in their
-// fixed order (X --json t x n d i m g p1 p2 ph s p k r). Stops at the first invalid
+// fixed order (X --json --interface t x n d i m g p1 p2 ph s p k r). Stops at the first invalid
 // value and returns its message; empty when every value was valid.
 // Option f is the caller's: it needs the finished record.
 QString applyConsoleOptions(const OptionMap &options, ConsoleSettings &settings,

@@ -48,3 +48,11 @@ QString OptionCheck::checkTimeout(int milliseconds)
             .arg(milliseconds);
     return QString();
 }
+
+QString OptionCheck::unknownInterface(const QString &name, const QStringList &usableNames)
+{
+    if (usableNames.isEmpty())
+        return tr("%1 is not a usable network interface: none is usable here").arg(name);
+    return tr("%1 is not a usable network interface: give one of %2, or all")
+        .arg(name, usableNames.join(QLatin1String(", ")));
+}

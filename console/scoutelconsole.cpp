@@ -18,7 +18,6 @@
 #include <cstdio>
 
 namespace {
-constexpr int AnyInterface = -1;
 // The console's timer fires once per timeout: one tick ends a phase.
 constexpr int PhaseTicks = 1;
 
@@ -34,12 +33,13 @@ ScoutelConsole::ScoutelConsole(int argc, char **argv, QObject *parent)
     : QObject(parent), client(new ScoutelClient(this)), timer(new QTimer(this)),
       run({[] {}, // the search's sequence number stays valid for the answer
            [this](const ScoutelContainer &target) {
-               return client->search(AnyInterface, &target) == 0 ? QString()
-                                                                 : client->errorString();
+               return client->search(settings.interfaceIndex, &target) == 0 ? QString()
+                                                                            : client->errorString();
            },
            [this](const ScoutelContainer &target) {
-               return client->configure(AnyInterface, &target) == 0 ? QString()
-                                                                    : client->errorString();
+               return client->configure(settings.interfaceIndex, &target) == 0
+                          ? QString()
+                          : client->errorString();
            }},
           PhaseTicks)
 {
@@ -85,7 +85,7 @@ void ScoutelConsole::start()
 {
     if (!pendingMessage.isEmpty())
         return fail(pendingCode, pendingMessage);
-    const int result = client->search(AnyInterface, nullptr);
+    const int result = client->search(settings.interfaceIndex, nullptr);
     if (result != 0)
         return fail(result, tr("Send error: %1").arg(client->errorString()));
     session.begin();
@@ -174,6 +174,7 @@ void ScoutelConsole::searchAnswer(const ScoutelContainer &record)
     target->mac = answer.mac;
     target->sender = answer.sender;
     target->challenge = answer.challenge;
+    target->interfaceIndex = answer.interfaceIndex;
     if (!settings.listOnly || !first)
         return;
     if (settings.json)

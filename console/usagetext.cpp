@@ -16,7 +16,8 @@ QString UsageText::version()
 QString UsageText::help()
 {
     return tr("Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers\n"
-              "       scoutel -X [-t=MS] [--json]     list every device that answers\n"
+              "       scoutel -X [-t=MS] [--json] [--interface=NAME|all]\n"
+              "                                       list every device that answers\n"
               "       scoutel --help | --version\n"
               "\n"
               "An argument beginning with -x= or -X selects the command-line mode; without\n"
@@ -31,6 +32,10 @@ QString UsageText::help()
               "  -X            list every device that answers; send nothing      -X\n"
               "  --json        with -X: each device as one JSON object on standard\n"
               "                output as it answers, keys as in files            -X --json\n"
+              "  --interface=NAME\n"
+              "                search and configure through this network interface;\n"
+              "                all: through every usable one, each device counted\n"
+              "                once; without it the system chooses   --interface=eth1\n"
               "  -t=MS         timeout in milliseconds, default 500: the search window,\n"
               "                and again the wait for the configuration answer   -t=2000\n"
               "  -x=PASSWORD   the device's current password                     -x=secret\n"

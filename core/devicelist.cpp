@@ -73,9 +73,11 @@ QJsonObject DeviceList::toJson(const ScoutelSharedData &record)
     QJsonObject object{
         {SafeAttribute::MacAddress, DeviceRowContent::macText(record.mac)},
         {QStringLiteral("current_ip"), record.sender.toString()},
-        {QStringLiteral("warnings"), QJsonArray::fromStringList(DeviceRowContent::warnings(
-                                         DeviceRowContent::statusWord(record)))},
+        {QStringLiteral("warnings"),
+         QJsonArray::fromStringList(DeviceRowContent::warnings(record))},
     };
+    if (!record.interfaceName.isEmpty())
+        object.insert(QStringLiteral("interface"), record.interfaceName);
     for (const quint8 tag : ListedTags) {
         const FieldTable::Field &field = *FieldTable::forTag(tag);
         // The status has no bit: every answer counts as carrying it.

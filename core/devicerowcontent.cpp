@@ -2,6 +2,8 @@
 
 #include "hextext.h"
 
+#include <algorithm>
+
 namespace {
 // The address a device answers from when DHCP failed or its address is in conflict.
 const QHostAddress FallbackSender(QStringLiteral("169.255.255.254"));
@@ -40,7 +42,8 @@ bool isUnsafeForRow(QChar c)
 } // namespace
 
 DeviceRowContent::DeviceRowContent(const ScoutelContainer &record, CellUse use)
-    : statusBits(statusWord(*record.constData()))
+    : statusBits(statusWord(*record.constData())),
+      outside(outsideArrivalNetwork(*record.constData()))
 {
     const ScoutelSharedData &r = *record.constData();
     const auto fromDevice = [use](const QString &text) {
@@ -69,7 +72,9 @@ DeviceRowContent::DeviceRowContent(const ScoutelContainer &record, CellUse use)
         add(ColumnBusRs485, busText(r.busRs485));
         add(ColumnBusTcp, busText(r.busTcp));
     }
-    const QStringList texts = warnings(statusBits);
+    if (!r.interfaceName.isEmpty())
+        add(ColumnInterface, r.interfaceName);
+    const QStringList texts = warnings(r);
     for (const QString &text : texts)
         add(WarningColumn, text);
 }
@@ -92,8 +97,9 @@ quint32 DeviceRowContent::statusWord(const ScoutelSharedData &record)
     return status;
 }
 
-QStringList DeviceRowContent::warnings(quint32 status)
+QStringList DeviceRowContent::warnings(const ScoutelSharedData &record)
 {
+    const quint32 status = statusWord(record);
     QStringList texts;
     if (status & StatusMemoryLow)
         texts << QCoreApplication::translate("Scoutel", "Memory was low");
@@ -113,7 +119,20 @@ QStringList DeviceRowContent::warnings(quint32 status)
     if (status & StatusOtherBits)
         texts << QCoreApplication::translate("Scoutel", "Error 0x%1")
                      .arg(status & StatusOtherBits, 4, 16, QLatin1Char('0'));
+    if (outsideArrivalNetwork(record))
+        texts << QCoreApplication::translate("Scoutel", "Not in the network of %1")
+                     .arg(record.interfaceName);
     return texts;
+}
+
+bool DeviceRowContent::outsideArrivalNetwork(const ScoutelSharedData &record)
+{
+    // An interface gone before its answer was read tells nothing.
+    if (record.interfaceIndex <= 0 || record.interfaceName.isEmpty())
+        return false;
+    return std::none_of(
+        record.interfaceSubnets.begin(), record.interfaceSubnets.end(),
+        [&](const QPair<QHostAddress, int> &subnet) { return record.sender.isInSubnet(subnet); });
 }
 
 QString DeviceRowContent::versionText(qint32 major, qint32 minor)

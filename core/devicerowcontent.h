@@ -30,6 +30,7 @@ enum DeviceColumn : int {
     ColumnBusOnewire,
     ColumnBusRs485,
     ColumnBusTcp,
+    ColumnInterface,
     DeviceColumnCount,
     // A cell with this column is a warning: it has no cell in the device row.
     WarningColumn = -1,
@@ -71,7 +72,12 @@ public:
     // The reported status bits, plus the DHCP or conflict bit a device implies
     // by answering from 169.255.255.254.
     static quint32 statusWord(const ScoutelSharedData &record);
-    static QStringList warnings(quint32 status);
+    // Every warning of a device: those of its status word, then the network
+    // it answered from outside of.
+    static QStringList warnings(const ScoutelSharedData &record);
+    // The device answered through an interface whose networks do not hold
+    // its address: it answers multicast, but TCP cannot reach it without a route.
+    static bool outsideArrivalNetwork(const ScoutelSharedData &record);
     static QString versionText(qint32 major, qint32 minor);
     static QString warningLabel();
     // Control, format and line-breaking characters become U+FFFD, so a text
@@ -82,7 +88,7 @@ public:
     static QUrl webPage(const ScoutelSharedData &record);
 
     quint32 status() const { return statusBits; }
-    bool faulty() const { return statusBits != 0; }
+    bool faulty() const { return statusBits != 0 || outside; }
     const QList<DeviceCell> &cells() const { return cellList; }
 
 private:
@@ -91,5 +97,6 @@ private:
     void addNumber(int column, quint64 number);
 
     quint32 statusBits;
+    bool outside;
     QList<DeviceCell> cellList;
 };

@@ -9,6 +9,7 @@
 #include <QItemSelection>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -132,6 +133,12 @@ bool DeviceRows::anyExpanded() const
             return true;
     }
     return false;
+}
+
+int DeviceRows::shownCount() const
+{
+    return int(std::count_if(rowsByMac.begin(), rowsByMac.end(),
+                             [](const QTreeWidgetItem *row) { return !row->isHidden(); }));
 }
 
 void DeviceRows::setFilter(const DeviceFilter &rowFilter)

@@ -25,6 +25,8 @@ public:
     void removeStale(const QHash<QByteArray, ScoutelContainer> &devices);
     void clear();
     bool anyExpanded() const;
+    // The device rows the filter shows.
+    int shownCount() const;
 
     // Shows only the rows the filter matches, now and as rows come; a hidden
     // row is never selected.

@@ -4,6 +4,7 @@
 #include "devicerowcontent.h"
 #include "dialogedit.h"
 #include "fieldtags.h"
+#include "networkinterfaces.h"
 #include "randomsource.h"
 #include "scoutelclient.h"
 #include "settings.h"
@@ -26,6 +27,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 const char ApplicationName[] = "Scoutel";
 const char ApplicationVersion[] = SCOUTEL_VERSION_TEXT;
@@ -33,8 +36,8 @@ const char WaitingMovie[] = ":/images/Loading1.gif";
 const char NothingPicture[] = ":/images/Nothing.png";
 constexpr int NothingIndex = 0;
 constexpr qint64 RowSliceMs = 20;
-constexpr int ColumnsShownAtStart[] = {ColumnMac, ColumnCurrentIp, ColumnName, ColumnHwName,
-                                       ColumnHwVersion};
+constexpr int ColumnsShownAtStart[] = {ColumnMac,    ColumnCurrentIp, ColumnName,
+                                       ColumnHwName, ColumnHwVersion, ColumnInterface};
 
 } // namespace
 
@@ -174,6 +177,18 @@ void Scoutel::updateUi()
     showBackground(!(state & StateCleared) && !busy && empty, busy);
     if (tree->isHeaderHidden() != empty)
         tree->setHeaderHidden(empty);
+    form->labelCount->setText(empty ? QString() : countText());
+}
+
+QString Scoutel::countText() const
+{
+    const int total = form->tree->topLevelItemCount();
+    const int shown = rows->shownCount();
+    const QString devices =
+        shown == total ? tr("%Ln device(s)", nullptr, total)
+                       : tr("%1 of %Ln device(s)", nullptr, total).arg(QLocale().toString(shown));
+    const int selected = int(form->tree->selectionModel()->selectedRows().size());
+    return tr("%1, %Ln selected", nullptr, selected).arg(devices);
 }
 
 void Scoutel::showBackground(bool picture, bool animated)
@@ -360,6 +375,7 @@ QSet<quint32> Scoutel::addressesBeyondTargets() const
 
 void Scoutel::sendChallengeRequests()
 {
+    searchAfterSummary = true;
     follow(run.start());
 }
 
@@ -397,6 +413,16 @@ void Scoutel::showSummary(const ConfigurationRun::Summary &summary)
         box->setText(tr("There were some errors."));
     }
     box->setInformativeText(summary.report + summary.strays);
+    // The rows then show what the devices report after the change; a
+    // continuous search already asks again. Only once per operation: a device
+    // answering the search with a late confirmation would bring one more
+    // summary, and each would search again.
+    if (std::exchange(searchAfterSummary, false)) {
+        connect(box, &QMessageBox::finished, this, [this] {
+            if (!form->buttonRefresh->isChecked() && !run.isRunning())
+                refresh();
+        });
+    }
     box->open();
 }
 
@@ -476,6 +502,7 @@ QString Scoutel::askExportFileName()
 void Scoutel::on_editFind_textChanged(const QString &text)
 {
     rows->setFilter(DeviceFilter(text));
+    updateUi();
 }
 
 void Scoutel::on_actionCopy_triggered()
@@ -505,17 +532,19 @@ void Scoutel::on_actionAbout_triggered()
 void Scoutel::menuInterface_aboutToShow()
 {
     interfaceMenu->clear();
-    const QStringList entries = client->interfaces();
-    for (const QString &entry : entries) {
-        const qsizetype separator = entry.indexOf(QLatin1Char(';'));
-        if (separator <= 0)
-            continue;
-        const int index = entry.left(separator).toInt();
-        QAction *action = interfaceMenu->addAction(entry.mid(separator + 1));
+    const auto addEntry = [this](const QString &text, int index) {
+        QAction *action = interfaceMenu->addAction(text);
         action->setCheckable(true);
         action->setChecked(index == settings->interfaceIndex);
         action->setData(index);
         connect(action, &QAction::triggered, this, &Scoutel::interfaceChanged);
+    };
+    addEntry(tr("All network interfaces"), NetworkInterfaces::All);
+    const QStringList entries = client->interfaces();
+    for (const QString &entry : entries) {
+        const qsizetype separator = entry.indexOf(QLatin1Char(';'));
+        if (separator > 0)
+            addEntry(entry.mid(separator + 1), entry.left(separator).toInt());
     }
 }
 
@@ -541,6 +570,7 @@ void Scoutel::changeEvent(QEvent *event)
         if (languageMenu) {
             languageMenu->setTitle(form->actionLanguage->text());
             interfaceMenu->setTitle(form->actionInterface->text());
+            updateUi();
         }
     }
     QDialog::changeEvent(event);

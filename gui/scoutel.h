@@ -101,6 +101,8 @@ private:
     // A box that does not block the slot that opens it: answers keep being read.
     void warn(const QString &text);
     bool isBusy() const;
+    // "120 devices, 3 selected", or "12 of 120 devices, ..." while a find hides rows.
+    QString countText() const;
     void showBackground(bool picture, bool animated);
 
     Ui::Scoutel *form;
@@ -112,6 +114,8 @@ private:
     // Targets, summary lines and countdown of the configuration operation.
     ConfigurationRun run;
     qint32 searchCountdown = 0;
+    // The summary of the running operation is followed by a search.
+    bool searchAfterSummary = false;
     quint32 state = StateCleared;
 
     std::optional<DeviceRows> rows;

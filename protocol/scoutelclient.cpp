@@ -1,6 +1,7 @@
 #include "scoutelclient.h"
 
 #include "fieldtags.h"
+#include "networkinterfaces.h"
 
 #include <QHostAddress>
 #include <QNetworkDatagram>
@@ -25,14 +26,6 @@ const QHostAddress &multicastGroup()
 {
     static const QHostAddress group(QString::fromLatin1(Sctl::MulticastGroup));
     return group;
-}
-
-bool isUsableInterface(const QNetworkInterface &interface)
-{
-    const auto flags = interface.flags();
-    return interface.isValid() && flags.testFlag(QNetworkInterface::IsUp) &&
-           flags.testFlag(QNetworkInterface::CanMulticast) &&
-           !flags.testFlag(QNetworkInterface::IsLoopBack);
 }
 
 bool setMulticastTtl(qintptr descriptor)
@@ -95,13 +88,10 @@ void ScoutelClient::clearSequences()
 QStringList ScoutelClient::interfaces() const
 {
     QStringList entries;
-    const auto all = QNetworkInterface::allInterfaces();
-    for (const QNetworkInterface &interface : all) {
-        if (isUsableInterface(interface))
-            entries << QStringLiteral("%1;%2")
-                           .arg(interface.index())
-                           .arg(interface.humanReadableName());
-    }
+    const auto usable = NetworkInterfaces::usable();
+    for (const QNetworkInterface &interface : usable)
+        entries
+            << QStringLiteral("%1;%2").arg(interface.index()).arg(interface.humanReadableName());
     return entries;
 }
 
@@ -113,15 +103,60 @@ int ScoutelClient::send(int command, int interfaceIndex, const ScoutelContainer 
     if (request.isEmpty())
         return recordError(ErrorGenerate);
 
-    const QNetworkInterface interface = QNetworkInterface::interfaceFromIndex(interfaceIndex);
-    if (isUsableInterface(interface))
-        socket->setMulticastInterface(interface);
+    // A new search may follow a change of the interfaces.
+    if (!target)
+        arrivals.clear();
 
-    if (socket->writeDatagram(request, multicastGroup(), Sctl::DevicePort) != request.size())
-        return recordError(ErrorWrite);
+    if (interfaceIndex == NetworkInterfaces::All) {
+        if (!sendThroughEach(request, target))
+            return recordError(ErrorWrite);
+    } else {
+        const QNetworkInterface interface = QNetworkInterface::interfaceFromIndex(interfaceIndex);
+        if (NetworkInterfaces::isUsable(interface))
+            socket->setMulticastInterface(interface);
+        if (socket->writeDatagram(request, multicastGroup(), Sctl::DevicePort) != request.size())
+            return recordError(ErrorWrite);
+    }
     lastErrorCode = 0;
     lastErrorName.clear();
     return 0;
+}
+
+bool ScoutelClient::sendThroughEach(const QByteArray &request, const ScoutelContainer *target)
+{
+    QList<int> through;
+    if (target && (*target)->interfaceIndex > 0 &&
+        arrivalThrough((*target)->interfaceIndex).usable) {
+        through.append((*target)->interfaceIndex);
+    } else {
+        const auto usable = NetworkInterfaces::usable();
+        for (const QNetworkInterface &interface : usable)
+            through.append(interface.index());
+    }
+    if (through.isEmpty())
+        through.append(0); // the socket's choice
+    // Each copy names its interface, so the socket's own choice stays as it
+    // was for searches through one interface. One interface that refuses does
+    // not keep the devices of the others from being found.
+    bool anySent = false;
+    for (const int index : std::as_const(through)) {
+        QNetworkDatagram datagram(request, multicastGroup(), Sctl::DevicePort);
+        datagram.setInterfaceIndex(uint(index));
+        anySent = socket->writeDatagram(datagram) == request.size() || anySent;
+    }
+    return anySent;
+}
+
+const ScoutelClient::Arrival &ScoutelClient::arrivalThrough(int interfaceIndex)
+{
+    auto found = arrivals.find(interfaceIndex);
+    if (found == arrivals.end()) {
+        const QNetworkInterface interface = QNetworkInterface::interfaceFromIndex(interfaceIndex);
+        found = arrivals.insert(interfaceIndex, Arrival{interface.humanReadableName(),
+                                                        NetworkInterfaces::subnetsOf(interface),
+                                                        NetworkInterfaces::isUsable(interface)});
+    }
+    return *found;
 }
 
 int ScoutelClient::recordError(int code)
@@ -140,6 +175,12 @@ void ScoutelClient::readPendingDatagrams()
 
         ScoutelContainer record;
         record->sender = datagram.senderAddress();
+        if (const int index = int(datagram.interfaceIndex()); index > 0) {
+            const Arrival &arrival = arrivalThrough(index);
+            record->interfaceIndex = index;
+            record->interfaceName = arrival.name;
+            record->interfaceSubnets = arrival.subnets;
+        }
         const int result = codec.decode(datagram.data(), &record);
         lastErrorName = codec.errorString();
         Q_EMIT located(result, record);

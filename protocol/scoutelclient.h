@@ -3,6 +3,7 @@
 #include "packetcodec.h"
 #include "scoutelcontainer.h"
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 
@@ -25,6 +26,9 @@ public:
 
     // Both return 0 or a ClientError. A usable interfaceIndex chooses the
     // outgoing multicast interface; -1 leaves the socket's choice.
+    // NetworkInterfaces::All sends through the interface the target last
+    // answered on, else through every usable one (the socket's choice when
+    // there is none); it fails only when no copy went out.
     int search(int interfaceIndex, const ScoutelContainer *target);
     int configure(int interfaceIndex, const ScoutelContainer *target);
     void clearSequences();
@@ -41,11 +45,23 @@ public Q_SLOTS:
     void readPendingDatagrams();
 
 private:
+    // What an answer that came in through an interface is stamped with.
+    struct Arrival
+    {
+        QString name;
+        QList<QPair<QHostAddress, int>> subnets;
+        bool usable = false;
+    };
+
     int send(int command, int interfaceIndex, const ScoutelContainer *target);
+    bool sendThroughEach(const QByteArray &request, const ScoutelContainer *target);
+    const Arrival &arrivalThrough(int interfaceIndex);
     int recordError(int code);
 
     QUdpSocket *socket;
     PacketCodec codec;
+    // Looked up once per interface and search, not for every answer.
+    QHash<int, Arrival> arrivals;
     int lastErrorCode = 0;
     QString lastErrorName;
 };

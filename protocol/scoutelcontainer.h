@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QHostAddress>
+#include <QList>
+#include <QPair>
 #include <QSharedData>
 #include <QSharedDataPointer>
 #include <QString>
@@ -81,6 +83,11 @@ public:
     quint32 presentFields = 0;
     quint32 sendFields = 0;
     QString password;
+    // Where an answer arrived, as it was then: the interface's index (0 when
+    // not known), its name and the networks of its addresses.
+    int interfaceIndex = 0;
+    QString interfaceName;
+    QList<QPair<QHostAddress, int>> interfaceSubnets;
 };
 
 // Handle over a shared record: copies share one payload until one of them writes.

@@ -511,6 +511,39 @@ Möchten Sie fortfahren?</translation>
         <source>CSV files (*.csv);;JSON files (*.json)</source>
         <translation>CSV-Dateien (*.csv);;JSON-Dateien (*.json)</translation>
     </message>
+    <message>
+        <source>Interface</source>
+        <translation>Schnittstelle</translation>
+    </message>
+    <message>
+        <source>Not in the network of %1</source>
+        <translation>Nicht im Netz von %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln device(s)</source>
+        <translation>
+            <numerusform>%Ln Gerät</numerusform>
+            <numerusform>%Ln Geräte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln device(s)</source>
+        <translation>
+            <numerusform>%1 von %Ln Gerät</numerusform>
+            <numerusform>%1 von %Ln Geräten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln selected</source>
+        <translation>
+            <numerusform>%1, %Ln ausgewählt</numerusform>
+            <numerusform>%1, %Ln ausgewählt</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All network interfaces</source>
+        <translation>Alle Netzwerkschnittstellen</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -597,8 +630,17 @@ das mit Ergebnis 112 antwortet, und gar kein Gerät ergeben beide 112.
         <translation>keine</translation>
     </message>
     <message>
+        <source>%1 is not a usable network interface: none is usable here</source>
+        <translation>%1 ist keine nutzbare Netzwerkschnittstelle: hier ist keine nutzbar</translation>
+    </message>
+    <message>
+        <source>%1 is not a usable network interface: give one of %2, or all</source>
+        <translation>%1 ist keine nutzbare Netzwerkschnittstelle: eine von %2 angeben, oder all</translation>
+    </message>
+    <message>
         <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS] [--json]     list every device that answers
+       scoutel -X [-t=MS] [--json] [--interface=NAME|all]
+                                       list every device that answers
        scoutel --help | --version
 
 An argument beginning with -x= or -X selects the command-line mode; without
@@ -613,6 +655,10 @@ Options:
   -X            list every device that answers; send nothing      -X
   --json        with -X: each device as one JSON object on standard
                 output as it answers, keys as in files            -X --json
+  --interface=NAME
+                search and configure through this network interface;
+                all: through every usable one, each device counted
+                once; without it the system chooses   --interface=eth1
   -t=MS         timeout in milliseconds, default 500: the search window,
                 and again the wait for the configuration answer   -t=2000
   -x=PASSWORD   the device&apos;s current password                     -x=secret
@@ -650,7 +696,8 @@ Exit status as the shell sees it:
              151 session expired (-105), 150 wrong password (-106)
 </source>
         <translation>Aufruf: scoutel -x=PASSWORT OPTION...  das eine antwortende Gerät konfigurieren
-        scoutel -X [-t=MS] [--json]    alle antwortenden Geräte auflisten
+        scoutel -X [-t=MS] [--json] [--interface=NAME|all]
+                                       alle antwortenden Geräte auflisten
         scoutel --help | --version
 
 Ein Argument, das mit -x= oder -X beginnt, wählt den Kommandozeilenmodus;
@@ -668,6 +715,10 @@ Optionen:
   --json        mit -X: jedes Gerät als ein JSON-Objekt auf der Standard-
                 ausgabe, sobald es antwortet; Schlüssel wie in Dateien
                                                                   -X --json
+  --interface=NAME
+                über diese Netzwerkschnittstelle suchen und konfigurieren;
+                all: über jede nutzbare, jedes Gerät einmal gezählt;
+                ohne die Option wählt das System      --interface=eth1
   -t=MS         Zeitspanne in Millisekunden, Vorgabe 500: das Suchfenster
                 und das Warten auf die Konfigurationsantwort      -t=2000
   -x=PASSWORT   das aktuelle Passwort des Geräts                  -x=secret

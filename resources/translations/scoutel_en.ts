@@ -511,6 +511,39 @@ Do you want to continue?</translation>
         <source>CSV files (*.csv);;JSON files (*.json)</source>
         <translation>CSV files (*.csv);;JSON files (*.json)</translation>
     </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interface</translation>
+    </message>
+    <message>
+        <source>Not in the network of %1</source>
+        <translation>Not in the network of %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln device(s)</source>
+        <translation>
+            <numerusform>%Ln device</numerusform>
+            <numerusform>%Ln devices</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln device(s)</source>
+        <translation>
+            <numerusform>%1 of %Ln device</numerusform>
+            <numerusform>%1 of %Ln devices</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln selected</source>
+        <translation>
+            <numerusform>%1, %Ln selected</numerusform>
+            <numerusform>%1, %Ln selected</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All network interfaces</source>
+        <translation>All network interfaces</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -597,8 +630,17 @@ with result 112 and no device at all both give 112.
 </translation>
     </message>
     <message>
+        <source>%1 is not a usable network interface: none is usable here</source>
+        <translation>%1 is not a usable network interface: none is usable here</translation>
+    </message>
+    <message>
+        <source>%1 is not a usable network interface: give one of %2, or all</source>
+        <translation>%1 is not a usable network interface: give one of %2, or all</translation>
+    </message>
+    <message>
         <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS] [--json]     list every device that answers
+       scoutel -X [-t=MS] [--json] [--interface=NAME|all]
+                                       list every device that answers
        scoutel --help | --version
 
 An argument beginning with -x= or -X selects the command-line mode; without
@@ -613,6 +655,10 @@ Options:
   -X            list every device that answers; send nothing      -X
   --json        with -X: each device as one JSON object on standard
                 output as it answers, keys as in files            -X --json
+  --interface=NAME
+                search and configure through this network interface;
+                all: through every usable one, each device counted
+                once; without it the system chooses   --interface=eth1
   -t=MS         timeout in milliseconds, default 500: the search window,
                 and again the wait for the configuration answer   -t=2000
   -x=PASSWORD   the device&apos;s current password                     -x=secret
@@ -650,7 +696,8 @@ Exit status as the shell sees it:
              151 session expired (-105), 150 wrong password (-106)
 </source>
         <translation>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS] [--json]     list every device that answers
+       scoutel -X [-t=MS] [--json] [--interface=NAME|all]
+                                       list every device that answers
        scoutel --help | --version
 
 An argument beginning with -x= or -X selects the command-line mode; without
@@ -665,6 +712,10 @@ Options:
   -X            list every device that answers; send nothing      -X
   --json        with -X: each device as one JSON object on standard
                 output as it answers, keys as in files            -X --json
+  --interface=NAME
+                search and configure through this network interface;
+                all: through every usable one, each device counted
+                once; without it the system chooses   --interface=eth1
   -t=MS         timeout in milliseconds, default 500: the search window,
                 and again the wait for the configuration answer   -t=2000
   -x=PASSWORD   the device&apos;s current password                     -x=secret

@@ -511,6 +511,39 @@ Continuare?</translation>
         <source>CSV files (*.csv);;JSON files (*.json)</source>
         <translation>File CSV (*.csv);;File JSON (*.json)</translation>
     </message>
+    <message>
+        <source>Interface</source>
+        <translation>Interfaccia</translation>
+    </message>
+    <message>
+        <source>Not in the network of %1</source>
+        <translation>Non nella rete di %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln device(s)</source>
+        <translation>
+            <numerusform>%Ln dispositivo</numerusform>
+            <numerusform>%Ln dispositivi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %Ln device(s)</source>
+        <translation>
+            <numerusform>%1 di %Ln dispositivo</numerusform>
+            <numerusform>%1 di %Ln dispositivi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln selected</source>
+        <translation>
+            <numerusform>%1, %Ln selezionato</numerusform>
+            <numerusform>%1, %Ln selezionati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>All network interfaces</source>
+        <translation>Tutte le interfacce di rete</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -597,8 +630,17 @@ che risponde con il risultato 112 e nessun dispositivo danno entrambi 112.
         <translation>nessuna</translation>
     </message>
     <message>
+        <source>%1 is not a usable network interface: none is usable here</source>
+        <translation>%1 non è un&apos;interfaccia di rete utilizzabile: qui non ce n&apos;è nessuna</translation>
+    </message>
+    <message>
+        <source>%1 is not a usable network interface: give one of %2, or all</source>
+        <translation>%1 non è un&apos;interfaccia di rete utilizzabile: indicarne una tra %2, oppure all</translation>
+    </message>
+    <message>
         <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS] [--json]     list every device that answers
+       scoutel -X [-t=MS] [--json] [--interface=NAME|all]
+                                       list every device that answers
        scoutel --help | --version
 
 An argument beginning with -x= or -X selects the command-line mode; without
@@ -613,6 +655,10 @@ Options:
   -X            list every device that answers; send nothing      -X
   --json        with -X: each device as one JSON object on standard
                 output as it answers, keys as in files            -X --json
+  --interface=NAME
+                search and configure through this network interface;
+                all: through every usable one, each device counted
+                once; without it the system chooses   --interface=eth1
   -t=MS         timeout in milliseconds, default 500: the search window,
                 and again the wait for the configuration answer   -t=2000
   -x=PASSWORD   the device&apos;s current password                     -x=secret
@@ -650,7 +696,8 @@ Exit status as the shell sees it:
              151 session expired (-105), 150 wrong password (-106)
 </source>
         <translation>Uso: scoutel -x=PASSWORD OPZIONE...  configura l&apos;unico dispositivo che risponde
-     scoutel -X [-t=MS] [--json]     elenca tutti i dispositivi che rispondono
+     scoutel -X [-t=MS] [--json] [--interface=NOME|all]
+                                     elenca tutti i dispositivi che rispondono
      scoutel --help | --version
 
 Un argomento che inizia con -x= o -X sceglie la modalità a riga di comando;
@@ -668,6 +715,10 @@ Opzioni:
   --json        con -X: ogni dispositivo come un oggetto JSON sullo
                 standard output appena risponde, chiavi come nei file
                                                                   -X --json
+  --interface=NOME
+                cerca e configura attraverso questa interfaccia di rete;
+                all: attraverso tutte quelle utilizzabili, ogni dispositivo
+                contato una volta; senza, sceglie il sistema --interface=eth1
   -t=MS         timeout in millisecondi, predefinito 500: la finestra di ricerca
                 e l&apos;attesa della risposta alla configurazione     -t=2000
   -x=PASSWORD   la password attuale del dispositivo               -x=secret

@@ -5,12 +5,19 @@
 #include <QTest>
 
 namespace {
-ScoutelContainer record(quint32 status, const char *sender, int dhcp)
+// network: the subnet of the interface the answer came through, none when empty.
+ScoutelContainer record(quint32 status, const char *sender, int dhcp, const QString &network = {})
 {
     ScoutelContainer r;
     r->statusFlags = status;
     r->sender = QHostAddress(QLatin1String(sender));
     r->dhcp = dhcp;
+    if (!network.isEmpty()) {
+        r->interfaceIndex = 3;
+        r->interfaceName = QStringLiteral("sctlnet1");
+        r->interfaceSubnets = {QHostAddress::parseSubnet(QStringLiteral("127.0.0.1/8")),
+                               QHostAddress::parseSubnet(network)};
+    }
     return r;
 }
 } // namespace
@@ -20,29 +27,35 @@ class TestDeviceRowContent : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    // Any status bit or warning colours the row.
+    // Any status bit or warning colours the row. network: the subnet of the
+    // interface the answer came through, none when empty.
     void warnings_data()
     {
         QTest::addColumn<quint32>("status");
         QTest::addColumn<QString>("sender");
         QTest::addColumn<int>("dhcp");
+        QTest::addColumn<QString>("network");
         QTest::addColumn<QString>("expected");
         const QString plain = QStringLiteral("10.0.0.5");
         const QString fallback = QStringLiteral("169.255.255.254");
-        QTest::newRow("none") << 0u << plain << 0 << QString();
-        QTest::newRow("resolved bits alone colour only") << 0x0A0u << plain << 1 << QString();
+        const QString none;
+        QTest::newRow("none") << 0u << plain << 0 << "10.0.0.0/24" << QString();
+        QTest::newRow("resolved bits alone colour only") << 0x0A0u << plain << 1 << none << none;
         QTest::newRow("every text, in order")
-            << 0x156u << plain << 0
+            << 0x156u << plain << 0 << none
             << "Memory was low|Cable was disconnected|DHCP failed|IP address in conflict|"
                "Too many TCP connections";
-        QTest::newRow("resolved") << 0x0F0u << plain << 0
+        QTest::newRow("resolved") << 0x0F0u << plain << 0 << none
                                   << "DHCP error resolved|IP address conflict resolved";
-        QTest::newRow("0x201") << 0x201u << plain << 0 << "Error 0x0201";
-        QTest::newRow("0x10000") << 0x10000u << plain << 0 << "Error 0x10000";
-        QTest::newRow("fallback, DHCP on") << 0u << fallback << 1 << "DHCP failed";
+        QTest::newRow("0x201") << 0x201u << plain << 0 << none << "Error 0x0201";
+        QTest::newRow("0x10000") << 0x10000u << plain << 0 << none << "Error 0x10000";
+        QTest::newRow("fallback, DHCP on") << 0u << fallback << 1 << none << "DHCP failed";
         QTest::newRow("fallback, DHCP off, resolved")
-            << 0x080u << fallback << 0 << "IP address conflict resolved";
-        QTest::newRow("near the fallback") << 0u << "169.255.255.253" << 1 << QString();
+            << 0x080u << fallback << 0 << none << "IP address conflict resolved";
+        QTest::newRow("near the fallback") << 0u << "169.255.255.253" << 1 << none << none;
+        QTest::newRow("outside its interface's networks, after the status")
+            << 0x002u << plain << 0 << "10.0.1.0/24"
+            << "Memory was low|Not in the network of sctlnet1";
     }
 
     void warnings()
@@ -50,9 +63,11 @@ private Q_SLOTS:
         QFETCH(quint32, status);
         QFETCH(QString, sender);
         QFETCH(int, dhcp);
+        QFETCH(QString, network);
         QFETCH(QString, expected);
-        const DeviceRowContent content(record(status, qPrintable(sender), dhcp));
-        QCOMPARE(DeviceRowContent::warnings(content.status()).join('|'), expected);
+        const ScoutelContainer r = record(status, qPrintable(sender), dhcp, network);
+        const DeviceRowContent content(r);
+        QCOMPARE(DeviceRowContent::warnings(*r.constData()).join('|'), expected);
         QCOMPARE(content.faulty(), status != 0 || !expected.isEmpty());
     }
 
@@ -79,6 +94,12 @@ private Q_SLOTS:
         const QList<DeviceCell> cells = DeviceRowContent(r).cells();
         QVERIFY(cells.contains(DeviceCell{ColumnDhcp, QStringLiteral("On")}));
         QVERIFY(cells.contains(DeviceCell{ColumnBusTcp, QStringLiteral("4294967295 0 7")}));
+        // The interface it answered on after the counters, before the warnings.
+        r->interfaceName = QStringLiteral("sctlnet1");
+        const QList<int> interface {
+            ColumnInterface, WarningColumn, WarningColumn
+        };
+        QCOMPARE(columns(FieldUpTime), always + counters.mid(0, 7) + interface);
         // Hostile names stay on one line.
         const QString wide(64, QChar(0xFF37));
         QCOMPARE(DeviceRowContent::cellText("A\nB\tC\u202ED\u2028E\u200FF\u0085G" + wide),

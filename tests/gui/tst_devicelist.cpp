@@ -44,7 +44,7 @@ QJsonObject simulated(int i)
 {
     static const char common[] = R"({"subnet_mask": "255.0.0.0", "gateway": "127.0.0.1",
         "dns": "127.0.0.1", "dhcp": false, "session_minutes": 15, "hw_name": "SIM-SAFE",
-        "hw_version": "3.1", "status": 0, "warnings": []})";
+        "hw_version": "3.1", "status": 0, "warnings": [], "interface": "lo"})";
     QJsonObject device = QJsonDocument::fromJson(common).object();
     device["mac_address"] = dashedHexText(SimDevice::macOf(i));
     device["current_ip"] = SimDevice::addressOf(i).toString();
@@ -165,7 +165,7 @@ private Q_SLOTS:
                 for (const QString &key : keys)
                     wanted << expected[key].toVariant().toString();
                 // The version as shown; no up time, counters or warnings.
-                QCOMPARE(cells, wanted + QStringList({"v 3.01", "", "", "", "", ""}));
+                QCOMPARE(cells, wanted + QStringList({"v 3.01", "", "", "", "", "lo", ""}));
             }
             QCOMPARE(seen.size() + rows.size(), 4000); // each device once
         }

@@ -101,7 +101,7 @@ private Q_SLOTS:
         const QStringList labels{"IP Address",    "Subnet Mask",  "Gateway",       "DHCP",
                                  "Main TCP Port", "Aux TCP Port", "HTTP TCP Port", "Name",
                                  "HW Name",       "HW Version",   "Up Time",       "Bus Onewire",
-                                 "Bus RS485",     "Bus TCP"};
+                                 "Bus RS485",     "Bus TCP",      "Interface"};
         QStringList children[2];
         for (int i = 0; i < row->childCount(); ++i) {
             for (int column : {0, 1})
@@ -109,6 +109,7 @@ private Q_SLOTS:
         }
         QCOMPARE(children[0], labels + QStringList(3, QStringLiteral("Warning:")));
         QCOMPARE(children[1].at(7), QStringLiteral("Safe 1"));
+        QCOMPARE(children[1].at(14), QStringLiteral("lo"));
         QCOMPARE(children[1].mid(labels.size()),
                  QStringList({"Cable was disconnected", "IP address in conflict", "Error 0x0200"}));
 

@@ -69,7 +69,7 @@ QList<Frame> Site::exchange(const Frame &request)
     QList<Frame> frames{request};
     const QByteArray &bytes = request.datagram.payload;
     const QList<OutgoingDatagram> answers =
-        fleet.handle({bytes, request.datagram.source, Sctl::ClientPort}, nowMs);
+        fleet.handle({bytes, request.datagram.source, Sctl::ClientPort, -1, QString()}, nowMs);
     for (const OutgoingDatagram &answer : answers) {
         Frame frame;
         frame.datagram = {answer.source, Sctl::DevicePort, answer.destination,

@@ -8,7 +8,7 @@
 #include <QtEndian>
 
 namespace {
-constexpr char MacPrefix[] = "\x02\x53\x43\x00";
+constexpr char MacPrefix[] = "\x02\x53\x43";
 constexpr int HostsPerOctet = 254;   // .1 to .254: no network or broadcast octet
 constexpr int FirstOctetHosts = 253; // 127.0.0.1 is the client's
 constexpr char HardwareName[] = "SIM-SAFE";
@@ -39,10 +39,10 @@ SimDevice::SimDevice(int number, const QString &initialPassword, const QString &
       hardwareVersion(hwVersion.isEmpty() ? QByteArray(HardwareVersion, 2) : hwVersion),
       password(initialPassword), behaviour(fleetBehaviour), startedAtMs(nowMs)
 {
-    settings.ipAddress = addressOf(number);
-    settings.subnetMask = QHostAddress(QStringLiteral("255.0.0.0"));
-    settings.gateway = QHostAddress(QHostAddress::LocalHost);
-    settings.dns = QHostAddress(QHostAddress::LocalHost);
+    settings.ipAddress = behaviour.network.addressOf(number);
+    settings.subnetMask = behaviour.network.mask;
+    settings.gateway = behaviour.network.own;
+    settings.dns = behaviour.network.own;
     settings.mainPort = quint16(10000 + number);
     settings.auxPort = quint16(20000 + number);
     settings.httpPort = quint16(30000 + number);
@@ -60,16 +60,16 @@ QHostAddress SimDevice::addressOf(int number)
     return QHostAddress(0x7F000000 | third << 8 | fourth);
 }
 
-QByteArray SimDevice::macOf(int number)
+QByteArray SimDevice::macOf(int number, quint8 fleetByte)
 {
     char low[2];
     qToBigEndian(quint16(number), low);
-    return QByteArray(MacPrefix, 4) + QByteArray(low, 2);
+    return QByteArray(MacPrefix, 3) + char(fleetByte) + QByteArray(low, 2);
 }
 
-int SimDevice::numberOf(const QByteArray &mac)
+int SimDevice::numberOf(const QByteArray &mac, quint8 fleetByte)
 {
-    if (mac.size() != Sctl::MacSize || !mac.startsWith(QByteArray(MacPrefix, 4)))
+    if (mac.size() != Sctl::MacSize || !mac.startsWith(QByteArray(MacPrefix, 3) + char(fleetByte)))
         return 0;
     return qFromBigEndian<quint16>(mac.constData() + 4);
 }

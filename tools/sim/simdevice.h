@@ -1,6 +1,7 @@
 #pragma once
 
 #include "fieldlist.h"
+#include "simnetwork.h"
 
 #include <QByteArray>
 #include <QHostAddress>
@@ -15,6 +16,7 @@ struct FleetBehaviour
     bool withUpTime = true; // tag 60 and the bus counters
     int restartSilenceMs = 1000;
     int unknownFields = 0; // empty fields of unknown tags closing each search answer
+    SimNetwork network;
 };
 
 // The device's view of one configuration request.
@@ -38,13 +40,14 @@ public:
 
     // Device i answers from 127.0.0.(i+1) up to i = 253, then from 127.0.x.y.
     static QHostAddress addressOf(int number);
-    // 02 53 43 00 followed by the number, big-endian: locally administered.
-    static QByteArray macOf(int number);
-    // The device number a MAC belongs to, 0 for a MAC of no simulated device.
-    static int numberOf(const QByteArray &mac);
+    // 02 53 43, the fleet's byte (0 on loopback), then the number, big-endian:
+    // locally administered.
+    static QByteArray macOf(int number, quint8 fleetByte = 0);
+    // The device number a MAC of the fleet belongs to, 0 for any other MAC.
+    static int numberOf(const QByteArray &mac, quint8 fleetByte = 0);
 
     int number() const { return deviceNumber; }
-    QByteArray mac() const { return macOf(deviceNumber); }
+    QByteArray mac() const { return macOf(deviceNumber, behaviour.network.macByte()); }
     QString name() const { return QString::fromLatin1(settings.name); }
     QByteArray latestChallenge() const { return challenge; }
     // A restarting device hears nothing.

@@ -76,6 +76,7 @@ struct SimFleet::Request
                       {QStringLiteral("sender"), datagram.sender.toString()},
                       {QStringLiteral("port"), datagram.port},
                       {QStringLiteral("ttl"), datagram.ttl},
+                      {QStringLiteral("interface"), datagram.interfaceName},
                       {QStringLiteral("bytes"), hexText(datagram.bytes)}};
         if (hasHeader) {
             o.insert(QStringLiteral("command"), command);
@@ -96,8 +97,9 @@ SimFleet::SimFleet(const SimOptions &fleetOptions, QRandomGenerator *generator, 
                    qint64 nowMs)
     : options(fleetOptions), random(generator), log(std::move(sink))
 {
-    const FleetBehaviour behaviour{options.statusFlags, options.searchResult, options.withUpTime,
-                                   options.restartSilenceMs, options.unknownFields};
+    const FleetBehaviour behaviour{options.statusFlags,   options.searchResult,
+                                   options.withUpTime,    options.restartSilenceMs,
+                                   options.unknownFields, options.network};
     devices.reserve(size_t(options.count));
     for (int number = 1; number <= options.count; ++number)
         devices.emplace_back(number, options.passwords.value(number - 1), options.namePrefix,
@@ -108,7 +110,7 @@ QHostAddress SimFleet::sourceOf(int number) const
 {
     if (options.oddSender && number == 1)
         return QHostAddress(QString::fromLatin1(OddSender));
-    return SimDevice::addressOf(number);
+    return options.network.addressOf(number);
 }
 
 QList<OutgoingDatagram> SimFleet::handle(const ReceivedDatagram &datagram, qint64 nowMs)
@@ -120,7 +122,7 @@ QList<OutgoingDatagram> SimFleet::handle(const ReceivedDatagram &datagram, qint6
         return out;
     }
 
-    const int number = SimDevice::numberOf(request.mac);
+    const int number = SimDevice::numberOf(request.mac, options.network.macByte());
     const bool known = number >= 1 && number <= count();
     if (request.command == Sctl::SearchRequest) {
         if (datagram.bytes.size() != Sctl::HeaderSize)

@@ -18,7 +18,8 @@ struct ReceivedDatagram
     QByteArray bytes;
     QHostAddress sender;
     quint16 port = 0;
-    int ttl = -1; // -1 when the socket did not report it
+    int ttl = -1;          // -1 when the socket did not report it
+    QString interfaceName; // the interface it arrived on
 };
 
 struct OutgoingDatagram

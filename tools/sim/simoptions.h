@@ -1,5 +1,7 @@
 #pragma once
 
+#include "simnetwork.h"
+
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -30,6 +32,7 @@ struct SimOptions
     QString namePrefix = QStringLiteral("Safe");
     // Major and minor byte of devices 1, 2, ...; devices beyond have 3.1.
     QList<QByteArray> hwVersions;
+    SimNetwork network;
 };
 
 namespace SimCommandLine {

@@ -27,11 +27,19 @@ SimSocket::~SimSocket()
         ::close(fd);
 }
 
-bool SimSocket::open(QString *error)
+bool SimSocket::open(const SimNetwork &network, QString *error)
 {
     fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     if (fd < 0) {
         *error = systemError("socket");
+        return false;
+    }
+    const int on = 1;
+    const int off = 0;
+    // Each fleet hears the group on its own network only.
+    if (::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) != 0 ||
+        ::setsockopt(fd, IPPROTO_IP, IP_MULTICAST_ALL, &off, sizeof off) != 0) {
+        *error = systemError("share port 2462");
         return false;
     }
     sockaddr_in local{};
@@ -44,14 +52,15 @@ bool SimSocket::open(QString *error)
     }
     ip_mreqn group{};
     ::inet_pton(AF_INET, Sctl::MulticastGroup, &group.imr_multiaddr);
-    group.imr_ifindex = int(::if_nametoindex("lo"));
+    group.imr_ifindex =
+        network.interfaceIndex != 0 ? network.interfaceIndex : int(::if_nametoindex("lo"));
     if (::setsockopt(fd, IPPROTO_IP, IP_ADD_MEMBERSHIP, &group, sizeof group) != 0) {
-        *error = systemError("join 224.0.6.128 on lo");
+        *error = systemError("join 224.0.6.128");
         return false;
     }
-    const int on = 1;
-    if (::setsockopt(fd, IPPROTO_IP, IP_RECVTTL, &on, sizeof on) != 0) {
-        *error = systemError("IP_RECVTTL");
+    if (::setsockopt(fd, IPPROTO_IP, IP_RECVTTL, &on, sizeof on) != 0 ||
+        ::setsockopt(fd, IPPROTO_IP, IP_PKTINFO, &on, sizeof on) != 0) {
+        *error = systemError("IP_RECVTTL, IP_PKTINFO");
         return false;
     }
     return true;
@@ -62,7 +71,7 @@ bool SimSocket::receive(ReceivedDatagram *datagram)
     datagram->bytes.resize(MaxDatagramSize);
     iovec data{datagram->bytes.data(), size_t(MaxDatagramSize)};
     sockaddr_in from{};
-    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int))];
+    alignas(cmsghdr) char control[CMSG_SPACE(sizeof(int)) + CMSG_SPACE(sizeof(in_pktinfo))];
     msghdr message{};
     message.msg_name = &from;
     message.msg_namelen = sizeof from;
@@ -79,8 +88,17 @@ bool SimSocket::receive(ReceivedDatagram *datagram)
     datagram->port = ntohs(from.sin_port);
     datagram->ttl = -1;
     for (cmsghdr *c = CMSG_FIRSTHDR(&message); c; c = CMSG_NXTHDR(&message, c)) {
-        if (c->cmsg_level == IPPROTO_IP && c->cmsg_type == IP_TTL)
+        if (c->cmsg_level != IPPROTO_IP)
+            continue;
+        if (c->cmsg_type == IP_TTL)
             std::memcpy(&datagram->ttl, CMSG_DATA(c), sizeof(int));
+        if (c->cmsg_type == IP_PKTINFO) {
+            in_pktinfo arrival;
+            std::memcpy(&arrival, CMSG_DATA(c), sizeof arrival);
+            char name[IF_NAMESIZE] = {};
+            if (::if_indextoname(unsigned(arrival.ipi_ifindex), name))
+                datagram->interfaceName = QString::fromLocal8Bit(name);
+        }
     }
     return true;
 }

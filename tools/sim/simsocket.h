@@ -1,12 +1,14 @@
 #pragma once
 
 #include "simfleet.h"
+#include "simnetwork.h"
 
 #include <QString>
 
 // The fleet's one UDP socket: bound to the devices' port, joined to the SCTL
-// group on loopback, it receives every request with its time-to-live and sends
-// each answer from the answering device's own address.
+// group on the fleet's network only, it receives every request with its
+// time-to-live and interface and sends each answer from the answering
+// device's own address. Fleets on other networks may share the port.
 class SimSocket
 {
 public:
@@ -15,7 +17,7 @@ public:
     SimSocket &operator=(const SimSocket &) = delete;
     ~SimSocket();
 
-    bool open(QString *error);
+    bool open(const SimNetwork &network, QString *error);
     int descriptor() const { return fd; }
     // False when nothing is pending.
     bool receive(ReceivedDatagram *datagram);

@@ -28,7 +28,7 @@ bool Simulator::start(QString *error)
         sink = [this](const QJsonObject &line) { log.write(line); };
     }
     fleet = std::make_unique<SimFleet>(options, &random, sink, clock.elapsed());
-    if (!socket.open(error))
+    if (!socket.open(options.network, error))
         return false;
     notifier = new QSocketNotifier(socket.descriptor(), QSocketNotifier::Read, this);
     connect(notifier, &QSocketNotifier::activated, this, &Simulator::readRequests);
