@@ -124,25 +124,22 @@ int ScoutelClient::send(int command, int interfaceIndex, const ScoutelContainer 
 
 bool ScoutelClient::sendThroughEach(const QByteArray &request, const ScoutelContainer *target)
 {
-    QList<int> through;
-    if (target && (*target)->interfaceIndex > 0 &&
-        arrivalThrough((*target)->interfaceIndex).usable) {
-        through.append((*target)->interfaceIndex);
-    } else {
-        const auto usable = NetworkInterfaces::usable();
-        for (const QNetworkInterface &interface : usable)
-            through.append(interface.index());
-    }
+    QList<QNetworkInterface> through;
+    if (target && (*target)->interfaceIndex > 0 && arrivalThrough((*target)->interfaceIndex).usable)
+        through.append(QNetworkInterface::interfaceFromIndex((*target)->interfaceIndex));
+    else
+        through = NetworkInterfaces::usable();
     if (through.isEmpty())
-        through.append(0); // the socket's choice
-    // Each copy names its interface, so the socket's own choice stays as it
-    // was for searches through one interface. One interface that refuses does
-    // not keep the devices of the others from being found.
+        return socket->writeDatagram(request, multicastGroup(), Sctl::DevicePort) == request.size();
+    // The socket's choice gives each copy its interface and that interface's
+    // own source address, to which the answers come. One interface that
+    // refuses does not keep the devices of the others from being found.
     bool anySent = false;
-    for (const int index : std::as_const(through)) {
-        QNetworkDatagram datagram(request, multicastGroup(), Sctl::DevicePort);
-        datagram.setInterfaceIndex(uint(index));
-        anySent = socket->writeDatagram(datagram) == request.size() || anySent;
+    for (const QNetworkInterface &interface : std::as_const(through)) {
+        socket->setMulticastInterface(interface);
+        anySent =
+            socket->writeDatagram(request, multicastGroup(), Sctl::DevicePort) == request.size() ||
+            anySent;
     }
     return anySent;
 }

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUdpSocket>
@@ -261,6 +263,47 @@ private Q_SLOTS:
                  QByteArray("Scoutel " SCOUTEL_VERSION_TEXT "\n"
                             "Languages in " SCOUTEL_BIN_DIR "/languages: de en it\n"));
         QCOMPARE(help.reportLines + version.reportLines, QStringList());
+    }
+
+    // On the namespace's two networks, --interface chooses where the run goes;
+    // with all, the device is configured through the network it answered on.
+    void choosesTheNetworkInterface()
+    {
+        SimulatorProcess first;
+        SimulatorProcess second;
+        SCOUTEL_START_SIM(first, QStringList({"--interface", "sctlnet1", "--count", "2"}));
+        SCOUTEL_START_SIM(second, QStringList({"--interface", "sctlnet2", "--name-prefix", "B"}));
+        const auto listed = [](const QString &option) {
+            const ConsoleRun run = runScoutel(QStringList{"-X", "--json", Window, option});
+            QStringList found;
+            for (const QByteArray &line : run.standardOutput.split('\n')) {
+                const QJsonObject device = QJsonDocument::fromJson(line).object();
+                if (!device.isEmpty())
+                    found << device["name"].toString() + '@' + device["interface"].toString();
+            }
+            found.sort();
+            return found;
+        };
+        QCOMPARE(listed("--interface=all"),
+                 QStringList({"B 1@sctlnet2", "Safe 1@sctlnet1", "Safe 2@sctlnet1"}));
+        QCOMPARE(listed("--interface=sctlnet2"), QStringList{"B 1@sctlnet2"});
+        QCOMPARE(listed("-t=300"), QStringList()); // the system's route: loopback, nobody there
+        const ConsoleRun unknown = runScoutel({"-X", "--interface=eth9", Window});
+        QCOMPARE(unknown.status, 255);
+        QCOMPARE(unknown.reportLines,
+                 QStringList({"-1", "eth9 is not a usable network interface: give one of "
+                                    "sctlnet1, sctlnet2, or all"}));
+
+        first.stop();
+        SimulatorProcess silent; // hears every request, answers none
+        SCOUTEL_START_SIM(silent, QStringList({"--interface", "sctlnet1", "--ignore-search", "1"}));
+        const ConsoleRun rename = runScoutel({"--interface=all", "-x=secret", "-n=Vault", Window});
+        QCOMPARE(rename.status, 0);
+        QCOMPARE(silent.requests(1).size(), 1);
+        QCOMPARE(silent.requests(3).size(), 0);
+        const auto configurations = second.requests(3);
+        QCOMPARE(configurations.size(), 1);
+        QCOMPARE(configurations.first()["interface"].toString(), QStringLiteral("sctlnet2"));
     }
 
     void portTakenByAnotherProgram()

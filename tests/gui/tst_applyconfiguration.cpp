@@ -13,7 +13,9 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QJsonArray>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -336,6 +338,70 @@ private Q_SLOTS:
         configure(1, int(addresses.size()), addresses.first(), true);
         QVERIFY(searchOnce());
         QCOMPARE(shown(ColumnIpAddress, addresses.size()), addresses);
+    }
+
+    // On the namespace's two networks: the chosen interface decides which
+    // fleet answers; through all, each row names its network and one
+    // operation configures a device on each through its own.
+    void twoNetworks()
+    {
+        SimulatorProcess first;
+        SimulatorProcess second;
+        SCOUTEL_START_SIM(first, fleet(2, {"--interface", "sctlnet1", "--odd-sender"}));
+        SCOUTEL_START_SIM(second, fleet(1, {"--interface", "sctlnet2", "--name-prefix", "B"}));
+        auto *count = window->findChild<QLabel *>("labelCount");
+        const auto choose = [&](const QString &entry) {
+            window->menuInterface_aboutToShow();
+            const QList<QAction *> entries =
+                window->findChildren<QMenu *>().first()->actions().at(1)->menu()->actions();
+            for (QAction *action : entries) {
+                if (action->text() == entry)
+                    action->trigger();
+            }
+            QVERIFY(searchOnce());
+        };
+        choose("sctlnet2");
+        QCOMPARE(shown(ColumnName, tree->topLevelItemCount()), QStringList{"B 1"});
+        QCOMPARE(count->text(), QStringLiteral("1 device, 0 selected"));
+
+        choose("All network interfaces");
+        tree->sortItems(ColumnName, Qt::AscendingOrder);
+        QCOMPARE(shown(ColumnName, 3), QStringList({"B 1", "Safe 1", "Safe 2"}));
+        QCOMPARE(shown(ColumnInterface, 3), QStringList({"sctlnet2", "sctlnet1", "sctlnet1"}));
+        const auto lastChild = [&](int row) {
+            const QTreeWidgetItem *device = tree->topLevelItem(row);
+            return device->child(device->childCount() - 1)->text(1);
+        };
+        // Safe 1 answers from 169.255.255.254: outside the network of sctlnet1.
+        QCOMPARE(lastChild(1), QStringLiteral("Not in the network of sctlnet1"));
+        QCOMPARE(lastChild(2), QStringLiteral("sctlnet1"));
+
+        const qsizetype firstLine = first.log().size();
+        password = "secret";
+        rename = true;
+        tree->topLevelItem(0)->setSelected(true);
+        tree->topLevelItem(2)->setSelected(true);
+        QCOMPARE(count->text(), QStringLiteral("3 devices, 2 selected"));
+        QTest::mouseClick(button("buttonEdit"), Qt::LeftButton);
+        QVERIFY(waitSummaries(1));
+        QCOMPARE(summaries, QStringList{Success});
+        // Each network carried only its own device's challenge and configuration.
+        for (const SimulatorProcess *sim : {&first, &second}) {
+            const QString interface = sim == &first ? "sctlnet1" : "sctlnet2";
+            const QList<QJsonObject> configurations = sim->requests(3);
+            QCOMPARE(configurations.size(), 1);
+            QCOMPARE(configurations.first()["interface"].toString(), interface);
+            QCOMPARE(requestMacs(*sim, 1, sim == &first ? firstLine : 0),
+                     QStringList{configurations.first()["mac"].toString()});
+        }
+        // The search after the summary shows the new names; a find counts what it shows.
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return shown(ColumnName, 3) == QStringList({"Vault", "Safe 1", "Vault"});
+            },
+            PhaseWaitMs));
+        window->findChild<QLineEdit *>("editFind")->setText("Safe");
+        QCOMPARE(count->text(), QStringLiteral("1 of 3 devices, 0 selected"));
     }
 };
 
