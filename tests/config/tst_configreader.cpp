@@ -48,13 +48,6 @@ class TestConfigReader : public QObject
         return fileName;
     }
 
-    // The file saved from record; empty when the save is refused.
-    QByteArray saved(ScoutelContainer record, const char *name)
-    {
-        const QString fileName = dir.filePath(QLatin1String(name));
-        return XmlFormat().save(fileName, &record) == 0 ? fileContent(fileName) : QByteArray();
-    }
-
 private Q_SLOTS:
     // Which safes a file yields, and the start of its error text; what the cipher
     // cannot read ends as an XML error at the start.
@@ -92,11 +85,8 @@ private Q_SLOTS:
             "<regions><branches><safes>" + SafeOne + Head + SafeTwo +
                 "</safes></branches></regions>",
             0, none);
-        // A safe without a MAC is for any device: nothing after it is read, damaged or not.
+        // A safe without a MAC is for any device: nothing after it is read.
         row("without mac", Head + wrapped("<safe name=\"x\"/>" + SafeTwo), 1, none);
-        row("mac without digits", Head + wrapped("<safe mac_address=\"-:-\"/>" + SafeTwo), 1, none);
-        row("damaged after a safe for any device",
-            Head + "<regions><branches><safes><safe mac_address=\"\"/><safe <<<", 1, none);
         row("safe outside safes", Head + "<regions><branches>" + SafeOne + "</branches></regions>",
             0, none);
         row("unknown wrappers pass",
@@ -111,9 +101,6 @@ private Q_SLOTS:
                 "</branches></regions>",
             1, none);
         row("nul after the end", Head + wrapped(SafeOne) + QByteArray("\0<<garbage", 10), 1, none);
-        row("port out of range",
-            Head + wrapped(SafeOne + "<safe mac_address=\"02\" tcp_port=\"65536\"/>"), 1,
-            QStringLiteral("Error on line 1: tcp_port is not a whole number from 0 to 65535."));
         QTest::newRow("truncated")
             << fixtures + "truncated.xml" << 1 << QStringLiteral("Error on line 7 column 58.\n");
         row("entity expansion",
@@ -153,21 +140,9 @@ private Q_SLOTS:
         QCOMPARE(read.error.title, inDocument ? QStringLiteral("XML import") : QString());
     }
 
-    // Separators in a MAC are skipped; the declared encoding is honoured.
-    void macAndEncoding()
-    {
-        const ConfigReadResult read = readConfigBytes(
-            "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n" + Head +
-                wrapped("<safe mac_address=\" 00-1A:2b 3c4D5E \" name=\"caf\xe9\"/>"),
-            false);
-        QVERIFY(!read.failed());
-        QCOMPARE(read.safes.first().value(QStringLiteral("name")), QStringLiteral("caf\u00e9"));
-        QCOMPARE(read.safes.first().mac, QByteArray::fromHex("001A2B3C4D5E"));
-    }
-
     // A safe read over the edit form's record, and the file saved from that: header
-    // with time stamp, then the fields to send in the file's order. Saved encrypted
-    // and read back over the form again: the same file.
+    // with time stamp, then the fields to send in the file's order. The safe is read
+    // in the encoding its document declares, Latin-1.
     void entries_data()
     {
         QTest::addColumn<QByteArray>("safe");
@@ -179,7 +154,8 @@ private Q_SLOTS:
             "session_minutes=\"25\" new_password=\"next\" "
             "public_key=\"a1b2c3d4e5f60718293a4b5c\" restart=\"true\"";
         QTest::newRow("every attribute, http port not read")
-            << "<safe " + every + " http_port=\"8080\"/>" << every;
+            << "<safe " + QByteArray(every).replace("\xc3\xa9", "\xe9") + " http_port=\"8080\"/>"
+            << every;
         // The form sends its name, http port and restart; restart is kept while absent.
         QTest::newRow("nothing") << QByteArray("<safe/>")
                                  << QByteArray(
@@ -203,30 +179,26 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, safe);
         QFETCH(QByteArray, written);
-        ScoutelContainer form;
-        form->password = QStringLiteral("typed");
-        form->dhcp = 1;
-        form->gateway = QHostAddress(QStringLiteral("10.0.0.1"));
-        form->sendFields = FieldName | FieldHttpPort | FieldRestart;
-        const auto read = [&form](const ConfigReadResult &file) {
-            ScoutelContainer record = form;
-            ConfigurationForm base;
-            base.password = form->password;
-            base.restart = true;
-            ConfigurationForm::fromAttributes(file.safes.value(0).attributes, base)
-                .writeInto(*record.data());
-            return record;
-        };
-        const ScoutelContainer record = read(readConfigBytes(Head + wrapped(safe), false));
-        QCOMPARE(form->password, QStringLiteral("typed"));
+        ScoutelContainer record; // as the form left it
+        record->password = QStringLiteral("typed");
+        record->dhcp = 1;
+        record->gateway = QHostAddress(QStringLiteral("10.0.0.1"));
+        record->sendFields = FieldName | FieldHttpPort | FieldRestart;
+        ConfigurationForm base;
+        base.password = record->password;
+        base.restart = true;
+        const QByteArray latin1 = "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>";
+        const ConfigReadResult file = readConfigBytes(latin1 + Head + wrapped(safe), false);
+        ConfigurationForm::fromAttributes(file.safes.value(0).attributes, base)
+            .writeInto(*record.data());
         QVERIFY(record->sendFields & FieldApply);
+        const QString fileName = dir.filePath(QStringLiteral("plain.xml"));
         const quint32 before = quint32(QDateTime::currentSecsSinceEpoch()) & 0x1FFFFFFF;
-        const QByteArray bytes = saved(record, "plain.xml");
+        QCOMPARE(XmlFormat().save(fileName, &record), written.isEmpty() ? -1 : 0);
         const quint32 after = quint32(QDateTime::currentSecsSinceEpoch()) & 0x1FFFFFFF;
-        if (written.isEmpty()) {
-            QVERIFY(bytes.isEmpty());
+        if (written.isEmpty())
             return;
-        }
+        const QByteArray bytes = fileContent(fileName);
         const QByteArray head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!--SCXMPL;1;";
         QVERIFY2(bytes.startsWith(head), bytes.constData());
         const quint32 stamp = bytes.mid(head.size(), bytes.indexOf("-->") - head.size()).toUInt();
@@ -235,11 +207,6 @@ private Q_SLOTS:
             "-->\n<regions>\n    <branches>\n        <safes>\n            <safe " + written +
             "/>\n        </safes>\n    </branches>\n</regions>\n";
         QCOMPARE(bytes.mid(bytes.indexOf("-->")), body);
-        QVERIFY(!saved(record, "saved.lmx").isEmpty());
-        const ConfigReadResult encrypted =
-            readConfigFile(dir.filePath(QStringLiteral("saved.lmx")));
-        QCOMPARE(encrypted.safes.size(), 1);
-        QVERIFY(saved(read(encrypted), "plain.xml").endsWith(body));
     }
 
     // A refused save names the reason and leaves any earlier file as it was.
@@ -248,8 +215,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<ScoutelContainer>("record");
         QTest::addColumn<QString>("error");
-        ScoutelContainer noPassword = minimalRecord();
-        noPassword->password.clear();
         ScoutelContainer bell = minimalRecord();
         bell->name = QStringLiteral("bell\x07");
         bell->sendFields |= FieldName;
@@ -257,8 +222,6 @@ private Q_SLOTS:
         const QString cannotWrite = QStringLiteral("Cannot write to the file: ");
         QTest::newRow("no name") << QString() << minimalRecord() << unset;
         QTest::newRow("no record") << "no-record.xml" << ScoutelContainer() << unset;
-        QTest::newRow("no password")
-            << "no-password.xml" << noPassword << "Password cannot be empty.";
         QTest::newRow("control character")
             << "control.xml" << bell
             << "The configuration holds characters that cannot be stored in a file.";
