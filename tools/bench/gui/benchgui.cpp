@@ -2,10 +2,12 @@
 // search: time from the request until the last row is painted, the longest
 // stall of the event loop meanwhile, and the resident memory with 2,000 rows;
 // with 2,000 rows, export, find and sort, and searches while the rows are
-// sorted; then how long configuring 10, 100 and 500 of them takes.
+// sorted; the same search of 1,000 devices on each of two networks through
+// every interface; then how long configuring 10, 100 and 500 of them takes.
 #include "applybench.h"
 #include "listbench.h"
 #include "netguard.h"
+#include "networkinterfaces.h"
 #include "scoutel.h"
 #include "scoutelclient.h"
 #include "simulatorprocess.h"
@@ -22,9 +24,25 @@
 #include <QTreeWidget>
 
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 namespace {
-constexpr int FleetSizes[] = {100, 500, 2000};
+// Each network holds devices; an empty network name means loopback.
+struct Setup
+{
+    QStringList networks;
+    int devicesPerNetwork;
+    int interfaceIndex;
+};
+const Setup Setups[] = {
+    {{QString()}, 100, NetworkInterfaces::SystemChoice},
+    {{QString()}, 500, NetworkInterfaces::SystemChoice},
+    {{QString()}, 2000, NetworkInterfaces::SystemChoice},
+    {{QStringLiteral("sctlnet1"), QStringLiteral("sctlnet2")}, 1000, NetworkInterfaces::All},
+};
+// The setup whose rows the list operations and the sorted searches use.
+constexpr int ListedSetup = 2;
 constexpr int SearchesPerSize = 2;
 // The search period is 2 ticks of 1 s; the last row must be shown before it ends.
 constexpr int WaitMs = 2000;
@@ -117,14 +135,26 @@ int main(int argc, char **argv)
 
     bool missed = false;
     bool listed = false;
-    for (const int devices : FleetSizes) {
-        SimulatorProcess simulator;
-        if (!simulator.start({QStringLiteral("--count"), QString::number(devices),
-                              QStringLiteral("--log"), QString(), QStringLiteral("--lifetime"),
-                              QStringLiteral("60000")})) {
-            std::fprintf(stderr, "%s\n", qPrintable(simulator.errorString()));
-            return 1;
+    for (const Setup &setup : Setups) {
+        std::vector<std::unique_ptr<SimulatorProcess>> fleets;
+        for (const QString &network : setup.networks) {
+            QStringList options{
+                QStringLiteral("--count"),    QString::number(setup.devicesPerNetwork),
+                QStringLiteral("--log"),      QString(),
+                QStringLiteral("--lifetime"), QStringLiteral("60000")};
+            if (!network.isEmpty())
+                options << QStringLiteral("--interface") << network;
+            fleets.push_back(std::make_unique<SimulatorProcess>());
+            if (!fleets.back()->start(options)) {
+                std::fprintf(stderr, "%s\n", qPrintable(fleets.back()->errorString()));
+                return 1;
+            }
         }
+        const int devices = setup.devicesPerNetwork * int(setup.networks.size());
+        const QString where = setup.networks.first().isEmpty()
+                                  ? QString()
+                                  : QStringLiteral(" on ") + setup.networks.join(QLatin1Char('+'));
+        QSettings().setValue(QStringLiteral("System/interfaceIndex"), setup.interfaceIndex);
         BenchWindow window;
         window.show();
         // The first paint of the window is not part of a search.
@@ -134,18 +164,21 @@ int main(int argc, char **argv)
         for (int run = 1; run <= SearchesPerSize; ++run) {
             const Search result = searchOnce(window, devices);
             missed = missed || result.shownUs < 0;
-            std::printf("%5d devices, search %d (%s): last row shown after %s, longest stall "
+            std::printf("%5d devices%s, search %d (%s): last row shown after %s, longest stall "
                         "%6.1f ms\n",
-                        devices, run, run == 1 ? "new rows" : "updates",
+                        devices, qPrintable(where), run, run == 1 ? "new rows" : "updates",
                         result.shownUs < 0 ? "   (not within the period)"
                                            : qPrintable(QStringLiteral("%1 ms").arg(
                                                  result.shownUs / 1000.0, 7, 'f', 1)),
                         result.longestStallUs / 1000.0);
             std::fflush(stdout);
         }
-        if (devices != FleetSizes[std::size(FleetSizes) - 1])
+        if (devices < 2000)
             continue;
-        std::printf("resident memory with %d rows: %.1f MB\n", devices, residentKiB() / 1024.0);
+        std::printf("resident memory with %d rows%s: %.1f MB\n", devices, qPrintable(where),
+                    residentKiB() / 1024.0);
+        if (&setup != &Setups[ListedSetup])
+            continue;
         listed = benchList(window);
         // The rows sorted: updated in place, then written anew after Clear.
         for (const char *rows : {"updates", "new rows"}) {
@@ -157,6 +190,7 @@ int main(int argc, char **argv)
             window.findChild<QAction *>(QStringLiteral("actionClear"))->trigger();
         }
     }
+    QSettings().remove(QStringLiteral("System/interfaceIndex"));
     const bool applied = benchApply();
     return missed || !listed || !applied ? 1 : 0;
 }

@@ -1,6 +1,8 @@
 // How many answers to one search arrive, and how fast, when 100, 500 and
-// 2,000 simulated devices answer at once.
+// 2,000 simulated devices answer at once on loopback, and when 1,000 answer on
+// each of two networks searched through every interface.
 #include "netguard.h"
+#include "networkinterfaces.h"
 #include "scoutelclient.h"
 #include "simulatorprocess.h"
 
@@ -14,9 +16,23 @@
 #include <sys/socket.h>
 
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 namespace {
-constexpr int FleetSizes[] = {100, 500, 2000};
+// Each network holds devices; an empty network name means loopback.
+struct Setup
+{
+    QStringList networks;
+    int devicesPerNetwork;
+    int interfaceIndex;
+};
+const Setup Setups[] = {
+    {{QString()}, 100, NetworkInterfaces::SystemChoice},
+    {{QString()}, 500, NetworkInterfaces::SystemChoice},
+    {{QString()}, 2000, NetworkInterfaces::SystemChoice},
+    {{QStringLiteral("sctlnet1"), QStringLiteral("sctlnet2")}, 1000, NetworkInterfaces::All},
+};
 constexpr int RunsPerSize = 3;
 constexpr int AnswerWaitMs = 5000;
 
@@ -37,7 +53,7 @@ struct Run
     qint64 lastAnswerUs = 0;
 };
 
-Run searchOnce(ScoutelClient &client, int devices)
+Run searchOnce(ScoutelClient &client, int devices, int interfaceIndex)
 {
     Run run;
     QSet<QByteArray> macs;
@@ -55,7 +71,7 @@ Run searchOnce(ScoutelClient &client, int devices)
     QTimer::singleShot(AnswerWaitMs, &loop, &QEventLoop::quit);
     client.clearSequences();
     clock.start();
-    if (client.search(-1, nullptr) == 0)
+    if (client.search(interfaceIndex, nullptr) == 0)
         loop.exec();
     QObject::disconnect(connection);
     run.answers = int(macs.size());
@@ -76,20 +92,31 @@ int main(int argc, char **argv)
     std::printf("client receive buffer: %d KiB\n", receiveBufferBytes(client) / 1024);
 
     bool lost = false;
-    for (const int devices : FleetSizes) {
-        SimulatorProcess simulator;
-        const QStringList options{QStringLiteral("--count"),    QString::number(devices),
-                                  QStringLiteral("--log"),      QString(),
-                                  QStringLiteral("--lifetime"), QStringLiteral("60000")};
-        if (!simulator.start(options)) {
-            std::fprintf(stderr, "%s\n", qPrintable(simulator.errorString()));
-            return 1;
+    for (const Setup &setup : Setups) {
+        std::vector<std::unique_ptr<SimulatorProcess>> fleets;
+        for (const QString &network : setup.networks) {
+            QStringList options{
+                QStringLiteral("--count"),    QString::number(setup.devicesPerNetwork),
+                QStringLiteral("--log"),      QString(),
+                QStringLiteral("--lifetime"), QStringLiteral("60000")};
+            if (!network.isEmpty())
+                options << QStringLiteral("--interface") << network;
+            fleets.push_back(std::make_unique<SimulatorProcess>());
+            if (!fleets.back()->start(options)) {
+                std::fprintf(stderr, "%s\n", qPrintable(fleets.back()->errorString()));
+                return 1;
+            }
         }
+        const int devices = setup.devicesPerNetwork * int(setup.networks.size());
+        const QString where = setup.networks.first().isEmpty()
+                                  ? QStringLiteral("loopback")
+                                  : setup.networks.join(QLatin1Char('+'));
         for (int run = 1; run <= RunsPerSize; ++run) {
-            const Run result = searchOnce(client, devices);
+            const Run result = searchOnce(client, devices, setup.interfaceIndex);
             lost = lost || result.answers < devices;
-            std::printf("%5d devices, run %d: %5d of %5d answers, last after %7.2f ms\n", devices,
-                        run, result.answers, devices, result.lastAnswerUs / 1000.0);
+            std::printf("%5d devices on %-17s run %d: %5d of %5d answers, last after %7.2f ms\n",
+                        devices, qPrintable(where), run, result.answers, devices,
+                        result.lastAnswerUs / 1000.0);
             std::fflush(stdout);
         }
     }
