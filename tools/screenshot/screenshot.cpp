@@ -1,7 +1,9 @@
-// Renders the window after one Refresh against a simulated fleet, with the
-// first device opened, and writes it as a PNG: the picture in the README.
-// Usage (inside scripts/in-netns, on an X display): scoutel-screenshot FILE.png
+// Renders the window after one Refresh through all network interfaces against
+// a simulated fleet on each of two networks, with the first device opened, and
+// writes it as a PNG: the picture in the README.
+// Usage (inside scripts/in-netns --networks 2, on an X display): scoutel-screenshot FILE.png
 #include "netguard.h"
+#include "networkinterfaces.h"
 #include "scoutel.h"
 #include "simulatorprocess.h"
 
@@ -38,18 +40,28 @@ int main(int argc, char **argv)
     qputenv("LC_ALL", "en_US.UTF-8");
     QApplication app(argc, argv);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+    // The store the window reads, for the interface chosen here.
+    QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Scoutel"));
     NetGuard::requirePrivateNetwork(argv[0]);
 
-    SimulatorProcess fleet;
-    if (!fleet.start({QStringLiteral("--count"), QStringLiteral("9"),
-                      QStringLiteral("--odd-sender"), QStringLiteral("--name-prefix"),
-                      QStringLiteral("Vault"), QStringLiteral("--lifetime"),
-                      QStringLiteral("20000")})) {
-        std::fprintf(stderr, "%s\n", qPrintable(fleet.errorString()));
-        return 1;
+    // The first device of the first network answers from outside it.
+    SimulatorProcess fleets[2];
+    const QStringList options[2] = {
+        {QStringLiteral("--count"), QStringLiteral("6"), QStringLiteral("--odd-sender"),
+         QStringLiteral("--interface"), QStringLiteral("sctlnet1")},
+        {QStringLiteral("--count"), QStringLiteral("3"), QStringLiteral("--name-prefix"),
+         QStringLiteral("Vault"), QStringLiteral("--interface"), QStringLiteral("sctlnet2")}};
+    for (int i = 0; i < 2; ++i) {
+        if (!fleets[i].start(options[i] +
+                             QStringList{QStringLiteral("--lifetime"), QStringLiteral("20000")})) {
+            std::fprintf(stderr, "%s\n", qPrintable(fleets[i].errorString()));
+            return 1;
+        }
     }
+    QSettings().setValue(QStringLiteral("System/interfaceIndex"), NetworkInterfaces::All);
     Scoutel window;
-    window.resize(760, 470);
+    window.resize(920, 470);
     window.show();
     serveEventsFor(300);
     window.findChild<QAbstractButton *>(QStringLiteral("buttonRefresh"))->click();
@@ -59,6 +71,9 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "no device answered\n");
         return 1;
     }
+    tree->sortItems(0, Qt::AscendingOrder);
+    tree->topLevelItem(7)->setSelected(true);
+    tree->topLevelItem(8)->setSelected(true);
     tree->expandItem(tree->topLevelItem(0));
     serveEventsFor(200);
     if (!window.grab().save(QString::fromLocal8Bit(argv[1]), "PNG")) {

@@ -131,6 +131,9 @@ int main(int argc, char **argv)
     qputenv("XDG_CONFIG_HOME", store.path().toUtf8());
     QApplication app(argc, argv);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+    // The store the window reads, for the interface chosen here.
+    QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));
+    QCoreApplication::setApplicationName(QStringLiteral("Scoutel"));
     NetGuard::requirePrivateNetwork(argv[0]);
 
     bool missed = false;
