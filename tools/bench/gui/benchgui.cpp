@@ -5,9 +5,9 @@
 // sorted; the same search of 1,000 devices on each of two networks through
 // every interface; then how long configuring 10, 100 and 500 of them takes.
 #include "applybench.h"
+#include "benchfleets.h"
 #include "listbench.h"
 #include "netguard.h"
-#include "networkinterfaces.h"
 #include "scoutel.h"
 #include "scoutelclient.h"
 #include "simulatorprocess.h"
@@ -28,21 +28,8 @@
 #include <vector>
 
 namespace {
-// Each network holds devices; an empty network name means loopback.
-struct Setup
-{
-    QStringList networks;
-    int devicesPerNetwork;
-    int interfaceIndex;
-};
-const Setup Setups[] = {
-    {{QString()}, 100, NetworkInterfaces::SystemChoice},
-    {{QString()}, 500, NetworkInterfaces::SystemChoice},
-    {{QString()}, 2000, NetworkInterfaces::SystemChoice},
-    {{QStringLiteral("sctlnet1"), QStringLiteral("sctlnet2")}, 1000, NetworkInterfaces::All},
-};
-// The setup whose rows the list operations and the sorted searches use.
-constexpr int ListedSetup = 2;
+// The fleet whose rows the list operations and the sorted searches use.
+constexpr int ListedFleet = 2;
 constexpr int SearchesPerSize = 2;
 // The search period is 2 ticks of 1 s; the last row must be shown before it ends.
 constexpr int WaitMs = 2000;
@@ -138,26 +125,16 @@ int main(int argc, char **argv)
 
     bool missed = false;
     bool listed = false;
-    for (const Setup &setup : Setups) {
-        std::vector<std::unique_ptr<SimulatorProcess>> fleets;
-        for (const QString &network : setup.networks) {
-            QStringList options{
-                QStringLiteral("--count"),    QString::number(setup.devicesPerNetwork),
-                QStringLiteral("--log"),      QString(),
-                QStringLiteral("--lifetime"), QStringLiteral("60000")};
-            if (!network.isEmpty())
-                options << QStringLiteral("--interface") << network;
-            fleets.push_back(std::make_unique<SimulatorProcess>());
-            if (!fleets.back()->start(options)) {
-                std::fprintf(stderr, "%s\n", qPrintable(fleets.back()->errorString()));
-                return 1;
-            }
+    for (const BenchFleet &fleet : BenchFleet::all()) {
+        std::vector<std::unique_ptr<SimulatorProcess>> simulators;
+        QString error;
+        if (!fleet.start(&simulators, &error)) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            return 1;
         }
-        const int devices = setup.devicesPerNetwork * int(setup.networks.size());
-        const QString where = setup.networks.first().isEmpty()
-                                  ? QString()
-                                  : QStringLiteral(" on ") + setup.networks.join(QLatin1Char('+'));
-        QSettings().setValue(QStringLiteral("System/interfaceIndex"), setup.interfaceIndex);
+        const int devices = fleet.devices();
+        const QString where = fleet.where();
+        QSettings().setValue(QStringLiteral("System/interfaceIndex"), fleet.interfaceIndex);
         BenchWindow window;
         window.show();
         // The first paint of the window is not part of a search.
@@ -180,7 +157,7 @@ int main(int argc, char **argv)
             continue;
         std::printf("resident memory with %d rows%s: %.1f MB\n", devices, qPrintable(where),
                     residentKiB() / 1024.0);
-        if (&setup != &Setups[ListedSetup])
+        if (&fleet != &BenchFleet::all().at(ListedFleet))
             continue;
         listed = benchList(window);
         // The rows sorted: updated in place, then written anew after Clear.

@@ -1,8 +1,8 @@
 // How many answers to one search arrive, and how fast, when 100, 500 and
 // 2,000 simulated devices answer at once on loopback, and when 1,000 answer on
 // each of two networks searched through every interface.
+#include "benchfleets.h"
 #include "netguard.h"
-#include "networkinterfaces.h"
 #include "scoutelclient.h"
 #include "simulatorprocess.h"
 
@@ -20,19 +20,6 @@
 #include <vector>
 
 namespace {
-// Each network holds devices; an empty network name means loopback.
-struct Setup
-{
-    QStringList networks;
-    int devicesPerNetwork;
-    int interfaceIndex;
-};
-const Setup Setups[] = {
-    {{QString()}, 100, NetworkInterfaces::SystemChoice},
-    {{QString()}, 500, NetworkInterfaces::SystemChoice},
-    {{QString()}, 2000, NetworkInterfaces::SystemChoice},
-    {{QStringLiteral("sctlnet1"), QStringLiteral("sctlnet2")}, 1000, NetworkInterfaces::All},
-};
 constexpr int RunsPerSize = 3;
 constexpr int AnswerWaitMs = 5000;
 
@@ -92,29 +79,20 @@ int main(int argc, char **argv)
     std::printf("client receive buffer: %d KiB\n", receiveBufferBytes(client) / 1024);
 
     bool lost = false;
-    for (const Setup &setup : Setups) {
-        std::vector<std::unique_ptr<SimulatorProcess>> fleets;
-        for (const QString &network : setup.networks) {
-            QStringList options{
-                QStringLiteral("--count"),    QString::number(setup.devicesPerNetwork),
-                QStringLiteral("--log"),      QString(),
-                QStringLiteral("--lifetime"), QStringLiteral("60000")};
-            if (!network.isEmpty())
-                options << QStringLiteral("--interface") << network;
-            fleets.push_back(std::make_unique<SimulatorProcess>());
-            if (!fleets.back()->start(options)) {
-                std::fprintf(stderr, "%s\n", qPrintable(fleets.back()->errorString()));
-                return 1;
-            }
+    for (const BenchFleet &fleet : BenchFleet::all()) {
+        std::vector<std::unique_ptr<SimulatorProcess>> simulators;
+        QString error;
+        if (!fleet.start(&simulators, &error)) {
+            std::fprintf(stderr, "%s\n", qPrintable(error));
+            return 1;
         }
-        const int devices = setup.devicesPerNetwork * int(setup.networks.size());
-        const QString where = setup.networks.first().isEmpty()
-                                  ? QStringLiteral("loopback")
-                                  : setup.networks.join(QLatin1Char('+'));
+        const int devices = fleet.devices();
+        const QString where =
+            fleet.where().isEmpty() ? QStringLiteral(" on loopback") : fleet.where();
         for (int run = 1; run <= RunsPerSize; ++run) {
-            const Run result = searchOnce(client, devices, setup.interfaceIndex);
+            const Run result = searchOnce(client, devices, fleet.interfaceIndex);
             lost = lost || result.answers < devices;
-            std::printf("%5d devices on %-17s run %d: %5d of %5d answers, last after %7.2f ms\n",
+            std::printf("%5d devices%-21s run %d: %5d of %5d answers, last after %7.2f ms\n",
                         devices, qPrintable(where), run, result.answers, devices,
                         result.lastAnswerUs / 1000.0);
             std::fflush(stdout);
