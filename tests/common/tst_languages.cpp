@@ -5,15 +5,6 @@
 #include <QCoreApplication>
 #include <QTest>
 
-namespace {
-// The program's text and the framework's, as the current catalogues give them.
-QStringList shown()
-{
-    return {QCoreApplication::translate("Scoutel", "Refresh"),
-            QCoreApplication::translate("QtFixture", "Cancel")};
-}
-} // namespace
-
 class TestLanguages : public QObject
 {
     Q_OBJECT
@@ -30,6 +21,11 @@ class TestLanguages : public QObject
 private Q_SLOTS:
     void languagesBesideTheProgramAndSwitching()
     {
+        // The program's text and the framework's, as the current catalogues give them.
+        const auto shown = [] {
+            return QStringList{QCoreApplication::translate("Scoutel", "Refresh"),
+                               QCoreApplication::translate("QtFixture", "Cancel")};
+        };
         MlSettings settings; // as the window does: construct, then name the application
         QCoreApplication::setApplicationName(QStringLiteral("Scoutel"));
         QStringList codes = MlSettings::availableLanguages();
@@ -42,8 +38,8 @@ private Q_SLOTS:
         QVERIFY(settings.setLanguage(QStringLiteral("fr")));
         QCOMPARE(shown(), QStringList({"Actualiser", "Annuler"}));
         QCOMPARE(QLocale().name(), QStringLiteral("fr_FR"));
-        QCoreApplication::instance()->installEventFilter(
-            this); // the same again, or none: nothing changes
+        // The same again, or none: nothing changes.
+        QCoreApplication::instance()->installEventFilter(this);
         QVERIFY(settings.setLanguage(QStringLiteral("fr")));
         QVERIFY(settings.setLanguage(QString()));
         QCOMPARE(languageChanges, 0);

@@ -43,17 +43,20 @@ class TestConsoleRun : public QObject
 private Q_SLOTS:
     void initTestCase() { NetGuard::requirePrivateNetwork("tst_consolerun"); }
 
+    // Names with line breaks and control characters cannot forge lines.
     void listsEveryDevice()
     {
         SimulatorProcess sim;
-        SCOUTEL_START_SIM(sim, QStringList({"--count", "2"}));
+        SCOUTEL_START_SIM(
+            sim, QStringList({"--count", "2", "--name-prefix", "S\n# Search complete\t\x7f"}));
         const ConsoleRun run = runScoutel({"-X", Window});
         QCOMPARE(run.status, 0);
         // The devices answer in either order; the counts follow the arrival.
+        const QString name = QStringLiteral("S\\x0a# Search complete\\x09\\x7f ");
         const QStringList expected =
             run.reportLines.value(1) == DeviceOneMac
-                ? simulatedBlock(1, 1, "Safe 1") + simulatedBlock(2, 2, "Safe 2")
-                : simulatedBlock(2, 1, "Safe 2") + simulatedBlock(1, 2, "Safe 1");
+                ? simulatedBlock(1, 1, name + '1') + simulatedBlock(2, 2, name + '2')
+                : simulatedBlock(2, 1, name + '2') + simulatedBlock(1, 2, name + '1');
         QCOMPARE(run.reportLines, expected + QStringList{"# Search complete"});
     }
 
@@ -64,69 +67,53 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("lines");
         QTest::addColumn<int>("configurationRequests");
+        const auto row = [](const char *name, const QStringList &simulator,
+                            const QStringList &arguments, const QStringList &lines, int requests) {
+            QTest::newRow(name) << simulator << arguments << lines << requests;
+        };
         const QStringList configure{"-x=secret", "-n=Vault", Window};
+        const QStringList list{"-X", Window};
+        const QStringList block = simulatedBlock(1, 1, "Safe 1");
+        const QStringList listed = block + QStringList{"# Search complete"};
+        const QStringList noData{"-403", "No data to send."};
+        const QStringList timeout{"-402", "Timeout on config."};
+        const QStringList notFound{"-400", "No device found."};
         const auto refused = [](int code, const QString &text) {
             return QStringList{QString::number(code), "Error on " + DeviceOneMac + ": " + text};
         };
-        QTest::newRow("two devices") << QStringList{"--count", "2"} << configure
-                                     << QStringList{"-401", "More than one device found, there "
-                                                            "must be only one."}
-                                     << 0;
-        QTest::newRow("password only") << QStringList{} << QStringList{"-x=secret", Window}
-                                       << QStringList{"-403", "No data to send."} << 0;
+        row("two devices", {"--count", "2"}, configure,
+            {"-401", "More than one device found, there must be only one."}, 0);
+        row("password only", {}, {"-x=secret", Window}, noData, 0);
         // -Xyz chooses the command-line mode without list mode.
-        QTest::newRow("-Xyz") << QStringList{} << QStringList{"-Xyz", Window}
-                              << QStringList{"-403", "No data to send."} << 0;
-        QTest::newRow("no configuration answer") << QStringList{"--mute-config", "1"} << configure
-                                                 << QStringList{"-402", "Timeout on config."} << 1;
-        QTest::newRow("wrong password")
-            << QStringList{"--password", "right"} << QStringList{"-x=wrong", "-n=Vault", Window}
-            << refused(-106, "wrong password") << 1;
-        QTest::newRow("session expired") << QStringList{"--verdict", "-105"} << configure
-                                         << refused(-105, "session expired") << 1;
-        QTest::newRow("generic verdict")
-            << QStringList{"--verdict", "-2"} << configure << refused(-2, "ERROR_GENERIC") << 1;
-        QTest::newRow("search answer in list mode")
-            << QStringList{"--search-result", "-102"} << QStringList{"-X", Window}
-            << refused(-102, "ERROR_FIELD_DENY") << 0;
-        QTest::newRow("search answer before configuring")
-            << QStringList{"--search-result", "-100"} << configure
-            << refused(-100, "ERROR_FIELD_LENGTH") << 0;
+        row("-Xyz", {}, {"-Xyz", Window}, noData, 0);
+        row("no configuration answer", {"--mute-config", "1"}, configure, timeout, 1);
+        row("wrong password", {"--password", "right"}, {"-x=wrong", "-n=Vault", Window},
+            refused(-106, "wrong password"), 1);
+        row("generic verdict", {"--verdict", "-2"}, configure, refused(-2, "ERROR_GENERIC"), 1);
+        row("search answer in list mode", {"--search-result", "-102"}, list,
+            refused(-102, "ERROR_FIELD_DENY"), 0);
+        row("search answer before configuring", {"--search-result", "-100"}, configure,
+            refused(-100, "ERROR_FIELD_LENGTH"), 0);
         // A configuration answer ends the run only as the configured device's
         // answer to the request sent to it.
-        QTest::newRow("stray configuration answer during the search window")
-            << QStringList{"--ignore-search", "1", "--stray-config", "1"} << configure
-            << QStringList{"-400", "No device found."} << 0;
-        QTest::newRow("stray configuration answer in list mode")
-            << QStringList{"--stray-config", "1"} << QStringList{"-X", Window}
-            << simulatedBlock(1, 1, "Safe 1") + QStringList{"# Search complete"} << 0;
-        QTest::newRow("configuration answer from another device")
-            << QStringList{"--count",        "2", "--ignore-search", "2",
-                           "--stray-config", "2", "--mute-config",   "1"}
-            << configure << QStringList{"-402", "Timeout on config."} << 1;
+        row("stray configuration answer during the search window",
+            {"--ignore-search", "1", "--stray-config", "1"}, configure, notFound, 0);
+        row("stray configuration answer in list mode", {"--stray-config", "1"}, list, listed, 0);
+        row("configuration answer from another device",
+            {"--count", "2", "--ignore-search", "2", "--stray-config", "2", "--mute-config", "1"},
+            configure, timeout, 1);
         QStringList warnings;
         for (int tag = 200; tag < 208; ++tag)
             warnings << QStringLiteral("Scoutel: unknown field %1 long 0").arg(tag);
-        QTest::newRow("unknown fields warned about briefly")
-            << QStringList{"--unknown-fields", "30"} << QStringList{"-X", Window}
-            << warnings + QStringList{"Scoutel: 22 more unknown fields left out"} +
-                   simulatedBlock(1, 1, "Safe 1") + QStringList{"# Search complete"}
-            << 0;
-        QTest::newRow("foreign datagram after the answer")
-            << QStringList{"--foreign"} << QStringList{"-X", Window}
-            << simulatedBlock(1, 1, "Safe 1") +
-                   QStringList{"-204", "Receive error: ERROR_IN_SEQUENCE"}
-            << 0;
+        row("unknown fields warned about briefly", {"--unknown-fields", "30"}, list,
+            warnings + QStringList{"Scoutel: 22 more unknown fields left out"} + listed, 0);
+        row("foreign datagram after the answer", {"--foreign"}, list,
+            block + QStringList{"-204", "Receive error: ERROR_IN_SEQUENCE"}, 0);
         // -t sets both waits: the search window, and the wait for the configuration answer.
-        QTest::newRow("device answering after 700 ms, -t=1500")
-            << QStringList{"--delay", "700"} << QStringList{"-x=secret", "-n=Vault", "-t=1500"}
-            << QStringList{"0", DeviceOneMac, "127.0.0.2"} << 1;
-        // These choose the command-line mode, so the run searches.
-        const QStringList nobody{"--ignore-search", "1"};
-        const QStringList notFound{"-400", "No device found."};
-        QTest::newRow("-x= empty") << nobody << QStringList{"-x=", Window} << notFound << 0;
-        QTest::newRow("--help among others")
-            << nobody << QStringList{"--help", "-X", Window} << notFound << 0;
+        row("device answering after 700 ms, -t=1500", {"--delay", "700"},
+            {"-x=secret", "-n=Vault", "-t=1500"}, {"0", DeviceOneMac, "127.0.0.2"}, 1);
+        // -X chooses the command-line mode, so the run searches.
+        row("--help among others", {"--ignore-search", "1"}, {"--help", "-X", Window}, notFound, 0);
     }
 
     void runOutcome()
@@ -166,10 +153,8 @@ private Q_SLOTS:
         add({"-k=00112233445566778899aab"}, "00112233445566778899aab is not a valid Public key");
         add({"-s=1e3"},
             "1e3 is not a valid session length: give a number of minutes from 0 to 65535");
-        const QString latin1 =
-            QStringLiteral(" holds characters a device cannot store: use Latin-1 characters only");
-        add({QString::fromUtf8("-n=Caf\u00e9 \u2615")}, "-n" + latin1);
-        add({QString::fromUtf8("-x=\u5bc6\u7801"), "-n=Vault"}, "-x" + latin1);
+        add({QString::fromUtf8("-x=\u5bc6\u7801"), "-n=Vault"},
+            "-x holds characters a device cannot store: use Latin-1 characters only");
         const QString tooLong = QStringLiteral(" is longer than the 64 characters a device stores");
         add({"-p=" + QString(65, 'p')}, "-p" + tooLong);
         add({"-n=" + QString(65, 'N'), "-f=saved.xml"}, "-n" + tooLong); // and no file
@@ -249,20 +234,16 @@ private Q_SLOTS:
                              confirmation + "|92: " + confirmation + '|');
     }
 
-    // With nobody on the network: mode choice, help, version and the report.
-    // The options and statuses --help lists are compared with the manual page by
-    // tst_packageoptions.
-    void helpAndVersion()
+    // The version and where the catalogues are, and no report; tst_packageoptions
+    // runs --help and compares what it lists with the manual page.
+    void versionNamesTheCatalogues()
     {
-        const ConsoleRun help = runScoutel({"--help"});
-        QCOMPARE(help.status, 0);
-        QVERIFY(help.standardOutput.contains("A status is the low 8 bits of the code"));
-        const ConsoleRun version = runScoutel({"--version"});
-        QCOMPARE(version.status, 0);
-        QCOMPARE(version.standardOutput,
+        const ConsoleRun run = runScoutel({"--version"});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.standardOutput,
                  QByteArray("Scoutel " SCOUTEL_VERSION_TEXT "\n"
                             "Languages in " SCOUTEL_BIN_DIR "/languages: de en it\n"));
-        QCOMPARE(help.reportLines + version.reportLines, QStringList());
+        QCOMPARE(run.reportLines, QStringList());
     }
 
     // On the namespace's two networks, --interface chooses where the run goes;

@@ -72,24 +72,20 @@ QList<QJsonObject> SimulatorProcess::log() const
 
 QList<QJsonObject> SimulatorProcess::events(const QString &event, int device) const
 {
-    QList<QJsonObject> matching;
-    const auto lines = log();
-    for (const QJsonObject &line : lines) {
-        if (line.value(QStringLiteral("event")).toString() == event &&
-            (device < 0 || line.value(QStringLiteral("device")).toInt() == device))
-            matching.append(line);
-    }
+    QList<QJsonObject> matching = log();
+    matching.removeIf([&](const QJsonObject &line) {
+        return line.value(QStringLiteral("event")).toString() != event ||
+               (device >= 0 && line.value(QStringLiteral("device")).toInt() != device);
+    });
     return matching;
 }
 
 QList<QJsonObject> SimulatorProcess::requests(int command, qsizetype from) const
 {
-    QList<QJsonObject> matching;
-    const auto lines = log();
-    for (qsizetype i = from; i < lines.size(); ++i) {
-        if (lines[i].value(QStringLiteral("event")) == QStringLiteral("request") &&
-            lines[i].value(QStringLiteral("command")).toInt() == command)
-            matching.append(lines[i]);
-    }
+    QList<QJsonObject> matching = log().mid(from);
+    matching.removeIf([command](const QJsonObject &line) {
+        return line.value(QStringLiteral("event")).toString() != QLatin1String("request") ||
+               line.value(QStringLiteral("command")).toInt() != command;
+    });
     return matching;
 }

@@ -3,10 +3,13 @@
 #include "netguard.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 
 // One plain Refresh of a main window; true once its search period ended.
 inline bool searchOnce(QWidget *window, int timeoutMs)
@@ -15,6 +18,26 @@ inline bool searchOnce(QWidget *window, int timeoutMs)
     QTest::mouseClick(refresh, Qt::LeftButton);
     return !refresh->isEnabled() &&
            QTest::qWaitFor([&] { return refresh->isEnabled(); }, timeoutMs);
+}
+
+// The entries of the menu the tree offers at pos ("|" for a separator), empty
+// when none opens; the one whose text is chosen is triggered, if enabled.
+inline QStringList contextMenuAt(QTreeWidget *tree, const QPoint &pos, const QString &chosen = {})
+{
+    QStringList entries;
+    QTimer::singleShot(0, tree, [&] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            for (QAction *entry : menu->actions()) {
+                entries << (entry->isSeparator() ? QStringLiteral("|") : entry->text());
+                if (!chosen.isEmpty() && entry->text() == chosen)
+                    entry->trigger();
+            }
+            menu->close();
+        }
+    });
+    Q_EMIT tree->customContextMenuRequested(pos);
+    QCoreApplication::processEvents();
+    return entries;
 }
 
 // main() of a window test inside a private network: English texts, and
