@@ -125,8 +125,11 @@ int ScoutelClient::send(int command, int interfaceIndex, const ScoutelContainer 
 bool ScoutelClient::sendThroughEach(const QByteArray &request, const ScoutelContainer *target)
 {
     QList<QNetworkInterface> through;
-    if (target && (*target)->interfaceIndex > 0 && arrivalThrough((*target)->interfaceIndex).usable)
-        through.append(QNetworkInterface::interfaceFromIndex((*target)->interfaceIndex));
+    const Arrival *answered = target && (*target)->interfaceIndex > 0
+                                  ? &arrivalThrough((*target)->interfaceIndex)
+                                  : nullptr;
+    if (answered && answered->usable)
+        through.append(answered->interface);
     else
         through = NetworkInterfaces::usable();
     if (through.isEmpty())
@@ -149,9 +152,9 @@ const ScoutelClient::Arrival &ScoutelClient::arrivalThrough(int interfaceIndex)
     auto found = arrivals.find(interfaceIndex);
     if (found == arrivals.end()) {
         const QNetworkInterface interface = QNetworkInterface::interfaceFromIndex(interfaceIndex);
-        found = arrivals.insert(interfaceIndex, Arrival{interface.humanReadableName(),
-                                                        NetworkInterfaces::subnetsOf(interface),
-                                                        NetworkInterfaces::isUsable(interface)});
+        found = arrivals.insert(interfaceIndex,
+                                Arrival{interface, NetworkInterfaces::subnetsOf(interface),
+                                        NetworkInterfaces::isUsable(interface)});
     }
     return *found;
 }
@@ -175,7 +178,7 @@ void ScoutelClient::readPendingDatagrams()
         if (const int index = int(datagram.interfaceIndex()); index > 0) {
             const Arrival &arrival = arrivalThrough(index);
             record->interfaceIndex = index;
-            record->interfaceName = arrival.name;
+            record->interfaceName = arrival.interface.humanReadableName();
             record->interfaceSubnets = arrival.subnets;
         }
         const int result = codec.decode(datagram.data(), &record);

@@ -4,6 +4,7 @@
 #include "scoutelcontainer.h"
 
 #include <QHash>
+#include <QNetworkInterface>
 #include <QObject>
 #include <QStringList>
 
@@ -46,9 +47,11 @@ public Q_SLOTS:
 
 private:
     // What an answer that came in through an interface is stamped with.
+    // What an answer that came in through an interface is stamped with, and
+    // what a request to its device goes out through.
     struct Arrival
     {
-        QString name;
+        QNetworkInterface interface;
         QList<QPair<QHostAddress, int>> subnets;
         bool usable = false;
     };
