@@ -101,7 +101,12 @@ private Q_SLOTS:
         QCOMPARE(client.interfaces(), QStringList{QStringLiteral("%1;%2").arg(index).arg(name)});
         QCOMPARE(through(index), name);
         QCOMPARE(through(QNetworkInterface::interfaceIndexFromName("lo")), name);
-        QVERIFY(PrivateNamespace::ip({"link", "delete", name}));
+        // The guard lets pass only a test network whose peer is here too.
+        QCOMPARE(NetGuard::exposedInterfaces(), name);
+        QVERIFY(PrivateNamespace::ip({"link", "set", name, "name", "sctlnet7"}));
+        QVERIFY(QNetworkInterface::interfaceFromName("sctlnet7").flags() & QNetworkInterface::IsUp);
+        QCOMPARE(NetGuard::exposedInterfaces(), QString());
+        QVERIFY(PrivateNamespace::ip({"link", "delete", "sctlnet7"}));
     }
 };
 
