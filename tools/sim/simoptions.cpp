@@ -127,15 +127,13 @@ struct Parser
                                                  "order, MAJOR.MINOR from 0.0 to 255.255; the "
                                                  "others have 3.1."),
                                   QStringLiteral("V1,V2,...")};
-    QCommandLineOption interface {
-        QStringLiteral("interface"),
-            QStringLiteral("Serve the fleet from the network of this "
-                           "interface instead of loopback: device i answers "
-                           "from the interface's IPv4 address plus i, with "
-                           "its mask, its address as gateway and DNS, and "
-                           "the interface's index as fourth MAC byte."),
-            QStringLiteral("NAME")
-    };
+    QCommandLineOption network{QStringLiteral("interface"),
+                               QStringLiteral("Serve the fleet from the network of this "
+                                              "interface instead of loopback: device i answers "
+                                              "from the interface's IPv4 address plus i, with "
+                                              "its mask, its address as gateway and DNS, and "
+                                              "the interface's index as fourth MAC byte."),
+                               QStringLiteral("NAME")};
     QCommandLineOption namePrefix{QStringLiteral("name-prefix"),
                                   QStringLiteral("Device names are \"<prefix> <number>\" "
                                                  "(default Safe)."),
@@ -148,7 +146,7 @@ struct Parser
                       ignoreSearch, muteConfig,   strayConfig, answerTwice, unknownFields,
                       verdict,      searchResult, foreign,     noUptime,    delay,
                       jitter,       oddSender,    log,         lifetime,    restartSilence,
-                      namePrefix,   hwVersions,   interface});
+                      namePrefix,   hwVersions,   network});
     }
 };
 
@@ -240,8 +238,8 @@ bool fill(const Parser &parser, SimOptions *o, QString *message)
         *message = QStringLiteral("--hw-versions are MAJOR.MINOR, each 0 to 255, comma-separated");
         return false;
     }
-    return !p.isSet(parser.interface) ||
-           SimNetwork::onInterface(p.value(parser.interface), o->count, &o->network, message);
+    return !p.isSet(parser.network) ||
+           SimNetwork::onInterface(p.value(parser.network), o->count, &o->network, message);
 }
 } // namespace
 
