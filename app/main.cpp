@@ -28,6 +28,8 @@ int runConsole(int argc, char **argv)
 int runWindow(int argc, char **argv)
 {
     QApplication application(argc, argv);
+    // So the desktop ties the window to its launcher and metainfo.
+    QGuiApplication::setDesktopFileName(QStringLiteral(SCOUTEL_APP_ID));
     Scoutel window;
     window.show();
     return application.exec();

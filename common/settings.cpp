@@ -41,6 +41,10 @@ void Settings::saveSettings()
 
 void Settings::applySettings()
 {
-    setLanguage(language);
+    // Without a catalogue for it (a C locale, a language the program does not
+    // speak) English, so plural forms read right; language keeps what the
+    // store holds, for a catalogue installed later.
+    if (language.isEmpty() || !setLanguage(language))
+        setLanguage(QStringLiteral("en"));
     Q_EMIT applied();
 }

@@ -539,6 +539,7 @@ void Scoutel::menuInterface_aboutToShow()
         action->setData(index);
         connect(action, &QAction::triggered, this, &Scoutel::interfaceChanged);
     };
+    addEntry(tr("System Default"), NetworkInterfaces::SystemChoice);
     addEntry(tr("All network interfaces"), NetworkInterfaces::All);
     const QStringList entries = client->interfaces();
     for (const QString &entry : entries) {

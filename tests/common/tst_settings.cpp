@@ -56,6 +56,9 @@ private Q_SLOTS:
         settings->applySettings(); // the stored language, as at the window's start
         QCOMPARE(applied.count(), 1);
         QCOMPARE(QLocale().language(), QLocale::Italian);
+        settings->language = QStringLiteral("fr"); // no catalogue: English, the choice kept
+        settings->applySettings();
+        QCOMPARE(settings->currentLanguage() + ' ' + settings->language, "en fr");
     }
 
     // Kept under the widget's name; tst_scoutelwindow sees the window save its own.

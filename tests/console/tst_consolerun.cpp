@@ -274,7 +274,7 @@ private Q_SLOTS:
         QCOMPARE(unknown.status, 255);
         QCOMPARE(unknown.reportLines,
                  QStringList({"-1", "eth9 is not a usable network interface: give one of "
-                                    "sctlnet1, sctlnet2, or all"}));
+                                    "sctlnet1, sctlnet2, all or default"}));
 
         first.stop();
         SimulatorProcess silent; // hears every request, answers none

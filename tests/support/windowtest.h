@@ -52,8 +52,8 @@ inline QStringList contextMenuAt(QTreeWidget *tree, const QPoint &pos, const QSt
     return entries;
 }
 
-// main() of a window test inside a private network: English texts, and
-// settings in a folder of its own, never the user's store.
+// main() of a window test inside a private network: English texts (or the locale
+// SCOUTEL_TEST_LOCALE names), settings in a folder of its own, never the user's.
 #define SCOUTEL_WINDOW_TEST_MAIN(TestClass)                                                        \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
@@ -62,7 +62,7 @@ inline QStringList contextMenuAt(QTreeWidget *tree, const QPoint &pos, const QSt
         if (!store.isValid())                                                                      \
             return 1;                                                                              \
         qputenv("XDG_CONFIG_HOME", store.path().toUtf8());                                         \
-        qputenv("LC_ALL", "en_US.UTF-8");                                                          \
+        qputenv("LC_ALL", qEnvironmentVariable("SCOUTEL_TEST_LOCALE", "en_US.UTF-8").toUtf8());    \
         QApplication app(argc, argv);                                                              \
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());           \
         QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));                          \
