@@ -108,6 +108,7 @@ void ScoutelConsole::sendConfiguration()
 void ScoutelConsole::tick()
 {
     timer->stop();
+    client->readArrived();
     if (state == Configuring)
         return follow(run.tick());
     if (state != Searching)

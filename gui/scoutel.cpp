@@ -235,6 +235,7 @@ void Scoutel::tick()
 {
     if (state & StateEditing)
         return;
+    client->readArrived();
     follow(run.tick());
     if (state & StateChallenging)
         return;
