@@ -34,8 +34,6 @@ public:
     ConfigurationRun::Phase phase() const { return run.phase(); }
     // Until its summary, an operation is in progress.
     bool isRunning() const { return run.isRunning(); }
-    // The targets of the latest operation, as given.
-    const QList<ScoutelContainer> &targets() const { return run.targets(); }
 
 Q_SIGNALS:
     void phaseChanged();
