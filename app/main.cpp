@@ -1,3 +1,4 @@
+#include "applicationidentity.h"
 #include "debugoutput.h"
 #include "programmode.h"
 #include "scoutel.h"
@@ -39,6 +40,7 @@ int runWindow(int argc, char **argv)
 int main(int argc, char **argv)
 {
     routeDebugOutputToStandardError();
+    setApplicationIdentity();
     switch (chooseProgramMode(argc, argv)) {
     case ProgramMode::Help:
         return printTo(stdout, UsageText::help(), 0);

@@ -8,7 +8,6 @@ const char systemGroup[] = "System";
 const char languageKey[] = "language";
 const char rememberFilenameKey[] = "rememberFilename";
 const char filenameKey[] = "filename";
-const char stampsKey[] = "stamps";
 const char interfaceIndexKey[] = "interfaceIndex";
 
 } // namespace
@@ -22,7 +21,6 @@ void Settings::loadSettings()
     language = store.value(languageKey, systemLanguage()).toString();
     rememberFilename = store.value(rememberFilenameKey, false).toBool();
     filename = store.value(filenameKey, QString()).toString();
-    stamps = store.value(stampsKey).toStringList();
     interfaceIndex = store.value(interfaceIndexKey, -1).toInt();
     store.endGroup();
 }
@@ -34,7 +32,6 @@ void Settings::saveSettings()
     store.setValue(languageKey, language);
     store.setValue(rememberFilenameKey, rememberFilename);
     store.setValue(filenameKey, filename);
-    store.setValue(stampsKey, stamps);
     store.setValue(interfaceIndexKey, interfaceIndex);
     store.endGroup();
 }
@@ -46,5 +43,4 @@ void Settings::applySettings()
     // store holds, for a catalogue installed later.
     if (language.isEmpty() || !setLanguage(language))
         setLanguage(QStringLiteral("en"));
-    Q_EMIT applied();
 }

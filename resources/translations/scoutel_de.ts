@@ -192,15 +192,15 @@ Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>Password cannot be empty.</source>
-        <translation>Das Passwort darf nicht leer sein.</translation>
+        <translation type="vanished">Das Passwort darf nicht leer sein.</translation>
     </message>
     <message>
         <source>The configuration holds characters that cannot be stored in a file.</source>
-        <translation>Die Konfiguration enthält Zeichen, die nicht in einer Datei gespeichert werden können.</translation>
+        <translation type="vanished">Die Konfiguration enthält Zeichen, die nicht in einer Datei gespeichert werden können.</translation>
     </message>
     <message>
         <source>Cannot write to the file: %1</source>
-        <translation>In die Datei kann nicht geschrieben werden: %1</translation>
+        <translation type="vanished">In die Datei kann nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>

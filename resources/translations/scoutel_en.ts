@@ -192,15 +192,15 @@ Do you want to continue?</translation>
     </message>
     <message>
         <source>Password cannot be empty.</source>
-        <translation>Password cannot be empty.</translation>
+        <translation type="vanished">Password cannot be empty.</translation>
     </message>
     <message>
         <source>The configuration holds characters that cannot be stored in a file.</source>
-        <translation>The configuration holds characters that cannot be stored in a file.</translation>
+        <translation type="vanished">The configuration holds characters that cannot be stored in a file.</translation>
     </message>
     <message>
         <source>Cannot write to the file: %1</source>
-        <translation>Cannot write to the file: %1</translation>
+        <translation type="vanished">Cannot write to the file: %1</translation>
     </message>
     <message>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>

@@ -192,15 +192,15 @@ Continuare?</translation>
     </message>
     <message>
         <source>Password cannot be empty.</source>
-        <translation>La password non può essere vuota.</translation>
+        <translation type="vanished">La password non può essere vuota.</translation>
     </message>
     <message>
         <source>The configuration holds characters that cannot be stored in a file.</source>
-        <translation>La configurazione contiene caratteri che non si possono salvare in un file.</translation>
+        <translation type="vanished">La configurazione contiene caratteri che non si possono salvare in un file.</translation>
     </message>
     <message>
         <source>Cannot write to the file: %1</source>
-        <translation>Impossibile scrivere nel file: %1</translation>
+        <translation type="vanished">Impossibile scrivere nel file: %1</translation>
     </message>
     <message>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>
