@@ -53,9 +53,6 @@ private Q_SLOTS:
         QTest::newRow("fallback, DHCP off, resolved")
             << 0x080u << fallback << 0 << none << "IP address conflict resolved";
         QTest::newRow("near the fallback") << 0u << "169.255.255.253" << 1 << none << none;
-        QTest::newRow("outside its interface's networks, after the status")
-            << 0x002u << plain << 0 << "10.0.1.0/24"
-            << "Memory was low|Not in the network of sctlnet1";
     }
 
     void warnings()
