@@ -1,7 +1,8 @@
 // The configuration operation both modes drive, against the device simulator
 // in a private network namespace, without a window. The window's and the
 // command line's tests cover its phases, reports and request order end to end;
-// here: which verdict makes the listed devices doubtful.
+// here: which verdict makes the listed devices doubtful, and a period's end on
+// a loop too busy to read the answers as they came.
 #include "configurationoperation.h"
 #include "devicesearch.h"
 #include "fieldtags.h"
@@ -9,33 +10,36 @@
 #include "scoutelclient.h"
 #include "simulatorprocess.h"
 
+#include <QDeadlineTimer>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTimer>
-
-#include <memory>
+#include <QThread>
 
 namespace {
 constexpr int TickMs = 100;
 constexpr int PhaseTicks = 3;
+constexpr int PeriodTicks = 2;
+// A ceiling for answers, generous for a loaded machine.
+constexpr int AnswerWaitMs = 30000;
 
-// Ticks the search until its period ends; the devices that answered it.
-QList<ScoutelContainer> searchOnce(DeviceSearch &search)
+// The devices whose first answer of the running period came.
+struct FirstAnswers : QList<ScoutelContainer>
 {
-    QSignalSpy finished(&search, &DeviceSearch::finished);
-    QList<ScoutelContainer> found;
-    const QMetaObject::Connection collect = QObject::connect(
-        &search, &DeviceSearch::answered, [&found](const ScoutelContainer &record, bool first) {
-            if (first)
-                found.append(record);
-        });
-    QTimer ticks;
-    QObject::connect(&ticks, &QTimer::timeout, &search, &DeviceSearch::tick);
-    ticks.start(TickMs);
-    search.start();
-    const bool ended = finished.wait(5000);
-    QObject::disconnect(collect);
-    return ended ? found : QList<ScoutelContainer>();
+    explicit FirstAnswers(DeviceSearch *search)
+    {
+        QObject::connect(search, &DeviceSearch::answered,
+                         [this](const ScoutelContainer &record, bool first) {
+                             if (first)
+                                 append(record);
+                         });
+    }
+};
+
+// Ends the running period as its timer would.
+void endPeriod(DeviceSearch &search)
+{
+    for (int tick = 0; tick < PeriodTicks; ++tick)
+        search.tick();
 }
 } // namespace
 
@@ -60,9 +64,11 @@ private Q_SLOTS:
         SimulatorProcess sim;
         SCOUTEL_START_SIM(sim, QStringList({"--count", "2", "--verdict", verdict}));
         ScoutelClient client;
-        DeviceSearch search(&client, 2);
-        QList<ScoutelContainer> targets = searchOnce(search);
-        QCOMPARE(targets.size(), 2);
+        DeviceSearch search(&client, PeriodTicks);
+        FirstAnswers targets(&search);
+        QVERIFY(search.start());
+        QTRY_COMPARE_WITH_TIMEOUT(targets.size(), 2, AnswerWaitMs);
+        endPeriod(search);
         for (ScoutelContainer &target : targets) {
             target->name = QStringLiteral("Vault");
             target->password = QStringLiteral("secret");
@@ -72,9 +78,36 @@ private Q_SLOTS:
         QSignalSpy finished(&operation, &ConfigurationOperation::finished);
         QSignalSpy doubtful(&operation, &ConfigurationOperation::devicesDoubtful);
         operation.start(targets, ConfigurationRun::Challenges::AskEachTarget);
-        QVERIFY(finished.wait(5000));
+        QVERIFY(finished.wait(AnswerWaitMs));
         QVERIFY(!finished.at(0).at(0).value<ConfigurationRun::Summary>().succeeded);
         QTEST(int(doubtful.size()), "doubtful");
+    }
+
+    // The answers wait in the socket while the loop is busy; the period's end
+    // counts every one that came, so none of these devices is stale.
+    void busyLoopLosesNoAnswer()
+    {
+        SimulatorProcess sim;
+        SCOUTEL_START_SIM(sim, QStringList({"--count", "600"}));
+        ScoutelClient client;
+        DeviceSearch search(&client, PeriodTicks);
+        FirstAnswers found(&search);
+        QSignalSpy finished(&search, &DeviceSearch::finished);
+        QVERIFY(search.start());
+        // A second request, sent after the simulator logged the first one's
+        // answers: once it is logged too, every answer to the first was sent.
+        const auto logged = [&](int count) {
+            QDeadlineTimer deadline(AnswerWaitMs);
+            while (sim.events("request").size() < count && !deadline.hasExpired())
+                QThread::msleep(10); // without serving the loop: the busy part
+        };
+        logged(600);
+        QCOMPARE(client.search(-1, nullptr), 0);
+        logged(1200);
+        endPeriod(search);
+        QCOMPARE(found.size(), 600);
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.at(0).at(0).value<QList<QByteArray>>(), QList<QByteArray>());
     }
 };
 
