@@ -75,7 +75,8 @@ void ConfigurationRun::receiveError(const QString &errorText)
 
 ConfigurationRun::Step ConfigurationRun::challengeAnswer(const ScoutelSharedData &answer)
 {
-    if (answer.result != ResultOk)
+    // Without its challenge an answer cannot key a configuration: the run waits on.
+    if (answer.result != ResultOk || answer.challenge.size() != Sctl::ChallengeSize)
         return {};
     std::optional<ScoutelContainer> target = awaitingChallenge.take(answer.mac);
     if (!target)
@@ -125,7 +126,9 @@ ConfigurationRun::Step ConfigurationRun::sendConfigurations()
 ConfigurationRun::Step ConfigurationRun::configurationAnswer(const ScoutelContainer &answer)
 {
     const ScoutelSharedData &record = *answer.constData();
-    if (!configured.contains(record.mac))
+    // Each target's first answer counts once: a repeated one would be counted twice,
+    // or open a second summary once the operation has ended.
+    if (!configured.contains(record.mac) || !awaitingResult.take(record.mac))
         return {};
     answers.append(answer);
     bool clearDevices = false;
@@ -134,7 +137,6 @@ ConfigurationRun::Step ConfigurationRun::configurationAnswer(const ScoutelContai
                       .arg(hexText(record.mac), record.resultText());
         clearDevices = !ConfigurationAnswer::keepsDeviceList(record);
     }
-    awaitingResult.take(record.mac);
     Step step;
     if (awaitingResult.isEmpty())
         step = finish();

@@ -217,6 +217,46 @@ private Q_SLOTS:
         QCOMPARE(summary.value_or(ConfigurationRun::Summary()).strays, QString());
         QVERIFY(!run.isRunning());
     }
+
+    // A device may answer twice, or late: each target's first answer counts once.
+    void repeatedAnswers_data()
+    {
+        QTest::addColumn<QList<int>>("devices"); // configuration answers, by device
+        QTest::newRow("repeated before the last") << QList<int>{1, 1, 2};
+        QTest::newRow("repeated after the summary") << QList<int>{1, 2, 2};
+    }
+    void repeatedAnswers()
+    {
+        QFETCH(QList<int>, devices);
+        const auto sent = [](const ScoutelContainer &) { return QString(); };
+        ConfigurationRun run({[] {}, sent, sent}, 3);
+        run.targets() = {answer(0, 1), answer(0, 2)};
+        run.start(ConfigurationRun::Challenges::Known);
+        QList<qsizetype> summaries; // the answers each summary holds
+        for (const int device : devices) {
+            if (const auto summary = run.receive(answer(Sctl::ConfigureAnswer, device)).summary)
+                summaries << summary->answers.size();
+        }
+        QCOMPARE(summaries, QList<qsizetype>{2});
+    }
+
+    void answerWithoutChallenge()
+    {
+        QStringList sent; // the challenges configurations went out with
+        const auto configure = [&](const ScoutelContainer &t) {
+            sent << QString::fromLatin1(t->challenge.toHex());
+            return QString();
+        };
+        ConfigurationRun run({[] {}, [](const ScoutelContainer &) { return QString(); }, configure},
+                             3);
+        run.targets() = {answer(0, 1)};
+        run.start();
+        ScoutelContainer bare = answer(Sctl::SearchAnswer, 1);
+        bare->challenge.clear();
+        run.receive(bare);
+        run.receive(answer(Sctl::SearchAnswer, 1));
+        QCOMPARE(sent, QStringList{"0101010101010101"});
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCore)
