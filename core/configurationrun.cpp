@@ -126,9 +126,7 @@ ConfigurationRun::Step ConfigurationRun::sendConfigurations()
 ConfigurationRun::Step ConfigurationRun::configurationAnswer(const ScoutelContainer &answer)
 {
     const ScoutelSharedData &record = *answer.constData();
-    // Each target's first answer counts once: a repeated one would be counted twice,
-    // or open a second summary once the operation has ended.
-    if (!configured.contains(record.mac) || !awaitingResult.take(record.mac))
+    if (!configured.contains(record.mac))
         return {};
     answers.append(answer);
     bool clearDevices = false;
@@ -137,6 +135,7 @@ ConfigurationRun::Step ConfigurationRun::configurationAnswer(const ScoutelContai
                       .arg(hexText(record.mac), record.resultText());
         clearDevices = !ConfigurationAnswer::keepsDeviceList(record);
     }
+    awaitingResult.take(record.mac);
     Step step;
     if (awaitingResult.isEmpty())
         step = finish();

@@ -218,28 +218,6 @@ private Q_SLOTS:
         QVERIFY(!run.isRunning());
     }
 
-    // A device may answer twice, or late: each target's first answer counts once.
-    void repeatedAnswers_data()
-    {
-        QTest::addColumn<QList<int>>("devices"); // configuration answers, by device
-        QTest::newRow("repeated before the last") << QList<int>{1, 1, 2};
-        QTest::newRow("repeated after the summary") << QList<int>{1, 2, 2};
-    }
-    void repeatedAnswers()
-    {
-        QFETCH(QList<int>, devices);
-        const auto sent = [](const ScoutelContainer &) { return QString(); };
-        ConfigurationRun run({[] {}, sent, sent}, 3);
-        run.targets() = {answer(0, 1), answer(0, 2)};
-        run.start(ConfigurationRun::Challenges::Known);
-        QList<qsizetype> summaries; // the answers each summary holds
-        for (const int device : devices) {
-            if (const auto summary = run.receive(answer(Sctl::ConfigureAnswer, device)).summary)
-                summaries << summary->answers.size();
-        }
-        QCOMPARE(summaries, QList<qsizetype>{2});
-    }
-
     void answerWithoutChallenge()
     {
         QStringList sent; // the challenges configurations went out with
