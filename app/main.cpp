@@ -1,3 +1,4 @@
+#include "applicationidentity.h"
 #include "debugoutput.h"
 #include "programmode.h"
 #include "scoutel.h"
@@ -28,6 +29,8 @@ int runConsole(int argc, char **argv)
 int runWindow(int argc, char **argv)
 {
     QApplication application(argc, argv);
+    // So the desktop ties the window to its launcher and metainfo.
+    QGuiApplication::setDesktopFileName(QStringLiteral(SCOUTEL_APP_ID));
     Scoutel window;
     window.show();
     return application.exec();
@@ -37,6 +40,7 @@ int runWindow(int argc, char **argv)
 int main(int argc, char **argv)
 {
     routeDebugOutputToStandardError();
+    setApplicationIdentity();
     switch (chooseProgramMode(argc, argv)) {
     case ProgramMode::Help:
         return printTo(stdout, UsageText::help(), 0);

@@ -25,7 +25,19 @@ foreach(catalogue IN LISTS qt_catalogues)
     install(FILES ${qt_links}/${name} DESTINATION ${SCOUTEL_INSTALL_LANGUAGESDIR})
 endforeach()
 
-install(FILES ${packaging}/scoutel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${packaging}/${SCOUTEL_APP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# AppStream metadata, its releases from the changelog.
+set(metainfo ${CMAKE_CURRENT_BINARY_DIR}/${SCOUTEL_APP_ID}.metainfo.xml)
+add_custom_command(OUTPUT ${metainfo}
+    COMMAND ${CMAKE_COMMAND} -DMETAINFO=${packaging}/${SCOUTEL_APP_ID}.metainfo.xml
+            -DCHANGELOG=${packaging}/changelog -DOUTPUT=${metainfo}
+            -P ${packaging}/metainfo-releases.cmake
+    DEPENDS ${packaging}/${SCOUTEL_APP_ID}.metainfo.xml ${packaging}/changelog
+            ${packaging}/metainfo-releases.cmake
+    VERBATIM)
+add_custom_target(scoutel_metainfo ALL DEPENDS ${metainfo})
+install(FILES ${metainfo} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(side 16 24 32 48 64 128 256)
     install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/scoutel-${side}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${side}x${side}/apps

@@ -1,41 +1,34 @@
 #include "mlsettings.h"
 
-#include <QCoreApplication>
 #include <QSettings>
 #include <QTranslator>
-#include <QWidget>
 
 namespace {
 
 const char geometryKey[] = "geometry";
 
-QString geometryGroup(const QWidget *w, const QString &prefix)
+QString geometryGroup(const QString &name)
 {
-    return QStringLiteral("UI/") + prefix + w->objectName();
+    return QStringLiteral("UI/") + name;
 }
 
 } // namespace
 
 MlSettings::MlSettings(QObject *parent)
     : QObject(parent), appTranslator(new QTranslator(this)), qtTranslator(new QTranslator(this))
-{
-    QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("vantrel.com"));
-    QCoreApplication::setApplicationName(QStringLiteral("application"));
-}
+{}
 
-void MlSettings::restoreGeometry(QWidget *w, const QString &prefix)
+QByteArray MlSettings::storedGeometry(const QString &name) const
 {
     QSettings store;
-    store.beginGroup(geometryGroup(w, prefix));
-    w->restoreGeometry(store.value(geometryKey).toByteArray());
-    store.endGroup();
+    store.beginGroup(geometryGroup(name));
+    return store.value(geometryKey).toByteArray();
 }
 
-void MlSettings::saveGeometry(QWidget *w, const QString &prefix)
+void MlSettings::storeGeometry(const QString &name, const QByteArray &geometry)
 {
     QSettings store;
-    store.beginGroup(geometryGroup(w, prefix));
-    store.setValue(geometryKey, w->saveGeometry());
+    store.beginGroup(geometryGroup(name));
+    store.setValue(geometryKey, geometry);
     store.endGroup();
 }

@@ -1,14 +1,15 @@
 #pragma once
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 class QTranslator;
-class QWidget;
 
-// Application identity for the per-user settings store, the two translators of
-// the interface language, and widget geometry under "UI/".
+// The per-user settings store of the application named by
+// setApplicationIdentity(): the two translators of the interface language, and
+// widget geometry under "UI/".
 class MlSettings : public QObject
 {
     Q_OBJECT
@@ -19,8 +20,17 @@ public:
     virtual void loadSettings() {}
     virtual void saveSettings() {}
 
-    void restoreGeometry(QWidget *w, const QString &prefix);
-    void saveGeometry(QWidget *w, const QString &prefix);
+    // The widget's geometry under the group "UI/", prefix and its object name.
+    template <typename Widget> void restoreGeometry(Widget *w, const QString &prefix)
+    {
+        w->restoreGeometry(storedGeometry(prefix + w->objectName()));
+    }
+    template <typename Widget> void saveGeometry(Widget *w, const QString &prefix)
+    {
+        storeGeometry(prefix + w->objectName(), w->saveGeometry());
+    }
+    QByteArray storedGeometry(const QString &name) const;
+    void storeGeometry(const QString &name, const QByteArray &geometry);
 
     static QString languagesPath();
     static QStringList availableLanguages();

@@ -8,7 +8,6 @@ const char systemGroup[] = "System";
 const char languageKey[] = "language";
 const char rememberFilenameKey[] = "rememberFilename";
 const char filenameKey[] = "filename";
-const char stampsKey[] = "stamps";
 const char interfaceIndexKey[] = "interfaceIndex";
 
 } // namespace
@@ -22,7 +21,6 @@ void Settings::loadSettings()
     language = store.value(languageKey, systemLanguage()).toString();
     rememberFilename = store.value(rememberFilenameKey, false).toBool();
     filename = store.value(filenameKey, QString()).toString();
-    stamps = store.value(stampsKey).toStringList();
     interfaceIndex = store.value(interfaceIndexKey, -1).toInt();
     store.endGroup();
 }
@@ -34,13 +32,15 @@ void Settings::saveSettings()
     store.setValue(languageKey, language);
     store.setValue(rememberFilenameKey, rememberFilename);
     store.setValue(filenameKey, filename);
-    store.setValue(stampsKey, stamps);
     store.setValue(interfaceIndexKey, interfaceIndex);
     store.endGroup();
 }
 
 void Settings::applySettings()
 {
-    setLanguage(language);
-    Q_EMIT applied();
+    // Without a catalogue for it (a C locale, a language the program does not
+    // speak) English, so plural forms read right; language keeps what the
+    // store holds, for a catalogue installed later.
+    if (language.isEmpty() || !setLanguage(language))
+        setLanguage(QStringLiteral("en"));
 }

@@ -3,7 +3,6 @@
 #include "mlsettings.h"
 
 #include <QString>
-#include <QStringList>
 
 // The application's own values, kept in the group "System" of the settings store.
 class Settings : public MlSettings
@@ -20,9 +19,5 @@ public:
     QString language;
     bool rememberFilename = false;
     QString filename;
-    QStringList stamps;
     qint32 interfaceIndex = -1;
-
-Q_SIGNALS:
-    void applied();
 };

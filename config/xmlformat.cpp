@@ -35,10 +35,11 @@ QString attributeValue(const FieldTable::Field &field, const ScoutelSharedData &
 
 // The safe's attributes in the order this writer puts them. Switches such as
 // restart are always written; other fields only when they are to be sent.
-QXmlStreamAttributes recordAttributes(const ScoutelSharedData &record)
+QXmlStreamAttributes recordAttributes(const ScoutelSharedData &record, bool withMac)
 {
     QXmlStreamAttributes attributes;
-    attributes.append(SafeAttribute::MacAddress, QString());
+    attributes.append(SafeAttribute::MacAddress,
+                      withMac ? QString::fromLatin1(record.mac.toHex()) : QString());
     attributes.append(SafeAttribute::Password, record.password);
     for (const FieldTable::Field *field : FieldTable::fileFields()) {
         if (field->kind == FieldTable::Kind::Confirmation || (record.sendFields & field->bit))
@@ -52,18 +53,29 @@ XmlFormat::XmlFormat(QObject *parent) : QObject(parent) {}
 
 int XmlFormat::save(const QString &fileName, ScoutelContainer *record)
 {
-    errorText.clear();
-    if (fileName.isEmpty() || !record) {
+    if (!record) {
         errorText = tr("Filename or data not set.");
         return -1;
     }
-    const ScoutelSharedData &data = *record->constData();
-    if (data.password.isEmpty()) {
-        errorText = tr("Password cannot be empty.");
+    return save(fileName, {*record}, false);
+}
+
+int XmlFormat::save(const QString &fileName, const QList<ScoutelContainer> &records, bool perDevice)
+{
+    errorText.clear();
+    if (fileName.isEmpty() || records.isEmpty()) {
+        errorText = tr("Filename or data not set.");
         return -1;
     }
-
-    switch (writeConfigFile(fileName, {recordAttributes(data)})) {
+    QList<QXmlStreamAttributes> safes;
+    for (const ScoutelContainer &record : records) {
+        if (record->password.isEmpty()) {
+            errorText = tr("Password cannot be empty.");
+            return -1;
+        }
+        safes.append(recordAttributes(*record.constData(), perDevice));
+    }
+    switch (writeConfigFile(fileName, safes)) {
     case ConfigWriteResult::Written:
         return 0;
     case ConfigWriteResult::UnwritableText:

@@ -4,6 +4,7 @@
 #include "optioncheck.h"
 
 #include <optional>
+#include <utility>
 
 namespace {
 std::optional<QString> value(const OptionMap &options, const char *key)
@@ -46,15 +47,20 @@ ConfigurationForm formOf(const OptionMap &options)
 }
 
 // "--interface=NAME" (the key less its first "-"): a usable interface by its
-// name, or "all" of them.
+// name, "all" of them, or "default", the system's choice as without the option.
 QString applyInterface(const OptionMap &options, ConsoleSettings &settings)
 {
     const auto name = value(options, "-interface");
     if (!name)
         return QString();
-    if (*name == QLatin1String("all")) {
-        settings.interfaceIndex = NetworkInterfaces::All;
-        return QString();
+    const std::pair<QLatin1String, int> choices[] = {
+        {QLatin1String("all"), NetworkInterfaces::All},
+        {QLatin1String("default"), NetworkInterfaces::SystemChoice}};
+    for (const auto &[word, index] : choices) {
+        if (*name == word) {
+            settings.interfaceIndex = index;
+            return QString();
+        }
     }
     QStringList names;
     const auto usable = NetworkInterfaces::usable();

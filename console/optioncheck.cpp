@@ -53,6 +53,6 @@ QString OptionCheck::unknownInterface(const QString &name, const QStringList &us
 {
     if (usableNames.isEmpty())
         return tr("%1 is not a usable network interface: none is usable here").arg(name);
-    return tr("%1 is not a usable network interface: give one of %2, or all")
+    return tr("%1 is not a usable network interface: give one of %2, all or default")
         .arg(name, usableNames.join(QLatin1String(", ")));
 }

@@ -1,8 +1,10 @@
 #include "scoutelconsole.h"
 
 #include "configurationanswer.h"
+#include "configurationoperation.h"
 #include "deviceblock.h"
 #include "devicelist.h"
+#include "devicesearch.h"
 #include "fieldtags.h"
 #include "hextext.h"
 #include "optionmap.h"
@@ -18,8 +20,8 @@
 #include <cstdio>
 
 namespace {
-// The console's timer fires once per timeout: one tick ends a phase.
-constexpr int PhaseTicks = 1;
+// One timeout is the search period, and again the wait for the configuration answer.
+constexpr int PeriodTicks = 1;
 
 // Flushed at once, so a script reading a pipe has each device as it answers.
 void printToStandardOutput(const QByteArray &line)
@@ -30,18 +32,7 @@ void printToStandardOutput(const QByteArray &line)
 } // namespace
 
 ScoutelConsole::ScoutelConsole(int argc, char **argv, QObject *parent)
-    : QObject(parent), client(new ScoutelClient(this)), timer(new QTimer(this)),
-      run({[] {}, // the search's sequence number stays valid for the answer
-           [this](const ScoutelContainer &target) {
-               return client->search(settings.interfaceIndex, &target) == 0 ? QString()
-                                                                            : client->errorString();
-           },
-           [this](const ScoutelContainer &target) {
-               return client->configure(settings.interfaceIndex, &target) == 0
-                          ? QString()
-                          : client->errorString();
-           }},
-          PhaseTicks)
+    : QObject(parent), client(new ScoutelClient(this)), timer(new QTimer(this))
 {
     // Without a fresh seed every run would reuse the same sequence numbers and
     // accept late answers meant for an earlier run.
@@ -53,8 +44,20 @@ ScoutelConsole::ScoutelConsole(int argc, char **argv, QObject *parent)
         pendingCode = client->lastError();
         pendingMessage = tr("Error on client initialization: %1").arg(client->errorString());
     }
+    // First: a failure ends the run before the search or the operation sees the answer.
     connect(client, &ScoutelClient::located, this, &ScoutelConsole::located);
     connect(timer, &QTimer::timeout, this, &ScoutelConsole::tick);
+    const auto interfaceIndex = [this] { return settings.interfaceIndex; };
+    search = new DeviceSearch(client, PeriodTicks, this);
+    search->setInterfaceChoice(interfaceIndex);
+    connect(search, &DeviceSearch::answered, this, &ScoutelConsole::searchAnswer);
+    connect(search, &DeviceSearch::finished, this, &ScoutelConsole::endSearch);
+    operation = new ConfigurationOperation(client, settings.timeout, PeriodTicks, this);
+    operation->setInterfaceChoice(interfaceIndex);
+    connect(operation, &ConfigurationOperation::sendFailed, this, [this](const QString &errorText) {
+        fail(client->lastError(), tr("Send error: %1").arg(errorText));
+    });
+    connect(operation, &ConfigurationOperation::finished, this, &ScoutelConsole::report);
 }
 
 void ScoutelConsole::parseArguments(int argc, char **argv)
@@ -85,10 +88,8 @@ void ScoutelConsole::start()
 {
     if (!pendingMessage.isEmpty())
         return fail(pendingCode, pendingMessage);
-    const int result = client->search(settings.interfaceIndex, nullptr);
-    if (result != 0)
-        return fail(result, tr("Send error: %1").arg(client->errorString()));
-    session.begin();
+    if (!search->start())
+        return fail(client->lastError(), tr("Send error: %1").arg(client->errorString()));
     state = Searching;
     timer->start(settings.timeout);
 }
@@ -98,27 +99,25 @@ void ScoutelConsole::sendConfiguration()
     if (!ConfigurationAnswer::hasSomethingToSend(*config.constData()))
         return fail(ErrorNothingToSend, tr("No data to send."));
     state = Configuring;
-    run.reset();
-    run.targets().append(config);
-    follow(run.start(ConfigurationRun::Challenges::Known));
-    if (state == Configuring)
-        timer->start(settings.timeout);
+    operation->start({config}, ConfigurationRun::Challenges::Known);
 }
 
 void ScoutelConsole::tick()
 {
     timer->stop();
-    if (state == Configuring)
-        return follow(run.tick());
-    if (state != Searching)
-        return;
-    if (session.found() == 0)
+    if (state == Searching)
+        search->tick();
+}
+
+void ScoutelConsole::endSearch()
+{
+    if (search->found() == 0)
         return fail(ErrorNoDevice, tr("No device found."));
     if (settings.listOnly) {
         qDebug() << "# Search complete";
         return finish(0);
     }
-    if (session.found() > 1)
+    if (search->found() > 1)
         return fail(ErrorSeveralDevices, tr("More than one device found, there must be only one."));
     sendConfiguration();
 }
@@ -130,23 +129,10 @@ void ScoutelConsole::located(int result, ScoutelContainer record)
     if (result != 0)
         return fail(result, tr("Receive error: %1").arg(client->errorString()));
     const ScoutelSharedData &answer = *record.constData();
-    // A decoded answer always names its device; a record without a MAC carries nothing.
-    if (answer.mac.isEmpty())
-        return;
-    if (answer.command == Sctl::ConfigureAnswer)
-        return follow(run.receive(record));
-    if (answer.result != 0)
-        return fail(answer.result, errorOn(answer));
-    if (answer.command == Sctl::SearchAnswer && state == Searching)
-        searchAnswer(record);
-}
-
-void ScoutelConsole::follow(const ConfigurationRun::Step &step)
-{
-    if (!step.sendError.isEmpty())
-        return fail(client->lastError(), tr("Send error: %1").arg(step.sendError));
-    if (step.summary)
-        report(*step.summary);
+    // A decoded answer always names its device; a record without a MAC carries
+    // nothing. The operation judges configuration answers.
+    if (!answer.mac.isEmpty() && answer.command != Sctl::ConfigureAnswer && answer.result != 0)
+        fail(answer.result, errorOn(answer));
 }
 
 void ScoutelConsole::report(const ConfigurationRun::Summary &summary)
@@ -157,7 +143,7 @@ void ScoutelConsole::report(const ConfigurationRun::Summary &summary)
     const ScoutelSharedData &answer = *summary.answers.constFirst().constData();
     if (!ConfigurationAnswer::succeeded(answer))
         return fail(answer.result, errorOn(answer));
-    fail(0, hexText(answer.mac) + QLatin1Char('\n') + answer.sender.toString());
+    succeed(hexText(answer.mac) + QLatin1Char('\n') + answer.sender.toString());
 }
 
 QString ScoutelConsole::errorOn(const ScoutelSharedData &answer)
@@ -165,10 +151,11 @@ QString ScoutelConsole::errorOn(const ScoutelSharedData &answer)
     return tr("Error on %1: %2").arg(hexText(answer.mac), answer.resultText());
 }
 
-void ScoutelConsole::searchAnswer(const ScoutelContainer &record)
+void ScoutelConsole::searchAnswer(const ScoutelContainer &record, bool first)
 {
+    if (state != Searching)
+        return;
     // A device may answer twice: it counts once, and its latest challenge is the valid one.
-    const bool first = session.receive(record);
     const ScoutelSharedData &answer = *record.constData();
     ScoutelSharedData *target = config.data();
     target->mac = answer.mac;
@@ -179,18 +166,29 @@ void ScoutelConsole::searchAnswer(const ScoutelContainer &record)
         return;
     if (settings.json)
         return printToStandardOutput(DeviceList::jsonLine(answer));
-    const QStringList lines = deviceBlock(record, session.found());
+    const QStringList lines = deviceBlock(record, search->found());
     for (const QString &line : lines)
         qDebug().noquote() << line;
 }
 
 void ScoutelConsole::fail(int code, const QString &message)
 {
+    Q_ASSERT(code != 0);
+    printAndFinish(code, message);
+}
+
+void ScoutelConsole::succeed(const QString &message)
+{
+    printAndFinish(0, message);
+}
+
+void ScoutelConsole::printAndFinish(int status, const QString &message)
+{
     if (state == Finished)
         return;
-    qDebug() << code;
+    qDebug() << status;
     qDebug().noquote() << message;
-    finish(code);
+    finish(status);
 }
 
 void ScoutelConsole::finish(int status)

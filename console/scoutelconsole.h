@@ -3,11 +3,12 @@
 #include "configurationrun.h"
 #include "consoleoptions.h"
 #include "scoutelcontainer.h"
-#include "searchsession.h"
 
 #include <QObject>
 #include <QString>
 
+class ConfigurationOperation;
+class DeviceSearch;
 class QTimer;
 class ScoutelClient;
 
@@ -42,22 +43,25 @@ private:
     void parseArguments(int argc, char **argv);
     void applyOptions(const OptionMap &options);
     void sendConfiguration();
-    void searchAnswer(const ScoutelContainer &record);
-    void follow(const ConfigurationRun::Step &step);
+    void searchAnswer(const ScoutelContainer &record, bool first);
+    void endSearch();
     void report(const ConfigurationRun::Summary &summary);
     static QString errorOn(const ScoutelSharedData &answer);
 
-    // Prints the code and the message, then ends the run with the code.
+    // Prints the code and the message, then ends the run with the code (not 0).
     void fail(int code, const QString &message);
+    // Prints 0 and the message, then ends the run with status 0.
+    void succeed(const QString &message);
+    void printAndFinish(int status, const QString &message);
     void finish(int status);
 
     ScoutelClient *client;
     QTimer *timer;
     ConsoleSettings settings;
     State state = Idle;
-    SearchSession session;
+    DeviceSearch *search = nullptr;
+    ConfigurationOperation *operation = nullptr;
     ScoutelContainer config;
-    ConfigurationRun run;
     // A failure found before the run started, reported by start().
     int pendingCode = 0;
     QString pendingMessage;

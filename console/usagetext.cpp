@@ -16,7 +16,7 @@ QString UsageText::version()
 QString UsageText::help()
 {
     return tr("Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers\n"
-              "       scoutel -X [-t=MS] [--json] [--interface=NAME|all]\n"
+              "       scoutel -X [-t=MS] [--json] [--interface=NAME|all|default]\n"
               "                                       list every device that answers\n"
               "       scoutel --help | --version\n"
               "\n"
@@ -35,7 +35,8 @@ QString UsageText::help()
               "  --interface=NAME\n"
               "                search and configure through this network interface;\n"
               "                all: through every usable one, each device counted\n"
-              "                once; without it the system chooses   --interface=eth1\n"
+              "                once; default, or without the option: the system\n"
+              "                chooses                               --interface=eth1\n"
               "  -t=MS         timeout in milliseconds, default 500: the search window,\n"
               "                and again the wait for the configuration answer   -t=2000\n"
               "  -x=PASSWORD   the device's current password                     -x=secret\n"

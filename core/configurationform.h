@@ -34,6 +34,13 @@ struct ConfigurationForm
     // stay when the element leaves them out.
     static ConfigurationForm fromAttributes(const QMap<QString, QString> &attributes,
                                             const ConfigurationForm &base);
+    // Each attribute present on its own, as loading it changes the form's
+    // controls; http_port, password and restart are left out.
+    static ConfigurationForm given(const QMap<QString, QString> &attributes);
+    // The values of the record's fields that fields names, as text.
+    static ConfigurationForm fromRecord(const ScoutelSharedData &record, quint32 fields);
+    // What the edit form holds before a device or a file fills it.
+    static ConfigurationForm startValues();
 
     // Rebuilds record's sendFields and writes the values: call it only with a
     // form the rules accepted. The apply bit is always set.

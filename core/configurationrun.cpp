@@ -5,7 +5,6 @@
 #include "hextext.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 
 #include <utility>
 
@@ -35,7 +34,8 @@ ConfigurationRun::Step ConfigurationRun::start(Challenges challenges)
 {
     report = QString();
     strays = QString();
-    if (challenges == Challenges::Known) {
+    asked = challenges == Challenges::AskEachTarget;
+    if (!asked) {
         for (const ScoutelContainer &target : std::as_const(editTargets))
             awaitingResult.append(target);
         return sendConfigurations();
@@ -64,13 +64,13 @@ ConfigurationRun::Step ConfigurationRun::receive(const ScoutelContainer &answer)
     return {};
 }
 
-void ConfigurationRun::receiveError(const QString &errorText)
+QString ConfigurationRun::receiveError(const QString &errorText)
 {
     const QString line = text(QT_TRANSLATE_NOOP("Scoutel", "Receive error: %1\n")).arg(errorText);
-    qDebug().noquote() << line.trimmed();
     // Between operations nobody waits for an answer: nothing to report on.
     if (isRunning())
         strays += line;
+    return line.trimmed();
 }
 
 ConfigurationRun::Step ConfigurationRun::challengeAnswer(const ScoutelSharedData &answer)
@@ -90,7 +90,9 @@ ConfigurationRun::Step ConfigurationRun::challengeAnswer(const ScoutelSharedData
 
 ConfigurationRun::Step ConfigurationRun::sendConfigurations()
 {
-    requests.clearSequences();
+    // Known challenges came with a search whose late answers may still come.
+    if (asked)
+        requests.clearSequences();
     current = Phase::Configuring;
     Step step;
     step.idle = true;

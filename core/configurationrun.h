@@ -70,8 +70,8 @@ public:
     // known challenges sends the configurations at once.
     Step start(Challenges challenges = Challenges::AskEachTarget);
     Step receive(const ScoutelContainer &answer);
-    // A datagram that could not be decoded.
-    void receiveError(const QString &errorText);
+    // A datagram that could not be decoded; returns the line to log.
+    QString receiveError(const QString &errorText);
     Step tick();
 
     Phase phase() const { return current; }
@@ -96,5 +96,7 @@ private:
     QString strays;
     QList<ScoutelContainer> answers;
     int countdown = 0;
+    // The challenges were asked for: earlier requests' answers no longer count.
+    bool asked = true;
     Phase current = Phase::Idle;
 };

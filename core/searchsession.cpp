@@ -14,3 +14,13 @@ bool SearchSession::receive(const ScoutelContainer &answer)
     answered.insert(answer->mac);
     return answered.size() != before;
 }
+
+QList<QByteArray> SearchSession::stale() const
+{
+    QList<QByteArray> macs;
+    for (auto device = known.cbegin(); device != known.cend(); ++device) {
+        if (!answered.contains(device.key()))
+            macs.append(device.key());
+    }
+    return macs;
+}

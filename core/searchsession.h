@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
 #include <QSet>
 
 // What one search window found: each device counted once however often it
@@ -19,6 +20,8 @@ public:
     bool receive(const ScoutelContainer &answer);
     // Devices that answered this window.
     int found() const { return int(answered.size()); }
+    // Known devices that have not answered this window.
+    QList<QByteArray> stale() const;
     // The latest record by MAC; a stale device's record has result -1.
     const QHash<QByteArray, ScoutelContainer> &devices() const { return known; }
 

@@ -5,8 +5,11 @@
 #include <QBrush>
 #include <QCollator>
 #include <QColor>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QItemSelection>
+#include <QSet>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <algorithm>
@@ -27,6 +30,7 @@ public:
 };
 
 namespace {
+constexpr qint64 RowSliceMs = 20;
 const QColor FaultColour = QColor::fromRgba(DeviceRowContent::FaultRgb);
 
 bool isFlagged(const QTreeWidgetItem *row)
@@ -84,9 +88,40 @@ bool DeviceRowItem::operator<(const QTreeWidgetItem &other) const
     return mac < row.mac;
 }
 
-DeviceRows::DeviceRows(QTreeWidget *deviceTree) : tree(deviceTree) {}
+DeviceRows::DeviceRows(QTreeWidget *deviceTree, QObject *parent)
+    : QObject(parent), tree(deviceTree), writer(new QTimer(this))
+{
+    writer->setInterval(0);
+    connect(writer, &QTimer::timeout, this, [this] { writePending(RowSliceMs); });
+}
 
 void DeviceRows::show(const ScoutelContainer &record)
+{
+    if (!pending.contains(record->mac))
+        pendingOrder.append(record->mac);
+    pending.insert(record->mac, record);
+    if (!writer->isActive())
+        writer->start();
+}
+
+void DeviceRows::flush()
+{
+    writePending(-1);
+}
+
+void DeviceRows::writePending(qint64 budgetMs)
+{
+    QElapsedTimer slice;
+    slice.start();
+    while (!pendingOrder.isEmpty() && (budgetMs < 0 || !slice.hasExpired(budgetMs)))
+        write(pending.take(pendingOrder.takeFirst()));
+    keepSorted();
+    if (pendingOrder.isEmpty())
+        writer->stop();
+    Q_EMIT written();
+}
+
+void DeviceRows::write(const ScoutelContainer &record)
 {
     const QByteArray &mac = record->mac;
     DeviceRowItem *row = rowsByMac.value(mac);
@@ -108,12 +143,12 @@ void DeviceRows::show(const ScoutelContainer &record)
         row->setSelected(false);
 }
 
-void DeviceRows::removeStale(const QHash<QByteArray, ScoutelContainer> &devices)
+void DeviceRows::removeStale(const QList<QByteArray> &stale)
 {
+    const QSet<QByteArray> gone(stale.cbegin(), stale.cend());
     for (int i = tree->topLevelItemCount() - 1; i >= 0; --i) {
         const QByteArray mac = key(tree->topLevelItem(i));
-        const auto found = devices.constFind(mac);
-        if (found != devices.constEnd() && found.value()->result == -1) {
+        if (gone.contains(mac)) {
             rowsByMac.remove(mac);
             delete tree->takeTopLevelItem(i);
         }
@@ -122,6 +157,9 @@ void DeviceRows::removeStale(const QHash<QByteArray, ScoutelContainer> &devices)
 
 void DeviceRows::clear()
 {
+    pending.clear();
+    pendingOrder.clear();
+    writer->stop();
     rowsByMac.clear();
     tree->clear();
 }

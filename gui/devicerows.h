@@ -5,24 +5,33 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QList>
+#include <QObject>
 
 class DeviceRowContent;
 class DeviceRowItem;
+class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 
 // The device rows of the tree, found by MAC through a hash rather than by
 // walking every row for each answer. Rows keep the order they came in until a
 // sort is asked for; child rows always keep theirs.
-class DeviceRows
+class DeviceRows : public QObject
 {
-public:
-    explicit DeviceRows(QTreeWidget *tree);
+    Q_OBJECT
 
-    // Creates the row of the record's device, or rebuilds its child rows.
+public:
+    explicit DeviceRows(QTreeWidget *tree, QObject *parent = nullptr);
+
+    // Creates the row of the record's device, or rebuilds its child rows, in
+    // slices between which the window repaints and stays responsive; a device
+    // answering twice before its turn is written once.
     void show(const ScoutelContainer &record);
-    // Removes the rows whose device has result -1 in devices.
-    void removeStale(const QHash<QByteArray, ScoutelContainer> &devices);
+    // Writes the rows still waiting now.
+    void flush();
+    // Removes the rows of these devices.
+    void removeStale(const QList<QByteArray> &stale);
     void clear();
     bool anyExpanded() const;
     // The device rows the filter shows.
@@ -39,7 +48,14 @@ public:
     // The MAC bytes a device row carries.
     static QByteArray key(const QTreeWidgetItem *row);
 
+Q_SIGNALS:
+    // Waiting rows were written.
+    void written();
+
 private:
+    // Writes waiting rows for at most budgetMs, or all of them when negative.
+    void writePending(qint64 budgetMs);
+    void write(const ScoutelContainer &record);
     DeviceRowItem *createRow(const QByteArray &mac);
     void applyColour(QTreeWidgetItem *row, const DeviceRowContent &content) const;
     // Hides or shows the row as the filter says; true when hidden.
@@ -48,6 +64,9 @@ private:
 
     QTreeWidget *tree;
     QHash<QByteArray, DeviceRowItem *> rowsByMac;
+    QHash<QByteArray, ScoutelContainer> pending;
+    QList<QByteArray> pendingOrder;
+    QTimer *writer;
     DeviceFilter filter;
     int sortColumn = -1; // none: the order rows came in
     Qt::SortOrder sortOrder = Qt::AscendingOrder;

@@ -12,16 +12,14 @@
 namespace {
 // Keeps two saves apart; the file stamp counts in seconds.
 constexpr int SaveButtonPause = 1100;
-constexpr int FormMainPort = 1000;
-constexpr int FormAuxPort = 1001;
-constexpr int FormSessionMinutes = 10;
 
 } // namespace
 
-DialogEdit::DialogEdit(QList<ScoutelContainer> &editTargets, Settings *store, QWidget *parent)
+DialogEdit::DialogEdit(const QList<ScoutelContainer> &editTargets, Settings *store, QWidget *parent)
     : QDialog(parent), ui(new Ui::DialogEdit), settings(store), targets(editTargets)
 {
     ui->setupUi(this);
+    fields.emplace(ui);
     // The plan follows the fields it is made of.
     for (QLineEdit *edit : {ui->editIpAddress, ui->editSubnet, ui->editGateway})
         connect(edit, &QLineEdit::textChanged, this, &DialogEdit::showPlan);
@@ -46,94 +44,26 @@ void DialogEdit::prepare()
     ui->labelHeader->setText(
         tr("Configuration of these MAC addresses:\n%1").arg(macs.join(QLatin1String(", "))));
     clearAll();
-    fillFromRecord(targets.constFirst());
+    showRecord(*targets.constFirst().constData());
     restoreFile();
     ui->checkNextAddress->setVisible(targets.size() > 1);
     showPlan();
 }
 
-void DialogEdit::fillFromRecord(const ScoutelContainer &record)
+void DialogEdit::showRecord(const ScoutelSharedData &record)
 {
-    const ScoutelSharedData &d = *record.constData();
-    const quint32 fields = d.presentFields | d.sendFields;
-    if (fields & FieldName)
-        ui->editName->setText(d.name);
-    if (fields & FieldIpAddress)
-        ui->editIpAddress->setText(d.ipAddress.toString());
-    if (fields & FieldSubnetMask)
-        ui->editSubnet->setText(d.subnetMask.toString());
-    if (fields & FieldGateway)
-        ui->editGateway->setText(d.gateway.toString());
-    if (fields & FieldDhcp)
-        setDhcp(d.dhcp != 0);
-    if (fields & FieldMainPort)
-        ui->spinMainPort->setValue(d.mainPort);
-    if (fields & FieldAuxPort)
-        ui->spinAuxPort->setValue(d.auxPort);
-    const bool hasHttpPort = fields & FieldHttpPort;
+    const quint32 present = record.presentFields | record.sendFields;
+    const bool hasHttpPort = present & FieldHttpPort;
     ui->labelHttpPort->setHidden(!hasHttpPort);
     ui->spinHttpPort->setHidden(!hasHttpPort);
-    if (hasHttpPort)
-        ui->spinHttpPort->setValue(d.httpPort);
-    if (fields & FieldSessionMinutes)
-        ui->spinDurate->setValue(d.sessionMinutes);
-}
-
-void DialogEdit::setDhcp(bool dhcp)
-{
-    // The exclusive group ignores unchecking its checked button: check the other one.
-    (dhcp ? ui->radioDhcp : ui->radioStatic)->setChecked(true);
-}
-
-void DialogEdit::clearFields()
-{
-    ui->editName->clear();
-    setDhcp(false);
-    ui->editIpAddress->clear();
-    ui->editSubnet->clear();
-    ui->editGateway->clear();
-    ui->spinMainPort->setValue(FormMainPort);
-    ui->spinAuxPort->setValue(FormAuxPort);
-    ui->spinDurate->setValue(FormSessionMinutes);
-    ui->editNewPassword->clear();
-    ui->editPublicKey->clear();
+    fields->show(ConfigurationForm::fromRecord(record, present), false);
 }
 
 void DialogEdit::clearAll()
 {
     ui->editFile->clear();
     ui->editPassword->clear();
-    clearFields();
-}
-
-ConfigurationForm DialogEdit::form() const
-{
-    ConfigurationForm f;
-    f.password = ui->editPassword->text();
-    if (ui->checkName->isChecked())
-        f.name = ui->editName->text();
-    if (ui->groupNetwork->isChecked()) {
-        // With DHCP the addresses still go out, and are checked.
-        f.dhcp = ui->radioDhcp->isChecked();
-        f.ipAddress = ui->editIpAddress->text();
-        f.subnetMask = ui->editSubnet->text();
-        f.gateway = ui->editGateway->text();
-    }
-    if (ui->groupPorts->isChecked()) {
-        f.mainPort = QString::number(ui->spinMainPort->value());
-        f.auxPort = QString::number(ui->spinAuxPort->value());
-        // Only a device that told its HTTP port gets one.
-        if (ui->spinHttpPort->isVisibleTo(this))
-            f.httpPort = QString::number(ui->spinHttpPort->value());
-    }
-    if (ui->checkDurate->isChecked())
-        f.sessionMinutes = QString::number(ui->spinDurate->value());
-    if (ui->checkNewPassword->isChecked())
-        f.newPassword = ui->editNewPassword->text();
-    if (ui->checkPublicKey->isChecked())
-        f.publicKey = ui->editPublicKey->text();
-    f.restart = ui->checkRestart->isChecked();
-    return f;
+    fields->clear();
 }
 
 ConfigurationForm DialogEdit::shownValues() const
@@ -220,21 +150,31 @@ void DialogEdit::warn(const QString &title, const QString &text)
     QMessageBox::warning(this, title, text);
 }
 
-void DialogEdit::applyToAll(const QList<ConfigurationForm> &forms)
+void DialogEdit::acceptForms(const QList<ConfigurationForm> &forms, const QList<SafeEntry> &entries)
 {
-    for (qsizetype i = 0; i < targets.size(); ++i)
-        forms.at(i).writeInto(*targets[i].data());
+    accepted = forms;
+    acceptedEntries = entries;
+}
+
+QList<ScoutelContainer> DialogEdit::configuredTargets() const
+{
+    QList<ScoutelContainer> configured = targets;
+    for (qsizetype i = 0; i < accepted.size() && i < configured.size(); ++i)
+        accepted.at(i).writeInto(*configured[i].data());
+    return configured;
 }
 
 void DialogEdit::accept()
 {
     QList<ConfigurationForm> forms;
+    QList<SafeEntry> entries;
     if (!restoredEntries.isEmpty() && shownValues() == restoredUnder) {
         // Computed again: the password and Restart box may have changed since.
         const auto perDevice = perDeviceForms(restoredEntries);
         if (!perDevice)
             return;
         forms = *perDevice;
+        entries = restoredEntries;
     } else {
         if (!validate(targets.size() > 1))
             return;
@@ -248,7 +188,7 @@ void DialogEdit::accept()
                 forms[i].ipAddress = QHostAddress(planned->at(i)).toString();
         }
     }
-    applyToAll(forms);
+    acceptForms(forms, entries);
     storeFileSettings();
     QDialog::accept();
 }

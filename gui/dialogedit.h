@@ -2,6 +2,7 @@
 
 #include "addressplan.h"
 #include "configurationform.h"
+#include "configurationformwidget.h"
 #include "configurationrules.h"
 #include "safeentry.h"
 #include "scoutelcontainer.h"
@@ -10,7 +11,6 @@
 #include <QFileDialog>
 #include <QList>
 #include <QSet>
-#include <QXmlStreamAttributes>
 
 #include <optional>
 
@@ -21,15 +21,17 @@ namespace Ui {
 class DialogEdit;
 }
 
-// Composes one configuration for the target records, checks it, and writes it into
-// them; saves the form as a configuration file and loads such files, per device too.
+// Composes one configuration for the target records, checks it, and gives each
+// target its own; saves the form as a configuration file and loads such files,
+// per device too.
 class DialogEdit : public QDialog
 {
     Q_OBJECT
 
 public:
-    // targets and settings must outlive the dialog; targets is written in place.
-    DialogEdit(QList<ScoutelContainer> &targets, Settings *settings, QWidget *parent = nullptr);
+    // settings must outlive the dialog.
+    DialogEdit(const QList<ScoutelContainer> &targets, Settings *settings,
+               QWidget *parent = nullptr);
     ~DialogEdit() override;
 
     // Addresses that devices other than the targets hold: the next free address
@@ -37,8 +39,13 @@ public:
     void setHeldAddresses(const QSet<quint32> &addresses) { heldByOthers = addresses; }
     // Fills the form for the targets; call once before exec().
     void prepare();
+    // After Accepted: the targets, each carrying its own configuration; as
+    // given while none is accepted.
+    QList<ScoutelContainer> configuredTargets() const;
+    // The per-device file's entries the configurations came from; empty when
+    // the form gave them.
+    const QList<SafeEntry> &fileEntries() const { return acceptedEntries; }
 
-    void clearFields();
     // The form's checks with their messages; with multiple, the questions for several devices.
     bool validate(bool multiple);
 
@@ -59,16 +66,14 @@ protected:
     virtual QString askFileName(QFileDialog::AcceptMode mode);
 
 private:
-    // The widgets as a configuration, and back.
-    ConfigurationForm form() const;
-    void fillFromRecord(const ScoutelContainer &record);
+    ConfigurationForm form() const { return fields->read(this); }
+    // The values the record holds, the HTTP port's controls shown only with one.
+    void showRecord(const ScoutelSharedData &record);
     void clearAll();
     void restoreFile();
     void storeFileSettings();
+    // The entry's attributes onto the form, ticking what it names.
     void readSafe(const SafeEntry &entry);
-    void setDhcp(bool dhcp);
-    // The form as a file's safe, for the device mac (empty: any device).
-    QXmlStreamAttributes formAttributes(const QString &mac, const QString &ipAddress) const;
     // Several targets, static addresses, and the next free address for each.
     bool nextAddressChosen() const;
     // The plan the address fields give; none while they are no address and mask.
@@ -89,14 +94,17 @@ private:
                  QList<ConfigurationForm> &forms);
     bool ask(bool warning, const QString &question);
     void warn(const QString &title, const QString &text);
-    void applyToAll(const QList<ConfigurationForm> &forms);
+    void acceptForms(const QList<ConfigurationForm> &forms, const QList<SafeEntry> &entries);
     // What the form shows, password and restart aside: a per-device file
     // restored at the start holds only while this stays as it was.
     ConfigurationForm shownValues() const;
 
     Ui::DialogEdit *ui;
+    std::optional<ConfigurationFormWidget> fields;
     Settings *settings;
-    QList<ScoutelContainer> &targets;
+    const QList<ScoutelContainer> targets;
+    QList<ConfigurationForm> accepted;
+    QList<SafeEntry> acceptedEntries;
     QSet<quint32> heldByOthers;
     // The remembered per-device file's entries, and the form they were restored under.
     QList<SafeEntry> restoredEntries;

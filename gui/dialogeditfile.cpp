@@ -3,71 +3,40 @@
 #include "dialogedit.h"
 
 #include "configreader.h"
-#include "configwriter.h"
 #include "safeattributes.h"
 #include "safeentry.h"
 #include "settings.h"
 #include "targetmatching.h"
 #include "ui_dialogedit.h"
-
-#include <algorithm>
-
-QXmlStreamAttributes DialogEdit::formAttributes(const QString &mac, const QString &ipAddress) const
-{
-    using namespace SafeAttribute;
-    QXmlStreamAttributes attributes;
-    attributes.append(MacAddress, mac);
-    attributes.append(Password, ui->editPassword->text());
-    if (ui->checkName->isChecked())
-        attributes.append(Name, ui->editName->text());
-    if (ui->groupNetwork->isChecked()) {
-        attributes.append(Dhcp, SafeAttribute::boolText(ui->radioDhcp->isChecked()));
-        attributes.append(IpAddress, ipAddress);
-        attributes.append(SubnetMask, ui->editSubnet->text());
-        attributes.append(Gateway, ui->editGateway->text());
-    }
-    if (ui->groupPorts->isChecked()) {
-        attributes.append(TcpPort, QString::number(ui->spinMainPort->value()));
-        attributes.append(AuxPort, QString::number(ui->spinAuxPort->value()));
-    }
-    if (ui->checkDurate->isChecked())
-        attributes.append(SessionMinutes, QString::number(ui->spinDurate->value()));
-    if (ui->checkNewPassword->isChecked())
-        attributes.append(NewPassword, ui->editNewPassword->text());
-    if (ui->checkPublicKey->isChecked())
-        attributes.append(PublicKey, ui->editPublicKey->text());
-    attributes.append(Restart, SafeAttribute::boolText(ui->checkRestart->isChecked()));
-    return attributes;
-}
+#include "xmlformat.h"
 
 int DialogEdit::exportFile(const QString &fileName)
 {
-    const QString title = QStringLiteral("XML export");
-    if (ui->editPassword->text().isEmpty()) {
-        warn(title, tr("Password cannot be empty."));
-        return -1;
-    }
     // With the next free address for each, a per-device file keeps the plan.
-    QList<QXmlStreamAttributes> safes;
-    if (!nextAddressChosen()) {
-        safes.append(formAttributes(QString(), ui->editIpAddress->text()));
-    } else if (const auto planned = plannedAddresses()) {
-        for (qsizetype i = 0; i < targets.size(); ++i)
-            safes.append(formAttributes(QString::fromLatin1(targets.at(i)->mac.toHex()),
-                                        QHostAddress(planned->at(i)).toString()));
-    } else {
-        return -1;
+    const bool perDevice = nextAddressChosen();
+    ConfigurationForm saved = form();
+    saved.httpPort.reset(); // files do not keep the HTTP port
+    QList<ConfigurationForm> forms{saved};
+    if (perDevice) {
+        const auto planned = plannedAddresses();
+        if (!planned)
+            return -1;
+        forms = QList<ConfigurationForm>(targets.size(), saved);
+        for (qsizetype i = 0; i < forms.size(); ++i)
+            forms[i].ipAddress = QHostAddress(planned->at(i)).toString();
     }
-    switch (writeConfigFile(fileName, safes)) {
-    case ConfigWriteResult::Written:
+    QList<ScoutelContainer> records;
+    for (qsizetype i = 0; i < forms.size(); ++i) {
+        ScoutelContainer record;
+        if (perDevice)
+            record->mac = targets.at(i)->mac;
+        forms.at(i).writeInto(*record.data());
+        records.append(record);
+    }
+    XmlFormat format;
+    if (format.save(fileName, records, perDevice) == 0)
         return 0;
-    case ConfigWriteResult::UnwritableText:
-        warn(title, tr("The configuration holds characters that cannot be stored in a file."));
-        return -1;
-    case ConfigWriteResult::FileError:
-        break;
-    }
-    warn(title, tr("Cannot write to the file: %1").arg(fileName));
+    warn(QStringLiteral("XML export"), format.lastError());
     return -1;
 }
 
@@ -75,37 +44,9 @@ void DialogEdit::readSafe(const SafeEntry &entry)
 {
     using namespace SafeAttribute;
     // Ticks what the entry names; never unticks or clears.
-    const auto has = [&entry](std::initializer_list<QString> names) {
-        return std::any_of(names.begin(), names.end(),
-                           [&entry](const QString &name) { return entry.has(name); });
-    };
-    const auto text = [&entry](const QString &name, QLineEdit *edit) {
-        if (entry.has(name))
-            edit->setText(entry.value(name));
-    };
-    const auto number = [&entry](const QString &name, QSpinBox *spin) {
-        if (entry.has(name))
-            spin->setValue(entry.value(name).toInt());
-    };
-    text(Password, ui->editPassword);
-    text(Name, ui->editName);
-    ui->checkName->setChecked(ui->checkName->isChecked() || entry.has(Name));
-    if (entry.has(Dhcp))
-        setDhcp(entry.value(Dhcp) == True);
-    text(IpAddress, ui->editIpAddress);
-    text(SubnetMask, ui->editSubnet);
-    text(Gateway, ui->editGateway);
-    ui->groupNetwork->setChecked(ui->groupNetwork->isChecked() ||
-                                 has({Dhcp, IpAddress, SubnetMask, Gateway}));
-    number(TcpPort, ui->spinMainPort);
-    number(AuxPort, ui->spinAuxPort);
-    ui->groupPorts->setChecked(ui->groupPorts->isChecked() || has({TcpPort, AuxPort}));
-    number(SessionMinutes, ui->spinDurate);
-    ui->checkDurate->setChecked(ui->checkDurate->isChecked() || entry.has(SessionMinutes));
-    text(NewPassword, ui->editNewPassword);
-    ui->checkNewPassword->setChecked(ui->checkNewPassword->isChecked() || entry.has(NewPassword));
-    text(PublicKey, ui->editPublicKey);
-    ui->checkPublicKey->setChecked(ui->checkPublicKey->isChecked() || entry.has(PublicKey));
+    if (entry.has(Password))
+        ui->editPassword->setText(entry.value(Password));
+    fields->show(ConfigurationForm::given(entry.attributes), true);
     if (entry.has(Restart))
         ui->checkRestart->setChecked(entry.value(Restart) == True);
 }
@@ -175,7 +116,7 @@ int DialogEdit::importFile(const QString &fileName)
     QList<ConfigurationForm> forms;
     const int result = readFile(fileName, entries, forms);
     if (result == 1)
-        applyToAll(forms);
+        acceptForms(forms, entries);
     return result;
 }
 

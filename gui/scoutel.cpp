@@ -1,7 +1,10 @@
 #include "scoutel.h"
 
+#include "configurationoperation.h"
 #include "devicelist.h"
 #include "devicerowcontent.h"
+#include "devicerows.h"
+#include "devicesearch.h"
 #include "dialogedit.h"
 #include "fieldtags.h"
 #include "networkinterfaces.h"
@@ -14,9 +17,9 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -30,12 +33,9 @@
 #include <utility>
 
 namespace {
-const char ApplicationName[] = "Scoutel";
-const char ApplicationVersion[] = SCOUTEL_VERSION_TEXT;
 const char WaitingMovie[] = ":/images/Loading1.gif";
 const char NothingPicture[] = ":/images/Nothing.png";
 constexpr int NothingIndex = 0;
-constexpr qint64 RowSliceMs = 20;
 constexpr int ColumnsShownAtStart[] = {ColumnMac,    ColumnCurrentIp, ColumnName,
                                        ColumnHwName, ColumnHwVersion, ColumnInterface};
 
@@ -43,39 +43,24 @@ constexpr int ColumnsShownAtStart[] = {ColumnMac,    ColumnCurrentIp, ColumnName
 
 Scoutel::Scoutel(QWidget *parent)
     : QDialog(parent), form(new Ui::Scoutel), settings(new Settings(this)),
-      client(new ScoutelClient(this)),
-      run({[this] { client->clearSequences(); },
-           [this](const ScoutelContainer &target) {
-               return client->search(settings->interfaceIndex, &target) == 0
-                          ? QString()
-                          : client->errorString();
-           },
-           [this](const ScoutelContainer &target) {
-               return client->configure(settings->interfaceIndex, &target) == 0
-                          ? QString()
-                          : client->errorString();
-           }},
-          ConfigurationPhaseTicks)
+      client(new ScoutelClient(this)), search(new DeviceSearch(client, SearchPeriodTicks, this)),
+      operation(new ConfigurationOperation(client, TickMs, ConfigurationPhaseTicks, this))
 {
-    QCoreApplication::setApplicationName(QLatin1String(ApplicationName));
-    QCoreApplication::setApplicationVersion(QLatin1String(ApplicationVersion));
     form->setupUi(this);
-    rows.emplace(form->tree);
+    rows = new DeviceRows(form->tree, this);
+    connect(rows, &DeviceRows::written, this, &Scoutel::updateUi);
 
     settings->loadSettings();
     settings->restoreGeometry(this, QString());
     settings->applySettings();
     setWindowFlags(Qt::Window);
     RandomSource::seed(quint32(QDateTime::currentSecsSinceEpoch()));
-    connect(client, &ScoutelClient::located, this, &Scoutel::located);
+    connectSearch();
+    connectOperation();
 
     prepareTree();
     buildButtonMenu();
     fillLanguageMenu();
-
-    rowWriter = new QTimer(this);
-    rowWriter->setInterval(0);
-    connect(rowWriter, &QTimer::timeout, this, [this] { showPendingRows(RowSliceMs); });
 
     auto *timer = new QTimer(this);
     connect(timer, &QTimer::timeout, this, &Scoutel::tick);
@@ -89,6 +74,38 @@ Scoutel::Scoutel(QWidget *parent)
 Scoutel::~Scoutel()
 {
     delete form;
+}
+
+void Scoutel::connectSearch()
+{
+    const auto interfaceIndex = [this] { return settings->interfaceIndex; };
+    search->setInterfaceChoice(interfaceIndex);
+    operation->setInterfaceChoice(interfaceIndex);
+    // The confirmations of a running operation still count.
+    search->setSequencesInUse([this] { return operation->isRunning(); });
+    connect(search, &DeviceSearch::started, this, &Scoutel::updateUi);
+    connect(search, &DeviceSearch::answered, rows, &DeviceRows::show);
+    connect(search, &DeviceSearch::finished, this, &Scoutel::endSearch);
+    connect(search, &DeviceSearch::sendFailed, this, [this](const QString &errorText) {
+        form->buttonRefresh->setCheckable(false);
+        warn(tr("Send error: %1").arg(errorText));
+    });
+}
+
+void Scoutel::connectOperation()
+{
+    connect(operation, &ConfigurationOperation::devicesDoubtful, this, &Scoutel::clear);
+    connect(operation, &ConfigurationOperation::phaseChanged, this, [this] {
+        // Once the challenges are in, the picture may tell that no device is left.
+        if (operation->phase() != ConfigurationRun::Phase::Challenging)
+            cleared = false;
+        updateUi();
+    });
+    connect(operation, &ConfigurationOperation::sendFailed, this,
+            [this](const QString &errorText) { warn(tr("Send error: %1").arg(errorText)); });
+    connect(operation, &ConfigurationOperation::finished, this, &Scoutel::showSummary);
+    connect(operation, &ConfigurationOperation::receiveFailed, this,
+            [](const QString &line) { qDebug().noquote() << line; });
 }
 
 void Scoutel::prepareTree()
@@ -158,7 +175,7 @@ void Scoutel::fillLanguageMenu()
 
 bool Scoutel::isBusy() const
 {
-    return state & (StateSearching | StateChallenging);
+    return search->isSearching() || operation->phase() == ConfigurationRun::Phase::Challenging;
 }
 
 void Scoutel::updateUi()
@@ -168,13 +185,13 @@ void Scoutel::updateUi()
     const bool busy = isBusy();
     form->buttonRefresh->setEnabled(form->buttonRefresh->isChecked() || !busy);
     // A new edit would drop the running operation before its summary.
-    const bool running = run.isRunning();
+    const bool running = operation->isRunning();
     form->buttonEdit->setEnabled(!running);
     form->actionEdit->setEnabled(!running);
     form->actionExportList->setEnabled(!empty);
     form->buttonEdit->setToolTip(
         running ? tr("Edit waits until the running configuration has its summary.") : QString());
-    showBackground(!(state & StateCleared) && !busy && empty, busy);
+    showBackground(!cleared && !busy && empty, busy);
     if (tree->isHeaderHidden() != empty)
         tree->setHeaderHidden(empty);
     form->labelCount->setText(empty ? QString() : countText());
@@ -210,49 +227,33 @@ void Scoutel::on_buttonRefresh_clicked()
         button->setCheckable(true);
         button->setChecked(true);
     }
+    search->setContinuous(button->isChecked());
     refresh();
 }
 
 void Scoutel::refresh()
 {
-    state &= ~StateCleared;
-    // The confirmations of a running operation still count.
-    if (!run.isRunning())
-        client->clearSequences();
-    session.begin();
-    searchCountdown = SearchPeriodTicks;
-    if (client->search(settings->interfaceIndex, nullptr) != 0) {
-        // Repeating would open one more box every period.
-        form->buttonRefresh->setCheckable(false);
-        warn(tr("Send error: %1").arg(client->errorString()));
-        return;
-    }
-    state |= StateSearching;
-    updateUi();
+    cleared = false;
+    search->start();
 }
 
 void Scoutel::tick()
 {
-    if (state & StateEditing)
-        return;
-    follow(run.tick());
-    if (state & StateChallenging)
-        return;
-    if (searchCountdown <= 0 || --searchCountdown > 0)
-        return;
-    state &= ~StateSearching;
-    showPendingRows(-1);
-    purgeStale();
+    // The period waits while the operator edits or the targets are asked.
+    if (!editing && operation->phase() != ConfigurationRun::Phase::Challenging)
+        search->tick();
+}
+
+void Scoutel::endSearch(const QList<QByteArray> &stale)
+{
+    rows->flush();
+    rows->removeStale(stale);
     updateUi();
-    if (form->buttonRefresh->isChecked())
-        refresh();
 }
 
 void Scoutel::clear()
 {
-    state = StateCleared;
-    pendingRows.clear();
-    pendingOrder.clear();
+    cleared = true;
     rows->clear();
     updateUi();
 }
@@ -260,48 +261,6 @@ void Scoutel::clear()
 void Scoutel::on_actionClear_triggered()
 {
     clear();
-}
-
-void Scoutel::located(int protocolResult, ScoutelContainer container)
-{
-    // Answers that cannot be decoded never touch the rows.
-    if (protocolResult != 0) {
-        run.receiveError(client->errorString());
-        return;
-    }
-    if (container->command == Sctl::SearchAnswer) {
-        session.receive(container);
-        showDevice(container);
-    }
-    follow(run.receive(container));
-}
-
-void Scoutel::showDevice(const ScoutelContainer &record)
-{
-    // Rows are written in slices between which the window repaints and stays
-    // responsive; a device answering twice before its turn is written once.
-    if (!pendingRows.contains(record->mac))
-        pendingOrder.append(record->mac);
-    pendingRows.insert(record->mac, record);
-    if (!rowWriter->isActive())
-        rowWriter->start();
-}
-
-void Scoutel::showPendingRows(qint64 budgetMs)
-{
-    QElapsedTimer slice;
-    slice.start();
-    while (!pendingOrder.isEmpty() && (budgetMs < 0 || !slice.hasExpired(budgetMs)))
-        rows->show(pendingRows.take(pendingOrder.takeFirst()));
-    rows->keepSorted();
-    if (pendingOrder.isEmpty())
-        rowWriter->stop();
-    updateUi();
-}
-
-void Scoutel::purgeStale()
-{
-    rows->removeStale(session.devices());
 }
 
 void Scoutel::updateColumn()
@@ -323,13 +282,14 @@ void Scoutel::startEdit()
 {
     // An edit ends continuous search.
     form->buttonRefresh->setCheckable(false);
+    search->setContinuous(false);
     editSelected();
 }
 
 void Scoutel::editSelected()
 {
     // Edit is disabled then; a shortcut must not drop the operation either.
-    if (run.isRunning())
+    if (operation->isRunning())
         return;
     SkTreeWidget *tree = form->tree;
     QList<QTreeWidgetItem *> selected = tree->selectedItems();
@@ -340,65 +300,39 @@ void Scoutel::editSelected()
         only->setSelected(true);
         selected = {only};
     }
-    run.reset();
-    const QHash<QByteArray, ScoutelContainer> &devices = session.devices();
+    QList<ScoutelContainer> targets;
+    const QHash<QByteArray, ScoutelContainer> &devices = search->devices();
     for (const QTreeWidgetItem *row : std::as_const(selected)) {
         const auto record = devices.constFind(DeviceRows::key(row));
         if (record != devices.constEnd())
-            run.targets().append(record.value());
+            targets.append(record.value());
     }
-    if (run.targets().isEmpty())
+    if (targets.isEmpty())
         return;
-    state |= StateEditing;
-    DialogEdit dialog(run.targets(), settings, this);
-    dialog.setHeldAddresses(addressesBeyondTargets());
+    editing = true;
+    DialogEdit dialog(targets, settings, this);
+    dialog.setHeldAddresses(addressesBeyond(targets));
     dialog.prepare();
     const bool accepted = dialog.exec() == QDialog::Accepted;
-    state &= ~StateEditing;
-    if (accepted && !run.targets().isEmpty())
-        sendChallengeRequests();
+    editing = false;
+    if (!accepted)
+        return;
+    searchAfterSummary = true;
+    operation->start(dialog.configuredTargets());
 }
 
-QSet<quint32> Scoutel::addressesBeyondTargets() const
+QSet<quint32> Scoutel::addressesBeyond(const QList<ScoutelContainer> &targets) const
 {
     // Every device seen, also one that missed the last search: it may be back.
     QSet<QByteArray> targetMacs;
-    for (const ScoutelContainer &target : std::as_const(run.targets()))
+    for (const ScoutelContainer &target : targets)
         targetMacs.insert(target->mac);
     QSet<quint32> held;
-    for (const ScoutelContainer &device : session.devices()) {
+    for (const ScoutelContainer &device : search->devices()) {
         if (!targetMacs.contains(device->mac))
             held.unite(AddressPlan::addressesOf(*device.constData()));
     }
     return held;
-}
-
-void Scoutel::sendChallengeRequests()
-{
-    searchAfterSummary = true;
-    follow(run.start());
-}
-
-void Scoutel::follow(const ConfigurationRun::Step &step)
-{
-    const quint32 before = state;
-    if (step.clearDevices)
-        clear();
-    if (step.idle)
-        state = StateIdle;
-    if (run.phase() == ConfigurationRun::Phase::Challenging)
-        state |= StateChallenging;
-    else
-        state &= ~StateChallenging;
-    if (step.summary)
-        searchCountdown = 0;
-    // Most answers change nothing here; a thousand of them need no update each.
-    if (state != before || step.idle)
-        updateUi();
-    if (!step.sendError.isEmpty())
-        warn(tr("Send error: %1").arg(step.sendError));
-    if (step.summary)
-        showSummary(*step.summary);
 }
 
 void Scoutel::showSummary(const ConfigurationRun::Summary &summary)
@@ -419,7 +353,7 @@ void Scoutel::showSummary(const ConfigurationRun::Summary &summary)
     // summary, and each would search again.
     if (std::exchange(searchAfterSummary, false)) {
         connect(box, &QMessageBox::finished, this, [this] {
-            if (!form->buttonRefresh->isChecked() && !run.isRunning())
+            if (!search->isContinuous() && !operation->isRunning())
                 refresh();
         });
     }
@@ -442,7 +376,7 @@ void Scoutel::on_tree_customContextMenuRequested(const QPoint &pos)
     if (const QTreeWidgetItem *item = tree->itemAt(pos)) {
         const QTreeWidgetItem *device = item->parent() ? item->parent() : item;
         const QUrl page = DeviceRowContent::webPage(
-            *session.devices().value(DeviceRows::key(device)).constData());
+            *search->devices().value(DeviceRows::key(device)).constData());
         form->actionOpenWebPage->setData(page);
         form->actionOpenWebPage->setEnabled(!page.isEmpty());
         menu.addActions({form->actionEdit, form->actionCopy, form->actionOpenWebPage});
@@ -474,9 +408,9 @@ void Scoutel::on_actionExportList_triggered()
     const QString fileName = askExportFileName();
     if (fileName.isEmpty())
         return;
-    showPendingRows(-1);
+    rows->flush();
     const SkTreeWidget *tree = form->tree;
-    const QHash<QByteArray, ScoutelContainer> &devices = session.devices();
+    const QHash<QByteArray, ScoutelContainer> &devices = search->devices();
     QList<ScoutelContainer> records;
     records.reserve(tree->topLevelItemCount());
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
@@ -539,6 +473,7 @@ void Scoutel::menuInterface_aboutToShow()
         action->setData(index);
         connect(action, &QAction::triggered, this, &Scoutel::interfaceChanged);
     };
+    addEntry(tr("System Default"), NetworkInterfaces::SystemChoice);
     addEntry(tr("All network interfaces"), NetworkInterfaces::All);
     const QStringList entries = client->interfaces();
     for (const QString &entry : entries) {

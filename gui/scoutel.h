@@ -1,23 +1,20 @@
 #pragma once
 
 #include "configurationrun.h"
-#include "devicerows.h"
 #include "scoutelcontainer.h"
-#include "searchsession.h"
 
 #include <QByteArray>
 #include <QDialog>
-#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
 #include <QUrl>
 
-#include <optional>
-
+class ConfigurationOperation;
+class DeviceRows;
+class DeviceSearch;
 class QActionGroup;
 class QMenu;
-class QTimer;
 class ScoutelClient;
 class Settings;
 
@@ -27,20 +24,13 @@ class Scoutel;
 
 // The window of the graphical mode: searches on request, lists every device
 // that answers, configures the selected ones, and keeps its settings and
-// geometry across restarts.
+// geometry across restarts. The search and the operation do the work; the
+// window shows what they do.
 class Scoutel : public QDialog
 {
     Q_OBJECT
 
 public:
-    enum State : quint32 {
-        StateCleared = 0x01,
-        StateIdle = 0x02,
-        StateSearching = 0x04,
-        StateChallenging = 0x08,
-        StateEditing = 0x10,
-    };
-
     static constexpr int TickMs = 1000;
     static constexpr int SearchPeriodTicks = 2;
     // Each phase of a configuration waits this long for its answers.
@@ -57,7 +47,6 @@ public Q_SLOTS:
     void languageChanged();
     void interfaceChanged();
     void menuInterface_aboutToShow();
-    void located(int protocolResult, ScoutelContainer container);
 
 private Q_SLOTS:
     void on_buttonRefresh_clicked();
@@ -85,21 +74,18 @@ private:
     void prepareTree();
     void buildButtonMenu();
     void fillLanguageMenu();
+    void connectSearch();
+    void connectOperation();
     void refresh();
-    void showDevice(const ScoutelContainer &record);
-    // Writes waiting rows for at most budgetMs, or all of them when negative.
-    void showPendingRows(qint64 budgetMs);
-    void purgeStale();
+    void endSearch(const QList<QByteArray> &stale);
     void startEdit();
     void editSelected();
-    void sendChallengeRequests();
     // What the devices that are not targets hold: a plan of addresses skips it.
-    QSet<quint32> addressesBeyondTargets() const;
-    // Brings the window in line with what the configuration operation did.
-    void follow(const ConfigurationRun::Step &step);
+    QSet<quint32> addressesBeyond(const QList<ScoutelContainer> &targets) const;
     void showSummary(const ConfigurationRun::Summary &summary);
     // A box that does not block the slot that opens it: answers keep being read.
     void warn(const QString &text);
+    // Searching, or waiting for the targets' challenges.
     bool isBusy() const;
     // "120 devices, 3 selected", or "12 of 120 devices, ..." while a find hides rows.
     QString countText() const;
@@ -110,18 +96,15 @@ private:
     QMenu *languageMenu = nullptr;
     QMenu *interfaceMenu = nullptr;
     ScoutelClient *client;
-    SearchSession session;
-    // Targets, summary lines and countdown of the configuration operation.
-    ConfigurationRun run;
-    qint32 searchCountdown = 0;
+    DeviceSearch *search;
+    ConfigurationOperation *operation;
+    DeviceRows *rows = nullptr;
     // The summary of the running operation is followed by a search.
     bool searchAfterSummary = false;
-    quint32 state = StateCleared;
-
-    std::optional<DeviceRows> rows;
-    QHash<QByteArray, ScoutelContainer> pendingRows;
-    QList<QByteArray> pendingOrder;
-    QTimer *rowWriter = nullptr;
+    // Nothing searched since the start or the last Clear: no picture for an empty tree.
+    bool cleared = true;
+    // The edit dialog is open: the search period waits.
+    bool editing = false;
     QActionGroup *languageGroup = nullptr;
     // What the tree's background last showed: repainting it for every answer
     // would stall the window when thousands of devices answer at once.

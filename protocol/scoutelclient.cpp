@@ -21,6 +21,9 @@ constexpr qint64 MaxDatagramSize = 65536;
 // Datagrams handled per readyRead; the rest wakes the slot again. Small batches
 // let timers and painting run between them when hundreds of devices answer at once.
 constexpr int MaxDatagramsPerWakeUp = 256;
+// More than a full receive buffer of the smallest answers: a flood cannot hold
+// the end of a phase for ever.
+constexpr int MaxDatagramsArrived = 65536;
 
 const QHostAddress &multicastGroup()
 {
@@ -168,8 +171,17 @@ int ScoutelClient::recordError(int code)
 
 void ScoutelClient::readPendingDatagrams()
 {
-    for (int handled = 0; handled < MaxDatagramsPerWakeUp && socket->hasPendingDatagrams();
-         ++handled) {
+    readDatagrams(MaxDatagramsPerWakeUp);
+}
+
+void ScoutelClient::readArrived()
+{
+    readDatagrams(MaxDatagramsArrived);
+}
+
+void ScoutelClient::readDatagrams(int limit)
+{
+    for (int handled = 0; handled < limit && socket->hasPendingDatagrams(); ++handled) {
         const qint64 size = qBound<qint64>(0, socket->pendingDatagramSize(), MaxDatagramSize);
         const QNetworkDatagram datagram = socket->receiveDatagram(size);
 

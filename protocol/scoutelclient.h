@@ -38,6 +38,9 @@ public:
     QString errorString() const { return lastErrorName; }
     // "index;name" of each interface a search can go through.
     QStringList interfaces() const;
+    // Reads every datagram that has already arrived, beyond the batch one
+    // wake-up takes: a phase that ends now counts the answers that came in it.
+    void readArrived();
 
 Q_SIGNALS:
     void located(int protocolResult, ScoutelContainer data);
@@ -57,6 +60,7 @@ private:
     };
 
     int send(int command, int interfaceIndex, const ScoutelContainer *target);
+    void readDatagrams(int limit);
     bool sendThroughEach(const QByteArray &request, const ScoutelContainer *target);
     const Arrival &arrivalThrough(int interfaceIndex);
     int recordError(int code);

@@ -192,15 +192,15 @@ Möchten Sie fortfahren?</translation>
     </message>
     <message>
         <source>Password cannot be empty.</source>
-        <translation>Das Passwort darf nicht leer sein.</translation>
+        <translation type="vanished">Das Passwort darf nicht leer sein.</translation>
     </message>
     <message>
         <source>The configuration holds characters that cannot be stored in a file.</source>
-        <translation>Die Konfiguration enthält Zeichen, die nicht in einer Datei gespeichert werden können.</translation>
+        <translation type="vanished">Die Konfiguration enthält Zeichen, die nicht in einer Datei gespeichert werden können.</translation>
     </message>
     <message>
         <source>Cannot write to the file: %1</source>
-        <translation>In die Datei kann nicht geschrieben werden: %1</translation>
+        <translation type="vanished">In die Datei kann nicht geschrieben werden: %1</translation>
     </message>
     <message>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>
@@ -544,6 +544,10 @@ Möchten Sie fortfahren?</translation>
         <source>All network interfaces</source>
         <translation>Alle Netzwerkschnittstellen</translation>
     </message>
+    <message>
+        <source>System Default</source>
+        <translation>Systemstandard</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -634,12 +638,12 @@ das mit Ergebnis 112 antwortet, und gar kein Gerät ergeben beide 112.
         <translation>%1 ist keine nutzbare Netzwerkschnittstelle: hier ist keine nutzbar</translation>
     </message>
     <message>
-        <source>%1 is not a usable network interface: give one of %2, or all</source>
-        <translation>%1 ist keine nutzbare Netzwerkschnittstelle: eine von %2 angeben, oder all</translation>
+        <source>%1 is not a usable network interface: give one of %2, all or default</source>
+        <translation>%1 ist keine nutzbare Netzwerkschnittstelle: eine von %2 angeben, all oder default</translation>
     </message>
     <message>
         <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS] [--json] [--interface=NAME|all]
+       scoutel -X [-t=MS] [--json] [--interface=NAME|all|default]
                                        list every device that answers
        scoutel --help | --version
 
@@ -658,7 +662,8 @@ Options:
   --interface=NAME
                 search and configure through this network interface;
                 all: through every usable one, each device counted
-                once; without it the system chooses   --interface=eth1
+                once; default, or without the option: the system
+                chooses                               --interface=eth1
   -t=MS         timeout in milliseconds, default 500: the search window,
                 and again the wait for the configuration answer   -t=2000
   -x=PASSWORD   the device&apos;s current password                     -x=secret
@@ -696,7 +701,7 @@ Exit status as the shell sees it:
              151 session expired (-105), 150 wrong password (-106)
 </source>
         <translation>Aufruf: scoutel -x=PASSWORT OPTION...  das eine antwortende Gerät konfigurieren
-        scoutel -X [-t=MS] [--json] [--interface=NAME|all]
+        scoutel -X [-t=MS] [--json] [--interface=NAME|all|default]
                                        alle antwortenden Geräte auflisten
         scoutel --help | --version
 
@@ -718,7 +723,8 @@ Optionen:
   --interface=NAME
                 über diese Netzwerkschnittstelle suchen und konfigurieren;
                 all: über jede nutzbare, jedes Gerät einmal gezählt;
-                ohne die Option wählt das System      --interface=eth1
+                default, oder ohne die Option: das System wählt
+                                                      --interface=eth1
   -t=MS         Zeitspanne in Millisekunden, Vorgabe 500: das Suchfenster
                 und das Warten auf die Konfigurationsantwort      -t=2000
   -x=PASSWORT   das aktuelle Passwort des Geräts                  -x=secret

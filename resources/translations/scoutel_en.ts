@@ -192,15 +192,15 @@ Do you want to continue?</translation>
     </message>
     <message>
         <source>Password cannot be empty.</source>
-        <translation>Password cannot be empty.</translation>
+        <translation type="vanished">Password cannot be empty.</translation>
     </message>
     <message>
         <source>The configuration holds characters that cannot be stored in a file.</source>
-        <translation>The configuration holds characters that cannot be stored in a file.</translation>
+        <translation type="vanished">The configuration holds characters that cannot be stored in a file.</translation>
     </message>
     <message>
         <source>Cannot write to the file: %1</source>
-        <translation>Cannot write to the file: %1</translation>
+        <translation type="vanished">Cannot write to the file: %1</translation>
     </message>
     <message>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>
@@ -544,6 +544,10 @@ Do you want to continue?</translation>
         <source>All network interfaces</source>
         <translation>All network interfaces</translation>
     </message>
+    <message>
+        <source>System Default</source>
+        <translation>System Default</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -634,12 +638,12 @@ with result 112 and no device at all both give 112.
         <translation>%1 is not a usable network interface: none is usable here</translation>
     </message>
     <message>
-        <source>%1 is not a usable network interface: give one of %2, or all</source>
-        <translation>%1 is not a usable network interface: give one of %2, or all</translation>
+        <source>%1 is not a usable network interface: give one of %2, all or default</source>
+        <translation>%1 is not a usable network interface: give one of %2, all or default</translation>
     </message>
     <message>
         <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS] [--json] [--interface=NAME|all]
+       scoutel -X [-t=MS] [--json] [--interface=NAME|all|default]
                                        list every device that answers
        scoutel --help | --version
 
@@ -658,7 +662,8 @@ Options:
   --interface=NAME
                 search and configure through this network interface;
                 all: through every usable one, each device counted
-                once; without it the system chooses   --interface=eth1
+                once; default, or without the option: the system
+                chooses                               --interface=eth1
   -t=MS         timeout in milliseconds, default 500: the search window,
                 and again the wait for the configuration answer   -t=2000
   -x=PASSWORD   the device&apos;s current password                     -x=secret
@@ -696,7 +701,7 @@ Exit status as the shell sees it:
              151 session expired (-105), 150 wrong password (-106)
 </source>
         <translation>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS] [--json] [--interface=NAME|all]
+       scoutel -X [-t=MS] [--json] [--interface=NAME|all|default]
                                        list every device that answers
        scoutel --help | --version
 
@@ -715,7 +720,8 @@ Options:
   --interface=NAME
                 search and configure through this network interface;
                 all: through every usable one, each device counted
-                once; without it the system chooses   --interface=eth1
+                once; default, or without the option: the system
+                chooses                               --interface=eth1
   -t=MS         timeout in milliseconds, default 500: the search window,
                 and again the wait for the configuration answer   -t=2000
   -x=PASSWORD   the device&apos;s current password                     -x=secret

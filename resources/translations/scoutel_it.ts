@@ -192,15 +192,15 @@ Continuare?</translation>
     </message>
     <message>
         <source>Password cannot be empty.</source>
-        <translation>La password non può essere vuota.</translation>
+        <translation type="vanished">La password non può essere vuota.</translation>
     </message>
     <message>
         <source>The configuration holds characters that cannot be stored in a file.</source>
-        <translation>La configurazione contiene caratteri che non si possono salvare in un file.</translation>
+        <translation type="vanished">La configurazione contiene caratteri che non si possono salvare in un file.</translation>
     </message>
     <message>
         <source>Cannot write to the file: %1</source>
-        <translation>Impossibile scrivere nel file: %1</translation>
+        <translation type="vanished">Impossibile scrivere nel file: %1</translation>
     </message>
     <message>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>
@@ -544,6 +544,10 @@ Continuare?</translation>
         <source>All network interfaces</source>
         <translation>Tutte le interfacce di rete</translation>
     </message>
+    <message>
+        <source>System Default</source>
+        <translation>Predefinito di sistema</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -634,12 +638,12 @@ che risponde con il risultato 112 e nessun dispositivo danno entrambi 112.
         <translation>%1 non è un&apos;interfaccia di rete utilizzabile: qui non ce n&apos;è nessuna</translation>
     </message>
     <message>
-        <source>%1 is not a usable network interface: give one of %2, or all</source>
-        <translation>%1 non è un&apos;interfaccia di rete utilizzabile: indicarne una tra %2, oppure all</translation>
+        <source>%1 is not a usable network interface: give one of %2, all or default</source>
+        <translation>%1 non è un&apos;interfaccia di rete utilizzabile: indicarne una tra %2, all o default</translation>
     </message>
     <message>
         <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS] [--json] [--interface=NAME|all]
+       scoutel -X [-t=MS] [--json] [--interface=NAME|all|default]
                                        list every device that answers
        scoutel --help | --version
 
@@ -658,7 +662,8 @@ Options:
   --interface=NAME
                 search and configure through this network interface;
                 all: through every usable one, each device counted
-                once; without it the system chooses   --interface=eth1
+                once; default, or without the option: the system
+                chooses                               --interface=eth1
   -t=MS         timeout in milliseconds, default 500: the search window,
                 and again the wait for the configuration answer   -t=2000
   -x=PASSWORD   the device&apos;s current password                     -x=secret
@@ -696,7 +701,7 @@ Exit status as the shell sees it:
              151 session expired (-105), 150 wrong password (-106)
 </source>
         <translation>Uso: scoutel -x=PASSWORD OPZIONE...  configura l&apos;unico dispositivo che risponde
-     scoutel -X [-t=MS] [--json] [--interface=NOME|all]
+     scoutel -X [-t=MS] [--json] [--interface=NOME|all|default]
                                      elenca tutti i dispositivi che rispondono
      scoutel --help | --version
 
@@ -718,7 +723,8 @@ Opzioni:
   --interface=NOME
                 cerca e configura attraverso questa interfaccia di rete;
                 all: attraverso tutte quelle utilizzabili, ogni dispositivo
-                contato una volta; senza, sceglie il sistema --interface=eth1
+                contato una volta; default, o senza l&apos;opzione: sceglie
+                il sistema                            --interface=eth1
   -t=MS         timeout in millisecondi, predefinito 500: la finestra di ricerca
                 e l&apos;attesa della risposta alla configurazione     -t=2000
   -x=PASSWORD   la password attuale del dispositivo               -x=secret

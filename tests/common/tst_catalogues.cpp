@@ -14,7 +14,7 @@
 namespace {
 QSet<QString> placeholders(const QString &text)
 {
-    static const QRegularExpression marker(QStringLiteral("%L?(\\d+)"));
+    static const QRegularExpression marker(QStringLiteral("%L?(\\d+|n)"));
     QSet<QString> found;
     for (auto match = marker.globalMatch(text); match.hasNext();)
         found.insert(match.next().captured(1));
@@ -25,7 +25,7 @@ QSet<QString> placeholders(const QString &text)
 QStringList problemsIn(const QString &catalogue)
 {
     static const QRegularExpression message(
-        QStringLiteral("<source>(.*?)</source>.*?<translation([^>]*)>([^<]*)</translation>"),
+        QStringLiteral("<source>(.*?)</source>.*?<translation([^>]*)>(.*?)</translation>"),
         QRegularExpression::DotMatchesEverythingOption);
     QStringList problems;
     for (auto match = message.globalMatch(catalogue); match.hasNext();) {
@@ -34,7 +34,9 @@ QStringList problemsIn(const QString &catalogue)
         if (found.captured(2).contains(QLatin1String("vanished")) ||
             found.captured(2).contains(QLatin1String("obsolete")))
             continue;
-        if (!found.captured(2).isEmpty() || found.captured(3).isEmpty())
+        // A text with %n has its plural forms inside: each must be there.
+        if (!found.captured(2).isEmpty() || found.captured(3).isEmpty() ||
+            found.captured(3).contains(QLatin1String("<numerusform></numerusform>")))
             problems << QStringLiteral("unfinished: ") + source;
         else if (placeholders(found.captured(3)) != placeholders(found.captured(1)))
             problems << QStringLiteral("placeholders differ: ") + source;

@@ -65,14 +65,14 @@ private Q_SLOTS:
     void whatTheOptionsSet_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QList<int>>("expected"); // list mode, timeout, DHCP, fields sent
+        QTest::addColumn<QList<int>>("expected"); // list mode, timeout, DHCP, fields, interface
         const auto row = [](const QStringList &arguments, const QList<int> &expected) {
             QTest::newRow(qPrintable(arguments.join(' '))) << arguments << expected;
         };
         const int dhcp = FieldApply | FieldDhcp;
-        row({"-X", "-p", "-n"}, {1, 500, 0, FieldApply | FieldNewPassword | FieldName});
-        row({"-X=no", "-t=abc", "-d=1"}, {1, 500, 1, dhcp});
-        row({"-t=0", "-d=TRUE"}, {0, 0, 0, dhcp});
+        row({"-X", "-p", "-n"}, {1, 500, 0, FieldApply | FieldNewPassword | FieldName, -1});
+        row({"-X=no", "-t=abc", "-d=1", "--interface=all"}, {1, 500, 1, dhcp, -2});
+        row({"-t=0", "-d=TRUE", "--interface=default"}, {0, 0, 0, dhcp, -1});
     }
     void whatTheOptionsSet()
     {
@@ -83,8 +83,8 @@ private Q_SLOTS:
         ScoutelContainer record;
         QCOMPARE(applyConsoleOptions(splitArguments(args.argc(), args.argv()), settings, record),
                  QString());
-        QCOMPARE(QList<int>(
-                     {settings.listOnly, settings.timeout, record->dhcp, int(record->sendFields)}),
+        QCOMPARE(QList<int>({settings.listOnly, settings.timeout, record->dhcp,
+                             int(record->sendFields), settings.interfaceIndex}),
                  expected);
     }
 

@@ -205,7 +205,7 @@ private Q_SLOTS:
         control<QDialogButtonBox>("buttonBox")->button(QDialogButtonBox::Ok)->click();
         QCOMPARE(boxes, message.isEmpty() ? QStringList() : QStringList{message});
         QCOMPARE(stillOpen(), !fields);
-        for (const ScoutelContainer &target : std::as_const(targets)) {
+        for (const ScoutelContainer &target : dialog->configuredTargets()) {
             const ScoutelSharedData &d = *target.constData();
             QCOMPARE(d.sendFields, fields);
             if (!fields)
@@ -250,7 +250,7 @@ private Q_SLOTS:
         // The HTTP port is sent only while its box is shown.
         fill({"groupPorts=1"});
         dialog->accept();
-        QCOMPARE(bool(targets.constLast()->sendFields & FieldHttpPort), full);
+        QCOMPARE(bool(dialog->configuredTargets().constLast()->sendFields & FieldHttpPort), full);
     }
 
     // What a screen reader announces for each control that Tab reaches.
@@ -319,7 +319,7 @@ private Q_SLOTS:
         answers = {QMessageBox::Yes};
         dialog->accept();
         QVERIFY(!dialog->isVisible());
-        for (const ScoutelContainer &target : std::as_const(targets)) {
+        for (const ScoutelContainer &target : dialog->configuredTargets()) {
             QCOMPARE(target->name, "Kept");
             QCOMPARE(target->auxPort, 8);
             QCOMPARE(target->password, "secret");
@@ -349,13 +349,15 @@ private Q_SLOTS:
         file("buttonFileOpen", name);
         QCOMPARE(boxes.size(), 1); // no question either
         QCOMPARE(dialog->result(), int(QDialog::Accepted));
+        QCOMPARE(dialog->fileEntries().size(), 3);
         QCOMPARE(settings.filename, name);
         const quint32 network = FieldIpAddress | FieldSubnetMask | FieldGateway | FieldDhcp;
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(targets.at(i)->ipAddress.toString(), QString("192.168.1.%1").arg(10 + i));
-            QCOMPARE(targets.at(i)->sendFields, FieldApply | network);
-            QCOMPARE(targets.at(i)->password, "pw");
-            QCOMPARE(targets.at(i)->dhcp, 0);
+            const ScoutelContainer target = dialog->configuredTargets().at(i);
+            QCOMPARE(target->ipAddress.toString(), QString("192.168.1.%1").arg(10 + i));
+            QCOMPARE(target->sendFields, FieldApply | network);
+            QCOMPARE(target->password, "pw");
+            QCOMPARE(target->dhcp, 0);
         }
     }
 
@@ -384,7 +386,7 @@ private Q_SLOTS:
         file("buttonFileOpen", writeFile(safes));
         QCOMPARE(boxes, QStringList{message});
         QVERIFY(stillOpen());
-        QCOMPARE(targets.at(2)->sendFields, 0u);
+        QCOMPARE(dialog->configuredTargets().at(2)->sendFields, 0u);
     }
 };
 

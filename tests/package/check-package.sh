@@ -2,13 +2,13 @@
 # Builds the Debian package from this build tree, unpacks it into a scratch
 # root and checks what a user gets: the program starts from there, finds its
 # Italian and English catalogues in the installed data folder and runs its
-# command-line mode, the launcher validates and its icon exists, the manual
-# page is in place, the SCTL dissector lies where tshark loads Lua plugins for
+# command-line mode, the launcher validates and its icon exists, so does the
+# AppStream metadata of the same name, the manual page is in place, the SCTL dissector lies where tshark loads Lua plugins for
 # every user, lintian reports no error. Runs inside scripts/in-netns.
 # Exits 77 (skipped) only when a packaging tool is not installed.
 set -euo pipefail
 build=$1 cpack=$2
-for tool in dpkg-deb dpkg-shlibdeps desktop-file-validate lintian gzip; do
+for tool in dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lintian gzip; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 fail() { echo "FAIL: $*"; exit 1; }
@@ -39,7 +39,16 @@ report=$(timeout 30 "$root/usr/bin/scoutel" -X -t=300 2>&1) || code=$?
 [ "$code" = 112 ] && [ "$(head -n1 <<<"$report")" = -400 ] ||
     fail "command-line run from the package ended $code: $report"
 
-desktop=$root/usr/share/applications/scoutel.desktop
+metainfos=("$root"/usr/share/metainfo/*.metainfo.xml)
+metainfo=${metainfos[0]}
+id=$(basename "$metainfo" .metainfo.xml)
+# On its own, then with the launcher it names, which must be installed.
+appstreamcli validate --no-net "$metainfo" && appstreamcli validate-tree --no-net "$root" ||
+    fail "metainfo"
+newest=$(grep -m1 -o '<release version="[^"]*"' "$metainfo" || true)
+[ "$newest" = "<release version=\"$(dpkg-deb -f "$deb" Version)\"" ] ||
+    fail "newest release of the metainfo: ${newest:-none}"
+desktop=$root/usr/share/applications/$id.desktop
 desktop-file-validate "$desktop" || fail "launcher"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 [ -f "$root/usr/share/icons/hicolor/48x48/apps/$icon.png" ] || fail "no icon $icon"

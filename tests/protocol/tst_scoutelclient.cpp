@@ -18,7 +18,8 @@ class TestScoutelClient : public QObject
 private Q_SLOTS:
     void initTestCase() { NetGuard::requirePrivateNetwork("tst_scoutelclient"); }
 
-    // The search as the devices see it; then datagrams of any size, read whole.
+    // The search as the devices see it; then datagrams of any size, read whole,
+    // and all that wait when a phase ends.
     void searchAndAnswers()
     {
         SimulatorProcess sim;
@@ -48,6 +49,13 @@ private Q_SLOTS:
         QCOMPARE(spy.record(1)->sender, local);
         QCOMPARE(spy.result(2), 0);
         QCOMPARE(spy.record(2)->name, QStringLiteral("Tail"));
+
+        // Answers a busy event loop left waiting are all taken when a phase
+        // ends, not only the batch one wake-up reads.
+        for (int i = 0; i < 600; ++i)
+            QCOMPARE(peer.writeDatagram("SCTL", local, Sctl::ClientPort), 4);
+        client.readArrived();
+        QCOMPARE(spy.size(), 603);
     }
 
     void failuresAreReported()

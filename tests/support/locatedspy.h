@@ -14,7 +14,7 @@ public:
     int result(int index) const { return at(index).at(0).toInt(); }
     ScoutelContainer record(int index) const { return at(index).at(1).value<ScoutelContainer>(); }
     // Serves the event loop until at least count datagrams were announced.
-    bool waitForCount(int count, int timeoutMs = 2000)
+    bool waitForCount(int count, int timeoutMs = 10000)
     {
         return QTest::qWaitFor([&] { return size() >= count; }, timeoutMs);
     }

@@ -27,7 +27,7 @@ public:
     // Starts the simulator with these options, adding "--log <file>" and a lifetime
     // unless they name them; waits at most timeoutMs for "ready". On failure
     // errorString() tells why, with what the simulator wrote to stderr.
-    bool start(const QStringList &options, int timeoutMs = 5000);
+    bool start(const QStringList &options, int timeoutMs = 30000);
     void stop(); // also done by the destructor
     QString errorString() const { return lastError; }
 

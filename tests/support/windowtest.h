@@ -12,12 +12,24 @@
 #include <QTreeWidget>
 
 // One plain Refresh of a main window; true once its search period ended.
-inline bool searchOnce(QWidget *window, int timeoutMs)
+// For a test that means to let a period pass: rows of devices that did not
+// answer are gone then.
+inline bool searchPeriodPasses(QWidget *window, int timeoutMs)
 {
     auto *refresh = window->findChild<QToolButton *>(QStringLiteral("buttonRefresh"));
     QTest::mouseClick(refresh, Qt::LeftButton);
     return !refresh->isEnabled() &&
            QTest::qWaitFor([&] { return refresh->isEnabled(); }, timeoutMs);
+}
+
+// One plain Refresh; true once its period ended and the tree holds rows
+// devices. A starved device may answer after the period: the window still
+// takes the answer, and the test waits for it.
+inline bool searchFinds(QWidget *window, int rows, int timeoutMs)
+{
+    const auto *tree = window->findChild<QTreeWidget *>(QStringLiteral("tree"));
+    return searchPeriodPasses(window, timeoutMs) &&
+           QTest::qWaitFor([&] { return tree->topLevelItemCount() == rows; }, timeoutMs);
 }
 
 // The entries of the menu the tree offers at pos ("|" for a separator), empty
@@ -40,8 +52,8 @@ inline QStringList contextMenuAt(QTreeWidget *tree, const QPoint &pos, const QSt
     return entries;
 }
 
-// main() of a window test inside a private network: English texts, and
-// settings in a folder of its own, never the user's store.
+// main() of a window test inside a private network: English texts (or the locale
+// SCOUTEL_TEST_LOCALE names), settings in a folder of its own, never the user's.
 #define SCOUTEL_WINDOW_TEST_MAIN(TestClass)                                                        \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
@@ -50,7 +62,7 @@ inline QStringList contextMenuAt(QTreeWidget *tree, const QPoint &pos, const QSt
         if (!store.isValid())                                                                      \
             return 1;                                                                              \
         qputenv("XDG_CONFIG_HOME", store.path().toUtf8());                                         \
-        qputenv("LC_ALL", "en_US.UTF-8");                                                          \
+        qputenv("LC_ALL", qEnvironmentVariable("SCOUTEL_TEST_LOCALE", "en_US.UTF-8").toUtf8());    \
         QApplication app(argc, argv);                                                              \
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());           \
         QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));                          \

@@ -2,6 +2,7 @@
 // a simulated fleet on each of two networks, with the first device opened, and
 // writes it as a PNG: the picture in the README.
 // Usage (inside scripts/in-netns --networks 2, on an X display): scoutel-screenshot FILE.png
+#include "applicationidentity.h"
 #include "netguard.h"
 #include "networkinterfaces.h"
 #include "scoutel.h"
@@ -41,8 +42,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
     // The store the window reads, for the interface chosen here.
-    QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Scoutel"));
+    setApplicationIdentity();
     NetGuard::requirePrivateNetwork(argv[0]);
 
     // The first device of the first network answers from outside it.

@@ -45,7 +45,7 @@ SimDevice::SimDevice(int number, const QString &initialPassword, const QString &
     settings.dns = behaviour.network.own;
     settings.mainPort = quint16(10000 + number);
     settings.auxPort = quint16(20000 + number);
-    settings.httpPort = quint16(30000 + number);
+    settings.httpPort = behaviour.webPages ? quint16(30000 + number) : 0;
     settings.name =
         QStringLiteral("%1 %2").arg(namePrefix).arg(number).toLatin1().left(Sctl::MaxTextLength);
 }

@@ -17,6 +17,7 @@ struct FleetBehaviour
     int restartSilenceMs = 1000;
     int unknownFields = 0; // empty fields of unknown tags closing each search answer
     SimNetwork network;
+    bool webPages = true; // false: HTTP port 0
 };
 
 // The device's view of one configuration request.

@@ -97,9 +97,9 @@ SimFleet::SimFleet(const SimOptions &fleetOptions, QRandomGenerator *generator, 
                    qint64 nowMs)
     : options(fleetOptions), random(generator), log(std::move(sink))
 {
-    const FleetBehaviour behaviour{options.statusFlags,   options.searchResult,
-                                   options.withUpTime,    options.restartSilenceMs,
-                                   options.unknownFields, options.network};
+    const FleetBehaviour behaviour{
+        options.statusFlags,   options.searchResult, options.withUpTime, options.restartSilenceMs,
+        options.unknownFields, options.network,      options.webPages};
     devices.reserve(size_t(options.count));
     for (int number = 1; number <= options.count; ++number)
         devices.emplace_back(number, options.passwords.value(number - 1), options.namePrefix,

@@ -102,6 +102,8 @@ struct Parser
                                               "protocol.")};
     QCommandLineOption noUptime{QStringLiteral("no-uptime"),
                                 QStringLiteral("Answers without up time and bus counters.")};
+    QCommandLineOption noHttp{QStringLiteral("no-http"),
+                              QStringLiteral("HTTP port 0 on every device: no web page.")};
     QCommandLineOption delay{QStringLiteral("delay"),
                              QStringLiteral("Answer delay in milliseconds."), QStringLiteral("MS"),
                              QStringLiteral("0")};
@@ -142,11 +144,11 @@ struct Parser
     Parser()
     {
         p.setApplicationDescription(QString::fromLatin1(Description));
-        p.addOptions({help,         count,        password,    passwords,   status,
-                      ignoreSearch, muteConfig,   strayConfig, answerTwice, unknownFields,
-                      verdict,      searchResult, foreign,     noUptime,    delay,
-                      jitter,       oddSender,    log,         lifetime,    restartSilence,
-                      namePrefix,   hwVersions,   network});
+        p.addOptions({help,           count,        password,    passwords,   status,
+                      ignoreSearch,   muteConfig,   strayConfig, answerTwice, unknownFields,
+                      verdict,        searchResult, foreign,     noUptime,    noHttp,
+                      delay,          jitter,       oddSender,   log,         lifetime,
+                      restartSilence, namePrefix,   hwVersions,  network});
     }
 };
 
@@ -231,6 +233,7 @@ bool fill(const Parser &parser, SimOptions *o, QString *message)
     o->foreign = p.isSet(parser.foreign);
     o->answerTwice = p.isSet(parser.answerTwice);
     o->withUpTime = !p.isSet(parser.noUptime);
+    o->webPages = !p.isSet(parser.noHttp);
     o->oddSender = p.isSet(parser.oddSender);
     o->logPath = p.value(parser.log);
     o->namePrefix = p.value(parser.namePrefix);

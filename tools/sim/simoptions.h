@@ -23,6 +23,7 @@ struct SimOptions
     int searchResult = 0;
     bool foreign = false;
     bool withUpTime = true;
+    bool webPages = true;
     int delayMs = 0;
     int jitterMs = 0;
     bool oddSender = false;

@@ -4,6 +4,7 @@
 // with 2,000 rows, export, find and sort, and searches while the rows are
 // sorted; the same search of 1,000 devices on each of two networks through
 // every interface; then how long configuring 10, 100 and 500 of them takes.
+#include "applicationidentity.h"
 #include "applybench.h"
 #include "benchfleets.h"
 #include "listbench.h"
@@ -119,8 +120,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
     // The store the window reads, for the interface chosen here.
-    QCoreApplication::setOrganizationName(QStringLiteral("Vantrel"));
-    QCoreApplication::setApplicationName(QStringLiteral("Scoutel"));
+    setApplicationIdentity();
     NetGuard::requirePrivateNetwork(argv[0]);
 
     bool missed = false;
