@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QtGlobal>
 
 #include <cstdio>
 #include <cstdlib>
@@ -15,22 +14,12 @@
         }                                                                                          \
     } while (false)
 
-namespace FuzzInput {
-// The fuzzer's bytes without a copy; valid for the call only.
-inline QByteArray bytes(const uint8_t *data, size_t size)
+// The fuzzer's bytes without a copy, valid for the call only. Qt's warnings
+// about hostile input would flood the fuzzer's output: they are silenced.
+inline QByteArray fuzzInput(const uint8_t *data, size_t size)
 {
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     return QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
 }
-
-// Qt's warnings about hostile input would flood the fuzzer's output.
-inline void silenceQt()
-{
-    static const bool silenced = [] {
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
-        return true;
-    }();
-    Q_UNUSED(silenced);
-}
-} // namespace FuzzInput
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
