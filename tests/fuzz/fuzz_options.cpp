@@ -6,7 +6,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray input = fuzzInput(data, size);
+    // A copy ends in a zero byte, as the last argument must.
+    const QByteArray input(fuzzInput(data, size).constData(), qsizetype(size));
     const QList<QByteArray> arguments = input.split('\0');
     QList<const char *> argv{"scoutel"};
     for (const QByteArray &argument : arguments)

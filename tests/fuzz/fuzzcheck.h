@@ -14,8 +14,7 @@
         }                                                                                          \
     } while (false)
 
-// The fuzzer's bytes without a copy, valid for the call only. Qt's warnings
-// about hostile input would flood the fuzzer's output: they are silenced.
+// The fuzzer's bytes, uncopied; Qt's warnings about hostile input are silenced.
 inline QByteArray fuzzInput(const uint8_t *data, size_t size)
 {
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
