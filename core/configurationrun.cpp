@@ -75,7 +75,8 @@ QString ConfigurationRun::receiveError(const QString &errorText)
 
 ConfigurationRun::Step ConfigurationRun::challengeAnswer(const ScoutelSharedData &answer)
 {
-    if (answer.result != ResultOk)
+    // Without its challenge an answer cannot key a configuration: the run waits on.
+    if (answer.result != ResultOk || answer.challenge.size() != Sctl::ChallengeSize)
         return {};
     std::optional<ScoutelContainer> target = awaitingChallenge.take(answer.mac);
     if (!target)

@@ -87,6 +87,8 @@ private Q_SLOTS:
             0, none);
         // A safe without a MAC is for any device: nothing after it is read.
         row("without mac", Head + wrapped("<safe name=\"x\"/>" + SafeTwo), 1, none);
+        // Only a first safe is for any device: a later one without MAC matches none.
+        row("later without mac", Head + wrapped(SafeOne + "<safe name=\"x\"/>" + SafeTwo), 3, none);
         row("safe outside safes", Head + "<regions><branches>" + SafeOne + "</branches></regions>",
             0, none);
         row("unknown wrappers pass",

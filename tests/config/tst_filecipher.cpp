@@ -73,25 +73,6 @@ private Q_SLOTS:
         QCOMPARE(cipher.encrypt(plain).toHex(), cipherText.toHex());
     }
 
-    // Each compression mode, with each protection mode once, over empty,
-    // compressible and random input; auto compresses only when that is shorter.
-    void roundTrips()
-    {
-        QByteArray noise(5000, '\0');
-        QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(noise.data()), 5000 / 4);
-        for (int mode = 0; mode < 3; ++mode) {
-            FileCipher cipher = cipherWith(SomeKey, mode, mode);
-            for (const QByteArray &plain : {QByteArray(), Text, noise}) {
-                const bool squeezed = mode == FileCipher::CompressAlways ||
-                                      (mode == FileCipher::CompressAuto && plain == Text);
-                const QByteArray encrypted = cipher.encrypt(plain);
-                QCOMPARE(int(encrypted.at(1)), (mode == 0 ? 0 : 1 << mode) | int(squeezed));
-                QCOMPARE(cipher.decrypt(encrypted), plain);
-                QCOMPARE(cipher.lastError(), int(FileCipher::ErrorNone));
-            }
-        }
-    }
-
     // Each row: what a writer made, how it was changed, what the reader gets.
     void damagedOrForeignInput_data()
     {

@@ -217,6 +217,24 @@ private Q_SLOTS:
         QCOMPARE(summary.value_or(ConfigurationRun::Summary()).strays, QString());
         QVERIFY(!run.isRunning());
     }
+
+    void answerWithoutChallenge()
+    {
+        QStringList sent; // the challenges configurations went out with
+        const auto configure = [&](const ScoutelContainer &t) {
+            sent << QString::fromLatin1(t->challenge.toHex());
+            return QString();
+        };
+        ConfigurationRun run({[] {}, [](const ScoutelContainer &) { return QString(); }, configure},
+                             3);
+        run.targets() = {answer(0, 1)};
+        run.start();
+        ScoutelContainer bare = answer(Sctl::SearchAnswer, 1);
+        bare->challenge.clear();
+        run.receive(bare);
+        run.receive(answer(Sctl::SearchAnswer, 1));
+        QCOMPARE(sent, QStringList{"0101010101010101"});
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCore)
