@@ -16,27 +16,6 @@ constexpr quint8 ListedTags[] = {
     Tag::UpTime,    Tag::StatusFlags,
 };
 
-QJsonValue valueOf(const FieldTable::Field &field, const ScoutelSharedData &r)
-{
-    using FieldTable::Kind;
-    switch (field.kind) {
-    case Kind::Address:
-        return (r.*field.address).toString();
-    case Kind::Number16:
-        return r.*field.number;
-    case Kind::Switch16:
-        return r.*field.number != 0;
-    case Kind::Word32:
-        return qint64(r.*field.word);
-    case Kind::Text:
-        return r.*field.text;
-    case Kind::Version:
-        return QStringLiteral("%1.%2").arg(r.*field.number).arg(r.*field.minor);
-    default:
-        return QJsonValue();
-    }
-}
-
 QByteArray csvLine(const QStringList &fields)
 {
     QStringList quoted;
@@ -68,6 +47,27 @@ QStringList csvFields(const ScoutelContainer &record)
 }
 } // namespace
 
+QJsonValue DeviceList::fieldValue(const FieldTable::Field &field, const ScoutelSharedData &r)
+{
+    using FieldTable::Kind;
+    switch (field.kind) {
+    case Kind::Address:
+        return (r.*field.address).toString();
+    case Kind::Number16:
+        return r.*field.number;
+    case Kind::Switch16:
+        return r.*field.number != 0;
+    case Kind::Word32:
+        return qint64(r.*field.word);
+    case Kind::Text:
+        return r.*field.text;
+    case Kind::Version:
+        return QStringLiteral("%1.%2").arg(r.*field.number).arg(r.*field.minor);
+    default:
+        return QJsonValue();
+    }
+}
+
 QJsonObject DeviceList::toJson(const ScoutelSharedData &record)
 {
     QJsonObject object{
@@ -82,7 +82,7 @@ QJsonObject DeviceList::toJson(const ScoutelSharedData &record)
         const FieldTable::Field &field = *FieldTable::forTag(tag);
         // The status has no bit: every answer counts as carrying it.
         if (field.bit == 0 || (record.presentFields & field.bit))
-            object.insert(QLatin1String(FieldTable::captureName(field)), valueOf(field, record));
+            object.insert(QLatin1String(FieldTable::captureName(field)), fieldValue(field, record));
     }
     return object;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "fieldtable.h"
 #include "scoutelcontainer.h"
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,6 +14,8 @@
 // export and the command line's --json. Texts from devices go out as sent.
 namespace DeviceList {
 
+// A field's value as lists and logs write it; null for kinds they leave out.
+QJsonValue fieldValue(const FieldTable::Field &field, const ScoutelSharedData &record);
 // One device: keys as in configuration files; fields the device did not send
 // are left out.
 QJsonObject toJson(const ScoutelSharedData &record);

@@ -8,6 +8,8 @@
 #include "dialogedit.h"
 #include "fieldtags.h"
 #include "networkinterfaces.h"
+#include "operationline.h"
+#include "operationlog.h"
 #include "randomsource.h"
 #include "scoutelclient.h"
 #include "settings.h"
@@ -318,7 +320,8 @@ void Scoutel::editSelected()
     if (!accepted)
         return;
     searchAfterSummary = true;
-    operation->start(dialog.configuredTargets());
+    operation->start(dialog.configuredTargets(), ConfigurationRun::Challenges::AskEachTarget,
+                     search->devices());
 }
 
 QSet<quint32> Scoutel::addressesBeyond(const QList<ScoutelContainer> &targets) const
@@ -335,18 +338,18 @@ QSet<quint32> Scoutel::addressesBeyond(const QList<ScoutelContainer> &targets) c
     return held;
 }
 
-void Scoutel::showSummary(const ConfigurationRun::Summary &summary)
+void Scoutel::showSummary(const OperationRecord &record)
 {
+    const QString problem =
+        OperationLog().append(OperationLine::of(record, QStringLiteral("window")));
     auto *box = new QMessageBox(this);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    if (summary.succeeded) {
-        box->setIcon(QMessageBox::Information);
-        box->setText(tr("Operation completed successfully."));
-    } else {
-        box->setIcon(QMessageBox::Warning);
-        box->setText(tr("There were some errors."));
-    }
-    box->setInformativeText(summary.report + summary.strays);
+    box->setIcon(record.succeeded() ? QMessageBox::Information : QMessageBox::Warning);
+    box->setText(record.headline());
+    QString details = record.report() + record.strays;
+    if (!problem.isEmpty())
+        details += tr("The operation was not recorded in the log: %1\n").arg(problem);
+    box->setInformativeText(details);
     // The rows then show what the devices report after the change; a
     // continuous search already asks again. Only once per operation: a device
     // answering the search with a late confirmation would bring one more

@@ -82,7 +82,7 @@ private:
     void editSelected();
     // What the devices that are not targets hold: a plan of addresses skips it.
     QSet<quint32> addressesBeyond(const QList<ScoutelContainer> &targets) const;
-    void showSummary(const ConfigurationRun::Summary &summary);
+    void showSummary(const OperationRecord &record);
     // A box that does not block the slot that opens it: answers keep being read.
     void warn(const QString &text);
     // Searching, or waiting for the targets' challenges.

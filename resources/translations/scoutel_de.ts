@@ -548,6 +548,32 @@ Möchten Sie fortfahren?</translation>
         <source>System Default</source>
         <translation>Systemstandard</translation>
     </message>
+    <message>
+        <source>no answer to the challenge</source>
+        <translation>keine Antwort auf die Anfrage nach dem Schlüssel</translation>
+    </message>
+    <message>
+        <source>no answer to the configuration</source>
+        <translation>keine Antwort auf die Konfiguration</translation>
+    </message>
+    <message>
+        <source>not sent: %1 (%2)</source>
+        <translation>nicht gesendet: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>nicht gesendet</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>The operation was not recorded in the log: %1
+</source>
+        <translation>Der Vorgang wurde nicht im Protokoll festgehalten: %1
+</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -766,6 +792,10 @@ Exit-Status, wie die Shell ihn sieht:
              das Gerät hat die Anfrage abgelehnt (-100 bis -106);
              151 Sitzung abgelaufen (-105), 150 falsches Passwort (-106)
 </translation>
+    </message>
+    <message>
+        <source>The operation was not recorded in the log: %1</source>
+        <translation>Der Vorgang wurde nicht im Protokoll festgehalten: %1</translation>
     </message>
 </context>
 <context>

@@ -548,6 +548,32 @@ Do you want to continue?</translation>
         <source>System Default</source>
         <translation>System Default</translation>
     </message>
+    <message>
+        <source>no answer to the challenge</source>
+        <translation>no answer to the challenge</translation>
+    </message>
+    <message>
+        <source>no answer to the configuration</source>
+        <translation>no answer to the configuration</translation>
+    </message>
+    <message>
+        <source>not sent: %1 (%2)</source>
+        <translation>not sent: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>not sent</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>waiting</translation>
+    </message>
+    <message>
+        <source>The operation was not recorded in the log: %1
+</source>
+        <translation>The operation was not recorded in the log: %1
+</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -758,6 +784,10 @@ Exit status as the shell sees it:
   156 to 150 the device refused the request (-100 to -106);
              151 session expired (-105), 150 wrong password (-106)
 </translation>
+    </message>
+    <message>
+        <source>The operation was not recorded in the log: %1</source>
+        <translation>The operation was not recorded in the log: %1</translation>
     </message>
 </context>
 <context>

@@ -548,6 +548,32 @@ Continuare?</translation>
         <source>System Default</source>
         <translation>Predefinito di sistema</translation>
     </message>
+    <message>
+        <source>no answer to the challenge</source>
+        <translation>nessuna risposta alla richiesta di sfida</translation>
+    </message>
+    <message>
+        <source>no answer to the configuration</source>
+        <translation>nessuna risposta alla configurazione</translation>
+    </message>
+    <message>
+        <source>not sent: %1 (%2)</source>
+        <translation>non inviato: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>non inviato</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>in attesa</translation>
+    </message>
+    <message>
+        <source>The operation was not recorded in the log: %1
+</source>
+        <translation>L&apos;operazione non è stata registrata nel registro: %1
+</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -765,6 +791,10 @@ Stato di uscita visto dalla shell:
              il dispositivo ha rifiutato la richiesta (da -100 a -106);
              151 sessione scaduta (-105), 150 password errata (-106)
 </translation>
+    </message>
+    <message>
+        <source>The operation was not recorded in the log: %1</source>
+        <translation>L&apos;operazione non è stata registrata nel registro: %1</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,102 @@
+// The operation log on disk: appends, rotation, a folder that cannot be
+// written, and lines left by a crash or an editor. The runs that write it are
+// tested end to end with the program.
+#include "historyreader.h"
+#include "operationlog.h"
+#include "testfiles.h"
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QByteArray operation(const char *mac)
+{
+    return QByteArray(R"({"time":"t","mode":"m","targets":[{"mac":")") + mac +
+           R"(","outcome":"confirmed"}]})";
+}
+
+// The MACs of the logged operations, newest first.
+QString macsIn(const QString &folder)
+{
+    QStringList macs;
+    for (const LoggedOperation &logged : HistoryReader::readFolder(folder))
+        macs << logged.targets.value(0).mac;
+    return macs.join(' ');
+}
+} // namespace
+
+class TestHistory : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    // What was in the file before the appends, the appends, and what the
+    // history then shows; the file keeps its earlier bytes unchanged.
+    void append_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("macs");
+        const QByteArray whole = operation("A") + '\n';
+        QTest::newRow("empty") << QByteArray() << "C B";
+        QTest::newRow("truncated last line") << whole + operation("X").left(30) << "C B A";
+        QTest::newRow("hostile lines")
+            << whole + "\xff\x00{\n[1]\n{\"targets\":{}}\n" + QByteArray(70, '{') + "\n"
+            << "C B A";
+    }
+    void append()
+    {
+        QFETCH(QByteArray, before);
+        QTemporaryDir home;
+        const QString folder = home.filePath("state/scoutel");
+        const OperationLog log(folder);
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(writeFileContent(log.filePath(), before));
+        for (const char *mac : {"B", "C"})
+            QCOMPARE(log.append(operation(mac)), QString());
+        QVERIFY(fileContent(log.filePath()).startsWith(before));
+        QTEST(macsIn(folder), "macs");
+        QCOMPARE(QFileInfo(folder).permissions() & 0x7777, QFile::ReadOwner | QFile::WriteOwner |
+                                                               QFile::ExeOwner | QFile::ReadUser |
+                                                               QFile::WriteUser | QFile::ExeUser);
+    }
+
+    // At the limit the file becomes the older generation, which the one before
+    // replaces; the history reads both.
+    void rotation()
+    {
+        QTemporaryDir home;
+        const qint64 limit = 3 * (operation("A").size() + 1);
+        const OperationLog log(home.path(), limit);
+        for (const char *mac : {"A", "B", "C", "D", "E", "F", "G"})
+            QCOMPARE(log.append(operation(mac)), QString());
+        QCOMPARE(fileContent(log.olderPath()).count('\n'), 3);
+        QCOMPARE(fileContent(log.filePath()).count('\n'), 1);
+        QCOMPARE(macsIn(home.path()), "G F E D");
+        QCOMPARE(int(QFileInfo(log.filePath()).permissions() & 0x7777),
+                 int(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser));
+    }
+
+    // A file where the folder should be: no permission bit helps, not even root's.
+    void unwritableFolder()
+    {
+        QTemporaryDir home;
+        QVERIFY(writeFileContent(home.filePath("state"), "not a folder"));
+        const QString problem = OperationLog(home.filePath("state/scoutel")).append("{}");
+        QVERIFY2(problem.contains(home.filePath("state")), qPrintable(problem));
+    }
+
+    // A line longer than the reader takes is passed over unread, the next one counts.
+    void overlongLine()
+    {
+        QTemporaryDir home;
+        const OperationLog log(home.path());
+        QByteArray bytes(HistoryReader::MaxLineBytes + 10, ' ');
+        bytes += operation("A") + '\n' + operation("B") + '\n';
+        QVERIFY(writeFileContent(log.filePath(), bytes));
+        QCOMPARE(macsIn(home.path()), "B");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHistory)
+#include "tst_history.moc"
