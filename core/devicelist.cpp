@@ -16,20 +16,6 @@ constexpr quint8 ListedTags[] = {
     Tag::UpTime,    Tag::StatusFlags,
 };
 
-QByteArray csvLine(const QStringList &fields)
-{
-    QStringList quoted;
-    quoted.reserve(fields.size());
-    for (QString field : fields) {
-        if (field.contains(QLatin1Char('"')) || field.contains(QLatin1Char(',')) ||
-            field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r')))
-            field = QLatin1Char('"') + field.replace(QLatin1Char('"'), QLatin1String("\"\"")) +
-                    QLatin1Char('"');
-        quoted << field;
-    }
-    return quoted.join(QLatin1Char(',')).toUtf8() + "\r\n";
-}
-
 QStringList csvFields(const ScoutelContainer &record)
 {
     QStringList fields(DeviceColumnCount);
@@ -66,6 +52,20 @@ QJsonValue DeviceList::fieldValue(const FieldTable::Field &field, const ScoutelS
     default:
         return QJsonValue();
     }
+}
+
+QByteArray DeviceList::csvLine(const QStringList &fields)
+{
+    QStringList quoted;
+    quoted.reserve(fields.size());
+    for (QString field : fields) {
+        if (field.contains(QLatin1Char('"')) || field.contains(QLatin1Char(',')) ||
+            field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r')))
+            field = QLatin1Char('"') + field.replace(QLatin1Char('"'), QLatin1String("\"\"")) +
+                    QLatin1Char('"');
+        quoted << field;
+    }
+    return quoted.join(QLatin1Char(',')).toUtf8() + "\r\n";
 }
 
 QJsonObject DeviceList::toJson(const ScoutelSharedData &record)
@@ -113,9 +113,13 @@ QByteArray DeviceList::csv(const QList<ScoutelContainer> &records, const QString
 QString DeviceList::save(const QString &fileName, const QList<ScoutelContainer> &records,
                          const QStringList &titles)
 {
-    const QByteArray content = fileName.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)
-                                   ? json(records)
-                                   : csv(records, titles);
+    return write(fileName, fileName.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)
+                               ? json(records)
+                               : csv(records, titles));
+}
+
+QString DeviceList::write(const QString &fileName, const QByteArray &content)
+{
     // Flushed by hand: commit() does not notice a short write.
     QSaveFile file(fileName);
     if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush() &&

@@ -27,9 +27,15 @@ QByteArray json(const QList<ScoutelContainer> &records);
 // label column is left out) and Warnings, then the tree's texts for each device.
 QByteArray csv(const QList<ScoutelContainer> &records, const QStringList &titles);
 
+// One RFC 4180 row in UTF-8, ending with CR LF.
+QByteArray csvLine(const QStringList &fields);
+
 // Writes the list atomically, as JSON when the name ends in .json, else as CSV.
 // Returns why it failed, or an empty text.
 QString save(const QString &fileName, const QList<ScoutelContainer> &records,
              const QStringList &titles);
+
+// Writes content atomically; returns why it failed, or an empty text.
+QString write(const QString &fileName, const QByteArray &content);
 
 } // namespace DeviceList

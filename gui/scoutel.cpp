@@ -7,10 +7,12 @@
 #include "devicesearch.h"
 #include "dialogedit.h"
 #include "fieldtags.h"
+#include "historydialog.h"
 #include "networkinterfaces.h"
 #include "operationline.h"
 #include "operationlog.h"
 #include "randomsource.h"
+#include "resultsdialog.h"
 #include "scoutelclient.h"
 #include "settings.h"
 #include "ui_scoutel.h"
@@ -25,7 +27,9 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -106,6 +110,12 @@ void Scoutel::connectOperation()
     connect(operation, &ConfigurationOperation::sendFailed, this,
             [this](const QString &errorText) { warn(tr("Send error: %1").arg(errorText)); });
     connect(operation, &ConfigurationOperation::finished, this, &Scoutel::showSummary);
+    connect(operation, &ConfigurationOperation::recordUpdated, this,
+            [this](const OperationRecord &record) {
+                lastRecord = record;
+                if (results)
+                    results->setRecord(record);
+            });
     connect(operation, &ConfigurationOperation::receiveFailed, this,
             [](const QString &line) { qDebug().noquote() << line; });
 }
@@ -151,6 +161,7 @@ void Scoutel::buildButtonMenu()
     languageMenu = menu->addMenu(form->actionLanguage->text());
     interfaceMenu = menu->addMenu(form->actionInterface->text());
     menu->addAction(form->actionExportList);
+    menu->addAction(form->actionOperationHistory);
     menu->addAction(form->actionAbout);
     menu->addSeparator();
     menu->addAction(form->actionExit);
@@ -319,9 +330,13 @@ void Scoutel::editSelected()
     editing = false;
     if (!accepted)
         return;
+    startOperation(dialog.configuredTargets());
+}
+
+void Scoutel::startOperation(const QList<ScoutelContainer> &targets)
+{
     searchAfterSummary = true;
-    operation->start(dialog.configuredTargets(), ConfigurationRun::Challenges::AskEachTarget,
-                     search->devices());
+    operation->start(targets, ConfigurationRun::Challenges::AskEachTarget, search->devices());
 }
 
 QSet<quint32> Scoutel::addressesBeyond(const QList<ScoutelContainer> &targets) const
@@ -342,8 +357,14 @@ void Scoutel::showSummary(const OperationRecord &record)
 {
     const QString problem =
         OperationLog().append(OperationLine::of(record, QStringLiteral("window")));
+    lastRecord = record;
+    if (results)
+        results->setRecord(record);
     auto *box = new QMessageBox(this);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    connect(box->addButton(tr("Show Results"), QMessageBox::ActionRole), &QAbstractButton::clicked,
+            this, &Scoutel::showResults);
+    box->setDefaultButton(box->addButton(QMessageBox::Ok));
     box->setIcon(record.succeeded() ? QMessageBox::Information : QMessageBox::Warning);
     box->setText(record.headline());
     QString details = record.report() + record.strays;
@@ -361,6 +382,44 @@ void Scoutel::showSummary(const OperationRecord &record)
         });
     }
     box->open();
+}
+
+void Scoutel::showResults()
+{
+    if (!results) {
+        results = new ResultsDialog(lastRecord, this);
+        connect(results, &ResultsDialog::retryRequested, this, &Scoutel::retry);
+    }
+    results->show();
+    results->raise();
+}
+
+void Scoutel::retry(const QList<ScoutelContainer> &targets, bool askPassword)
+{
+    if (operation->isRunning())
+        return;
+    if (!askPassword)
+        return startOperation(targets);
+    auto *dialog = new QInputDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(tr("Retry Failed"));
+    dialog->setLabelText(tr("A device refused the password. Current password:"));
+    dialog->setTextEchoMode(QLineEdit::Password);
+    connect(dialog, &QInputDialog::textValueSelected, this,
+            [this, targets](const QString &password) {
+                QList<ScoutelContainer> again = targets;
+                for (ScoutelContainer &target : again)
+                    target->password = password;
+                if (!operation->isRunning())
+                    startOperation(again);
+            });
+    dialog->open();
+}
+
+void Scoutel::on_actionOperationHistory_triggered()
+{
+    auto *history = new HistoryDialog(OperationLog::defaultFolder(), this);
+    history->show();
 }
 
 void Scoutel::warn(const QString &text)

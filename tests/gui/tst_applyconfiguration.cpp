@@ -2,6 +2,7 @@
 // as a user would, and the device simulator inside a private network.
 #include "devicerowcontent.h"
 #include "dialogedit.h"
+#include "resultsdialog.h"
 #include "scoutel.h"
 #include "simulatorprocess.h"
 #include "sktreewidget.h"
@@ -12,13 +13,17 @@
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -56,6 +61,8 @@ private:
     QTimer modalHandler;
     QString password;
     bool rename = false;
+    // Summaries are answered with Show Results instead of OK.
+    bool showResults = false;
     // Fills the dialog instead of password, name and Restart only.
     std::function<void(DialogEdit *)> fillDialog;
     // Each summary box: its text, then its informative text on the next line.
@@ -78,7 +85,20 @@ private:
             if (!box || !box->isVisible())
                 continue;
             QAbstractButton *yes = box->button(QMessageBox::Yes);
+            const QList<QAbstractButton *> buttons = box->buttons();
+            for (QAbstractButton *action : buttons) {
+                if (showResults && box->buttonRole(action) == QMessageBox::ActionRole)
+                    return press(action);
+            }
             return press(yes ? yes : box->button(QMessageBox::Ok));
+        }
+        for (QWidget *widget : shown) {
+            auto *input = qobject_cast<QInputDialog *>(widget);
+            if (!input || !input->isVisible())
+                continue;
+            input->setTextValue(password);
+            QMetaObject::invokeMethod(input, &QDialog::accept, Qt::QueuedConnection);
+            return;
         }
         for (QWidget *widget : shown) {
             auto *dialog = qobject_cast<DialogEdit *>(widget);
@@ -152,7 +172,67 @@ private Q_SLOTS:
 
     void init() { openWindow(); }
 
-    void cleanup() { window.reset(); }
+    void cleanup()
+    {
+        window.reset();
+        showResults = false;
+    }
+
+    // One target confirms, one refuses the password, one is silent after its
+    // configuration. The results list each; Retry Failed sends to the two
+    // that failed only, under the password asked for again; each operation
+    // leaves its line in the log.
+    void resultsAndRetry()
+    {
+        SimulatorProcess sim;
+        SCOUTEL_START_SIM(sim,
+                          fleet(3, {"--passwords", "secret,other,secret", "--mute-config", "3"}));
+        QVERIFY(searchFinds(3));
+        const QString log = qEnvironmentVariable("XDG_STATE_HOME") + "/scoutel/operations.jsonl";
+        const qsizetype logged = fileContent(log).count('\n');
+        password = "secret";
+        rename = showResults = true;
+        tree->selectAll();
+        QTest::mouseClick(button("buttonEdit"), Qt::LeftButton);
+        QVERIFY(waitSummaries(1));
+        QPointer<ResultsDialog> results;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return (results = window->findChild<ResultsDialog *>()) && results->isVisible();
+            },
+            PhaseWaitMs));
+        auto *table = results->findChild<QTableWidget *>("tableResults");
+        table->sortByColumn(0, Qt::AscendingOrder);
+        QStringList rows;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int column = 0; column < table->columnCount(); ++column)
+                rows << table->item(row, column)->text();
+        }
+        QCOMPARE(rows.join('|'), "02-53-43-00-00-01|Safe 1|127.0.0.2|name|all ok (OK)|"
+                                 "02-53-43-00-00-02|Safe 2|127.0.0.3|name|wrong password "
+                                 "(ERROR_WRONG_PASSWORD)|02-53-43-00-00-03|Safe 3|127.0.0.4|"
+                                 "name|no answer to the configuration");
+        const qsizetype retryLine = sim.log().size();
+        password = "other";
+        QTest::mouseClick(results->findChild<QPushButton *>("buttonRetry"), Qt::LeftButton);
+        QVERIFY(waitSummaries(2));
+        QCOMPARE(summaries.last(), problems("02 53 43 00 00 03 does not respond\n"));
+        for (const int command : {1, 3}) {
+            QStringList macs = requestMacs(sim, command, retryLine);
+            macs.sort();
+            QCOMPARE(macs, QStringList({"02 53 43 00 00 02", "02 53 43 00 00 03"}));
+        }
+        QStringList outcomes;
+        for (const QByteArray &line : fileContent(log).split('\n').mid(logged, 2)) {
+            QStringList each;
+            for (const QJsonValue &target : QJsonDocument::fromJson(line)["targets"].toArray())
+                each << target["mac"].toString().right(1) + ':' + target["outcome"].toString();
+            each.sort();
+            outcomes << each;
+        }
+        QCOMPARE(outcomes.join(' '), "1:confirmed 2:refused 3:no_configuration_answer "
+                                     "2:confirmed 3:no_configuration_answer");
+    }
 
     void applies_data()
     {
