@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDirIterator>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QJsonArray>
@@ -192,6 +193,13 @@ private Q_SLOTS:
         const qsizetype logged = fileContent(log).count('\n');
         password = "secret";
         rename = showResults = true;
+        const QString newPassword = "Pw-7t3Zq-distinct", key = "c0ffee0ddba11ad5eed5cafe";
+        fillDialog = [&](DialogEdit *dialog) {
+            dialog->findChild<QCheckBox *>("checkNewPassword")->setChecked(true);
+            dialog->findChild<QLineEdit *>("editNewPassword")->setText(newPassword);
+            dialog->findChild<QCheckBox *>("checkPublicKey")->setChecked(true);
+            dialog->findChild<QLineEdit *>("editPublicKey")->setText(key);
+        };
         tree->selectAll();
         QTest::mouseClick(button("buttonEdit"), Qt::LeftButton);
         QVERIFY(waitSummaries(1));
@@ -208,10 +216,10 @@ private Q_SLOTS:
             for (int column = 0; column < table->columnCount(); ++column)
                 rows << table->item(row, column)->text();
         }
-        QCOMPARE(rows.join('|'), "02-53-43-00-00-01|Safe 1|127.0.0.2|name|all ok (OK)|"
-                                 "02-53-43-00-00-02|Safe 2|127.0.0.3|name|wrong password "
-                                 "(ERROR_WRONG_PASSWORD)|02-53-43-00-00-03|Safe 3|127.0.0.4|"
-                                 "name|no answer to the configuration");
+        QCOMPARE(rows.join('|').replace("name, new_password, public_key", "*"),
+                 "02-53-43-00-00-01|Safe 1|127.0.0.2|*|all ok (OK)|"
+                 "02-53-43-00-00-02|Safe 2|127.0.0.3|*|wrong password (ERROR_WRONG_PASSWORD)|"
+                 "02-53-43-00-00-03|Safe 3|127.0.0.4|*|no answer to the configuration");
         const qsizetype retryLine = sim.log().size();
         password = "other";
         QTest::mouseClick(results->findChild<QPushButton *>("buttonRetry"), Qt::LeftButton);
@@ -232,6 +240,15 @@ private Q_SLOTS:
         }
         QCOMPARE(outcomes.join(' '), "1:confirmed 2:refused 3:no_configuration_answer "
                                      "2:confirmed 3:no_configuration_answer");
+        // Neither secret reaches the log or the settings the window saves on closing.
+        window.reset();
+        QDirIterator files(qEnvironmentVariable("XDG_STATE_HOME"), QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QByteArray content = fileContent(files.next()).toLower();
+            QVERIFY(!content.contains(newPassword.toLower().toUtf8()) &&
+                    !content.contains(key.toUtf8()));
+        }
     }
 
     void applies_data()
