@@ -17,7 +17,7 @@ QByteArray HistoryCommand::output(int argc, const char *const *argv, const QStri
     QList<LoggedOperation> operations = HistoryReader::readFolder(folder);
     if (!device.isEmpty())
         operations.removeIf(
-            [&](const LoggedOperation &operation) { return !operation.touches(device); });
+            [&](const LoggedOperation &operation) { return !operation.hasDevice(device); });
     if (!json)
         return HistoryText::of(operations).toLocal8Bit();
     QByteArray lines;

@@ -27,7 +27,7 @@ void HistoryDialog::on_editFind_textChanged(const QString &text)
 {
     listed.clear();
     for (const LoggedOperation &operation : std::as_const(operations)) {
-        if (text.isEmpty() || operation.touches(text))
+        if (text.isEmpty() || operation.matches(text))
             listed << &operation;
     }
     QTableWidget *table = form->tableOperations;

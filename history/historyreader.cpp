@@ -26,13 +26,20 @@ QString textOf(const QJsonObject &object, const char *key)
 }
 } // namespace
 
-bool LoggedOperation::touches(const QString &macOrName) const
+bool LoggedOperation::hasDevice(const QString &mac) const
 {
-    const QString digits = macDigits(macOrName);
-    return std::any_of(targets.cbegin(), targets.cend(), [&](const LoggedTarget &target) {
-        return (!digits.isEmpty() && macDigits(target.mac) == digits) ||
-               (!macOrName.isEmpty() && target.name.contains(macOrName, Qt::CaseInsensitive));
-    });
+    const QString digits = macDigits(mac);
+    return !digits.isEmpty() &&
+           std::any_of(targets.cbegin(), targets.cend(),
+                       [&](const LoggedTarget &target) { return macDigits(target.mac) == digits; });
+}
+
+bool LoggedOperation::matches(const QString &macOrName) const
+{
+    return hasDevice(macOrName) ||
+           std::any_of(targets.cbegin(), targets.cend(), [&](const LoggedTarget &target) {
+               return target.name.contains(macOrName, Qt::CaseInsensitive);
+           });
 }
 
 std::optional<LoggedOperation> HistoryReader::parseLine(const QByteArray &line)

@@ -27,9 +27,10 @@ struct LoggedOperation
     QList<LoggedTarget> targets;
 
     int failed() const { return int(targets.size()) - confirmed; }
-    // Whether a device of this operation has this MAC (any separators) or
-    // contains this text in its name.
-    bool touches(const QString &macOrName) const;
+    // Whether a device of this operation has this MAC, written with any separators.
+    bool hasDevice(const QString &mac) const;
+    // Whether a device has this MAC or this text in its name.
+    bool matches(const QString &macOrName) const;
 };
 
 // Reads the log as written by earlier runs, which may have crashed or been
