@@ -301,7 +301,8 @@ private Q_SLOTS:
         QCOMPARE(target["result"], "OK");
         QCOMPARE(target["changed"].toObject(),
                  QJsonObject({{"new_password", true}, {"public_key", true}}));
-        QCOMPARE(int(QFileInfo(home.filePath("scoutel/operations.jsonl")).permissions() & 0x0077), 0);
+        QCOMPARE(int(QFileInfo(home.filePath("scoutel/operations.jsonl")).permissions() & 0x0077),
+                 0);
         // Newest first; --mac takes any separators.
         runs << runScoutel({"--history"}, 30000, home.path())
              << runScoutel({"--history", "--json", "--mac=02:53:43:00:00:01"}, 30000, home.path())
