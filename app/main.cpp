@@ -1,5 +1,7 @@
 #include "applicationidentity.h"
 #include "debugoutput.h"
+#include "historycommand.h"
+#include "operationlog.h"
 #include "programmode.h"
 #include "scoutel.h"
 #include "scoutelconsole.h"
@@ -46,6 +48,10 @@ int main(int argc, char **argv)
         return printTo(stdout, UsageText::help(), 0);
     case ProgramMode::Version:
         return printTo(stdout, UsageText::version(), 0);
+    case ProgramMode::History:
+        std::fputs(HistoryCommand::output(argc, argv, OperationLog::defaultFolder()).constData(),
+                   stdout);
+        return 0;
     case ProgramMode::Console:
         return runConsole(argc, argv);
     case ProgramMode::Graphical:

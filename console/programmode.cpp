@@ -15,9 +15,11 @@ ProgramMode chooseProgramMode(int argc, const char *const *argv)
         return ProgramMode::Help;
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
         return ProgramMode::Version;
+    bool history = false;
     for (int i = 1; i < argc; ++i) {
         if (startsWith(argv[i], "-x=") || startsWith(argv[i], "-X"))
             return ProgramMode::Console;
+        history = history || std::strcmp(argv[i], "--history") == 0;
     }
-    return ProgramMode::Graphical;
+    return history ? ProgramMode::History : ProgramMode::Graphical;
 }

@@ -2,8 +2,9 @@
 
 // What the program is asked to do, read from its raw arguments before any
 // application object exists.
-enum class ProgramMode { Graphical, Console, Help, Version };
+enum class ProgramMode { Graphical, Console, Help, Version, History };
 
 // --help and --version count only as the single argument; otherwise any
-// argument beginning with "-x=" or "-X" selects the command-line mode.
+// argument beginning with "-x=" or "-X" selects the command-line mode; else
+// --history anywhere prints the operation log.
 ProgramMode chooseProgramMode(int argc, const char *const *argv);

@@ -7,8 +7,11 @@
 #include "devicesearch.h"
 #include "fieldtags.h"
 #include "hextext.h"
+#include "operationline.h"
+#include "operationlog.h"
 #include "optionmap.h"
 #include "randomsource.h"
+#include "resultcodes.h"
 #include "scoutelclient.h"
 #include "xmlformat.h"
 
@@ -99,7 +102,7 @@ void ScoutelConsole::sendConfiguration()
     if (!ConfigurationAnswer::hasSomethingToSend(*config.constData()))
         return fail(ErrorNothingToSend, tr("No data to send."));
     state = Configuring;
-    operation->start({config}, ConfigurationRun::Challenges::Known);
+    operation->start({config}, ConfigurationRun::Challenges::Known, {{found->mac, found}});
 }
 
 void ScoutelConsole::tick()
@@ -135,15 +138,31 @@ void ScoutelConsole::located(int result, ScoutelContainer record)
         fail(answer.result, errorOn(answer));
 }
 
-void ScoutelConsole::report(const ConfigurationRun::Summary &summary)
+void ScoutelConsole::report(const OperationRecord &record)
 {
-    // Only the answer to our own request ends the run as configured.
-    if (summary.answers.isEmpty())
+    keep(record);
+    const TargetOutcome &outcome = record.outcomes.constFirst();
+    const QString mac = hexText(outcome.mac());
+    switch (outcome.kind) {
+    case TargetOutcome::Kind::Confirmed:
+        return succeed(mac + QLatin1Char('\n') + outcome.answeredFrom.toString());
+    case TargetOutcome::Kind::Refused:
+        return fail(outcome.code,
+                    tr("Error on %1: %2").arg(mac, ResultCodes::plainText(outcome.code)));
+    default:
+        // A send error has ended the run already.
         return fail(ErrorConfigTimeout, tr("Timeout on config."));
-    const ScoutelSharedData &answer = *summary.answers.constFirst().constData();
-    if (!ConfigurationAnswer::succeeded(answer))
-        return fail(answer.result, errorOn(answer));
-    succeed(hexText(answer.mac) + QLatin1Char('\n') + answer.sender.toString());
+    }
+}
+
+void ScoutelConsole::keep(const OperationRecord &record)
+{
+    const QByteArray line = OperationLine::of(record, QStringLiteral("command line"));
+    if (settings.json)
+        printToStandardOutput(line + '\n');
+    const QString problem = OperationLog().append(line);
+    if (!problem.isEmpty())
+        qDebug().noquote() << tr("The operation was not recorded in the log: %1").arg(problem);
 }
 
 QString ScoutelConsole::errorOn(const ScoutelSharedData &answer)
@@ -157,6 +176,7 @@ void ScoutelConsole::searchAnswer(const ScoutelContainer &record, bool first)
         return;
     // A device may answer twice: it counts once, and its latest challenge is the valid one.
     const ScoutelSharedData &answer = *record.constData();
+    found = record;
     ScoutelSharedData *target = config.data();
     target->mac = answer.mac;
     target->sender = answer.sender;

@@ -45,7 +45,9 @@ private:
     void sendConfiguration();
     void searchAnswer(const ScoutelContainer &record, bool first);
     void endSearch();
-    void report(const ConfigurationRun::Summary &summary);
+    void report(const OperationRecord &record);
+    // Logs the record, and prints it with --json.
+    void keep(const OperationRecord &record);
     static QString errorOn(const ScoutelSharedData &answer);
 
     // Prints the code and the message, then ends the run with the code (not 0).
@@ -62,6 +64,8 @@ private:
     DeviceSearch *search = nullptr;
     ConfigurationOperation *operation = nullptr;
     ScoutelContainer config;
+    // The one device's search answer: what it was before the change.
+    ScoutelContainer found;
     // A failure found before the run started, reported by start().
     int pendingCode = 0;
     QString pendingMessage;

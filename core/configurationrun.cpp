@@ -2,10 +2,11 @@
 
 #include "configurationanswer.h"
 #include "fieldtags.h"
-#include "hextext.h"
+#include "resultcodes.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -13,6 +14,8 @@ QString text(const char *source)
 {
     return QCoreApplication::translate("Scoutel", source);
 }
+
+constexpr int NothingToSend = -403;
 } // namespace
 
 ConfigurationRun::ConfigurationRun(Requests senders, int ticks)
@@ -25,16 +28,61 @@ void ConfigurationRun::reset()
     awaitingChallenge.clear();
     awaitingResult.clear();
     configured.clear();
-    answers.clear();
+    outcomes = OperationRecord();
+    outcomeIndex.clear();
+    verdicts = 0;
     countdown = 0;
     current = Phase::Idle;
 }
 
-ConfigurationRun::Step ConfigurationRun::start(Challenges challenges)
+void ConfigurationRun::beginRecord(const Found &found)
 {
-    report = QString();
-    strays = QString();
+    outcomes = OperationRecord();
+    outcomes.started = QDateTime::currentDateTimeUtc();
+    clock.start();
+    for (const ScoutelContainer &target : std::as_const(editTargets)) {
+        TargetOutcome outcome;
+        outcome.target = target;
+        const ScoutelContainer before = found.value(target->mac, target);
+        // A target that carries a new name no longer tells the old one.
+        if (found.contains(target->mac) || !(target->sendFields & FieldName))
+            outcome.nameBefore = before->name;
+        outcome.addressBefore = before->sender;
+        outcomeIndex.insert(target->mac, int(outcomes.outcomes.size()));
+        outcomes.outcomes.append(outcome);
+    }
+}
+
+TargetOutcome *ConfigurationRun::outcomeOf(const QByteArray &mac)
+{
+    const auto index = outcomeIndex.constFind(mac);
+    return index == outcomeIndex.constEnd() ? nullptr : &outcomes.outcomes[*index];
+}
+
+void ConfigurationRun::settle(const QByteArray &mac, TargetOutcome::Kind kind, int code)
+{
+    TargetOutcome *outcome = outcomeOf(mac);
+    if (!outcome)
+        return;
+    outcome->kind = kind;
+    outcome->code = code;
+    if (outcome->settled < 0)
+        outcome->settled = verdicts++;
+}
+
+ConfigurationRun::Step ConfigurationRun::start(Challenges challenges, const Found &found)
+{
+    beginRecord(found);
     asked = challenges == Challenges::AskEachTarget;
+    const bool anythingToSend =
+        std::any_of(editTargets.cbegin(), editTargets.cend(), [](const ScoutelContainer &target) {
+            return ConfigurationAnswer::hasSomethingToSend(*target.constData());
+        });
+    if (!anythingToSend) {
+        for (const ScoutelContainer &target : std::as_const(editTargets))
+            settle(target->mac, TargetOutcome::Kind::NotSent, NothingToSend);
+        return finish();
+    }
     if (!asked) {
         for (const ScoutelContainer &target : std::as_const(editTargets))
             awaitingResult.append(target);
@@ -47,11 +95,29 @@ ConfigurationRun::Step ConfigurationRun::start(Challenges challenges)
     for (auto target = editTargets.crbegin(); target != editTargets.crend(); ++target) {
         countdown = phaseTicks;
         step.sendError = requests.search(*target);
-        if (!step.sendError.isEmpty())
+        if (!step.sendError.isEmpty()) {
+            // Targets never asked were not sent, not silent; they still wait,
+            // so that no configuration goes out without every challenge.
+            noteSendError(step.sendError);
+            for (; target != editTargets.crend(); ++target)
+                settle((*target)->mac, TargetOutcome::Kind::NotSent,
+                       ResultCodes::codeOf(step.sendError));
             break;
+        }
         current = Phase::Challenging;
     }
+    if (current == Phase::Idle) {
+        Step last = finish();
+        last.sendError = step.sendError;
+        return last;
+    }
     return step;
+}
+
+void ConfigurationRun::noteSendError(const QString &errorText)
+{
+    outcomes.sendError = errorText;
+    outcomes.sendErrorSettled = verdicts++;
 }
 
 ConfigurationRun::Step ConfigurationRun::receive(const ScoutelContainer &answer)
@@ -69,7 +135,7 @@ QString ConfigurationRun::receiveError(const QString &errorText)
     const QString line = text(QT_TRANSLATE_NOOP("Scoutel", "Receive error: %1\n")).arg(errorText);
     // Between operations nobody waits for an answer: nothing to report on.
     if (isRunning())
-        strays += line;
+        outcomes.strays += line;
     return line.trimmed();
 }
 
@@ -101,6 +167,7 @@ ConfigurationRun::Step ConfigurationRun::sendConfigurations()
         const ScoutelSharedData &record = *target->constData();
         if (!ConfigurationAnswer::hasSomethingToSend(record)) {
             awaitingResult.take(record.mac);
+            settle(record.mac, TargetOutcome::Kind::NotSent, NothingToSend);
             continue;
         }
         countdown = phaseTicks;
@@ -111,16 +178,17 @@ ConfigurationRun::Step ConfigurationRun::sendConfigurations()
     }
     if (!step.sendError.isEmpty()) {
         // Targets never asked cannot answer: the summary names the failure instead.
+        noteSendError(step.sendError);
         for (const ScoutelContainer &target : targets) {
-            if (!configured.contains(target->mac))
-                awaitingResult.take(target->mac);
+            if (!configured.contains(target->mac) && awaitingResult.take(target->mac))
+                settle(target->mac, TargetOutcome::Kind::NotSent,
+                       ResultCodes::codeOf(step.sendError));
         }
-        report += text(QT_TRANSLATE_NOOP("Scoutel", "Send error: %1")).arg(step.sendError) +
-                  QLatin1Char('\n');
     }
     if (awaitingResult.isEmpty()) {
-        current = Phase::Idle;
-        countdown = 0;
+        Step last = finish();
+        last.sendError = step.sendError;
+        return last;
     }
     return step;
 }
@@ -130,18 +198,17 @@ ConfigurationRun::Step ConfigurationRun::configurationAnswer(const ScoutelContai
     const ScoutelSharedData &record = *answer.constData();
     if (!configured.contains(record.mac))
         return {};
-    answers.append(answer);
-    bool clearDevices = false;
-    if (!ConfigurationAnswer::succeeded(record)) {
-        report += text(QT_TRANSLATE_NOOP("Scoutel", "%1: %2\n"))
-                      .arg(hexText(record.mac), record.resultText());
-        clearDevices = !ConfigurationAnswer::keepsDeviceList(record);
-    }
-    awaitingResult.take(record.mac);
+    const bool confirmed = ConfigurationAnswer::succeeded(record);
+    settle(record.mac, confirmed ? TargetOutcome::Kind::Confirmed : TargetOutcome::Kind::Refused,
+           record.result);
+    outcomeOf(record.mac)->answeredFrom = record.sender;
     Step step;
-    if (awaitingResult.isEmpty())
+    // A late or repeated answer changes the record, never ends the operation again.
+    if (!isRunning())
+        step.recordUpdated = true;
+    else if (awaitingResult.take(record.mac) && awaitingResult.isEmpty())
         step = finish();
-    step.clearDevices = clearDevices;
+    step.clearDevices = !ConfigurationAnswer::keepsDeviceList(record);
     return step;
 }
 
@@ -154,18 +221,21 @@ ConfigurationRun::Step ConfigurationRun::tick()
 
 ConfigurationRun::Step ConfigurationRun::finish()
 {
-    QList<ScoutelContainer> silent = awaitingChallenge.targets();
-    if (current == Phase::Configuring)
-        silent += awaitingResult.targets();
-    for (const ScoutelContainer &target : std::as_const(silent))
-        report +=
-            text(QT_TRANSLATE_NOOP("Scoutel", "%1 does not respond\n")).arg(hexText(target->mac));
+    const auto settleRest = [this](const TargetIndex &waiting, TargetOutcome::Kind kind) {
+        for (const ScoutelContainer &target : waiting.targets()) {
+            if (outcomeOf(target->mac)->kind == TargetOutcome::Kind::Pending)
+                settle(target->mac, kind);
+        }
+    };
+    settleRest(awaitingChallenge, TargetOutcome::Kind::NoChallengeAnswer);
+    // Targets that gave their challenge wait for their turn, or for the answer.
+    settleRest(awaitingResult, current == Phase::Configuring
+                                   ? TargetOutcome::Kind::NoConfigurationAnswer
+                                   : TargetOutcome::Kind::NotSent);
+    outcomes.durationMs = clock.elapsed();
     Step step;
     step.idle = true;
-    step.summary = Summary{report.isEmpty(), report, strays, answers};
-    report = QString();
-    strays = QString();
-    answers.clear();
+    step.summary = outcomes;
     awaitingChallenge.clear();
     awaitingResult.clear();
     countdown = 0;

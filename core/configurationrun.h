@@ -1,9 +1,12 @@
 #pragma once
 
+#include "operationrecord.h"
 #include "scoutelcontainer.h"
 #include "targetindex.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
+#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -13,8 +16,8 @@
 
 // The bookkeeping of one configuration operation, without widgets or sockets:
 // a challenge from every target, then one configuration request each, then
-// one summary. The window and the console feed it answers and ticks and act on
-// each Step.
+// one summary made from the operation's record. The window and the console feed it answers and
+// ticks and act on each Step.
 class ConfigurationRun
 {
 public:
@@ -34,18 +37,6 @@ public:
         std::function<QString(const ScoutelContainer &)> configure;
     };
 
-    struct Summary
-    {
-        // Every target took its configuration.
-        bool succeeded = false;
-        // One line per target problem, each ending with a line feed.
-        QString report;
-        // Datagrams that no target sent, one line each: told, but no verdict.
-        QString strays;
-        // The targets' configuration answers, in the order they came.
-        QList<ScoutelContainer> answers;
-    };
-
     // What the caller has to do after a call.
     struct Step
     {
@@ -55,8 +46,14 @@ public:
         bool idle = false;
         // A device refused in a way that makes the listed devices doubtful.
         bool clearDevices = false;
-        std::optional<Summary> summary;
+        // The operation ended: the record, once per operation.
+        std::optional<OperationRecord> summary;
+        // An answer after the summary changed the record.
+        bool recordUpdated = false;
     };
+
+    // The devices as the operation found them, by MAC: the record's "before".
+    using Found = QHash<QByteArray, ScoutelContainer>;
 
     // A phase ends after phaseTicks calls of tick() without its answers.
     ConfigurationRun(Requests senders, int phaseTicks);
@@ -67,14 +64,17 @@ public:
     const QList<ScoutelContainer> &targets() const { return editTargets; }
 
     // Asks every target for its challenge, the last target first, or with
-    // known challenges sends the configurations at once.
-    Step start(Challenges challenges = Challenges::AskEachTarget);
+    // known challenges sends the configurations at once. An operation in
+    // which no target has anything to send ends in its summary at once.
+    Step start(Challenges challenges = Challenges::AskEachTarget, const Found &found = {});
     Step receive(const ScoutelContainer &answer);
     // A datagram that could not be decoded; returns the line to log.
     QString receiveError(const QString &errorText);
     Step tick();
 
     Phase phase() const { return current; }
+    // The latest operation's record; complete once its summary came.
+    const OperationRecord &record() const { return outcomes; }
     // Until its summary, an operation is in progress.
     bool isRunning() const { return current != Phase::Idle; }
 
@@ -83,6 +83,11 @@ private:
     Step configurationAnswer(const ScoutelContainer &answer);
     Step sendConfigurations();
     Step finish();
+    void beginRecord(const Found &found);
+    void noteSendError(const QString &errorText);
+    // Gives the target's outcome its verdict, in the order verdicts come.
+    void settle(const QByteArray &mac, TargetOutcome::Kind kind, int code = 0);
+    TargetOutcome *outcomeOf(const QByteArray &mac);
 
     Requests requests;
     int phaseTicks;
@@ -92,9 +97,10 @@ private:
     // Targets of this operation that were sent their configuration: only
     // their answers count, also a late or repeated one.
     QSet<QByteArray> configured;
-    QString report;
-    QString strays;
-    QList<ScoutelContainer> answers;
+    OperationRecord outcomes;
+    QHash<QByteArray, int> outcomeIndex;
+    int verdicts = 0;
+    QElapsedTimer clock;
     int countdown = 0;
     // The challenges were asked for: earlier requests' answers no longer count.
     bool asked = true;

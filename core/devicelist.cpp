@@ -16,7 +16,24 @@ constexpr quint8 ListedTags[] = {
     Tag::UpTime,    Tag::StatusFlags,
 };
 
-QJsonValue valueOf(const FieldTable::Field &field, const ScoutelSharedData &r)
+QStringList csvFields(const ScoutelContainer &record)
+{
+    QStringList fields(DeviceColumnCount);
+    fields[ColumnMac] = DeviceRowContent::macText(record->mac);
+    QStringList warnings;
+    const DeviceRowContent content(record, CellUse::Export);
+    for (const DeviceCell &cell : content.cells()) {
+        if (cell.column == WarningColumn)
+            warnings << cell.text;
+        else
+            fields[cell.column] = cell.text;
+    }
+    fields.removeAt(ColumnLabel);
+    return fields << warnings.join(QLatin1String("; "));
+}
+} // namespace
+
+QJsonValue DeviceList::fieldValue(const FieldTable::Field &field, const ScoutelSharedData &r)
 {
     using FieldTable::Kind;
     switch (field.kind) {
@@ -37,7 +54,7 @@ QJsonValue valueOf(const FieldTable::Field &field, const ScoutelSharedData &r)
     }
 }
 
-QByteArray csvLine(const QStringList &fields)
+QByteArray DeviceList::csvLine(const QStringList &fields)
 {
     QStringList quoted;
     quoted.reserve(fields.size());
@@ -50,23 +67,6 @@ QByteArray csvLine(const QStringList &fields)
     }
     return quoted.join(QLatin1Char(',')).toUtf8() + "\r\n";
 }
-
-QStringList csvFields(const ScoutelContainer &record)
-{
-    QStringList fields(DeviceColumnCount);
-    fields[ColumnMac] = DeviceRowContent::macText(record->mac);
-    QStringList warnings;
-    const DeviceRowContent content(record, CellUse::Export);
-    for (const DeviceCell &cell : content.cells()) {
-        if (cell.column == WarningColumn)
-            warnings << cell.text;
-        else
-            fields[cell.column] = cell.text;
-    }
-    fields.removeAt(ColumnLabel);
-    return fields << warnings.join(QLatin1String("; "));
-}
-} // namespace
 
 QJsonObject DeviceList::toJson(const ScoutelSharedData &record)
 {
@@ -82,7 +82,7 @@ QJsonObject DeviceList::toJson(const ScoutelSharedData &record)
         const FieldTable::Field &field = *FieldTable::forTag(tag);
         // The status has no bit: every answer counts as carrying it.
         if (field.bit == 0 || (record.presentFields & field.bit))
-            object.insert(QLatin1String(FieldTable::captureName(field)), valueOf(field, record));
+            object.insert(QLatin1String(FieldTable::captureName(field)), fieldValue(field, record));
     }
     return object;
 }
@@ -113,9 +113,13 @@ QByteArray DeviceList::csv(const QList<ScoutelContainer> &records, const QString
 QString DeviceList::save(const QString &fileName, const QList<ScoutelContainer> &records,
                          const QStringList &titles)
 {
-    const QByteArray content = fileName.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)
-                                   ? json(records)
-                                   : csv(records, titles);
+    return write(fileName, fileName.endsWith(QLatin1String(".json"), Qt::CaseInsensitive)
+                               ? json(records)
+                               : csv(records, titles));
+}
+
+QString DeviceList::write(const QString &fileName, const QByteArray &content)
+{
     // Flushed by hand: commit() does not notice a short write.
     QSaveFile file(fileName);
     if (file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush() &&

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "fieldtable.h"
 #include "scoutelcontainer.h"
 
 #include <QByteArray>
 #include <QJsonObject>
+#include <QJsonValue>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,6 +14,8 @@
 // export and the command line's --json. Texts from devices go out as sent.
 namespace DeviceList {
 
+// A field's value as lists and logs write it; null for kinds they leave out.
+QJsonValue fieldValue(const FieldTable::Field &field, const ScoutelSharedData &record);
 // One device: keys as in configuration files; fields the device did not send
 // are left out.
 QJsonObject toJson(const ScoutelSharedData &record);
@@ -23,9 +27,15 @@ QByteArray json(const QList<ScoutelContainer> &records);
 // label column is left out) and Warnings, then the tree's texts for each device.
 QByteArray csv(const QList<ScoutelContainer> &records, const QStringList &titles);
 
+// One RFC 4180 row in UTF-8, ending with CR LF.
+QByteArray csvLine(const QStringList &fields);
+
 // Writes the list atomically, as JSON when the name ends in .json, else as CSV.
 // Returns why it failed, or an empty text.
 QString save(const QString &fileName, const QList<ScoutelContainer> &records,
              const QStringList &titles);
+
+// Writes content atomically; returns why it failed, or an empty text.
+QString write(const QString &fileName, const QByteArray &content);
 
 } // namespace DeviceList

@@ -1,5 +1,6 @@
--- The dissector's logic. SCTL above holds the protocol's numbers and its fields,
--- written from the program's field table; nothing here names a field.
+-- The dissector's logic. SCTL above holds the protocol's numbers, its fields
+-- and its result codes, written from the program's tables; nothing here names
+-- a field.
 
 local sctl = Proto("sctl", "SCTL")
 sctl.prefs.password = Pref.string("Password", "",
@@ -48,7 +49,10 @@ local kinds = {
     switch16 = {
         declare = function(a, l) return ProtoField.bool(a, l, base.NONE, { "On", "Off" }) end,
     },
-    signed_byte = { declare = function(a, l) return ProtoField.int8(a, l, base.DEC) end },
+    -- The one signed byte is the result code, shown by its name.
+    signed_byte = {
+        declare = function(a, l) return ProtoField.int8(a, l, base.DEC, SCTL.results) end,
+    },
     word32 = { declare = function(a, l) return ProtoField.uint32(a, l, base.DEC_HEX) end },
     bus = { declare = function(a, l) return ProtoField.uint32(a, l, base.DEC) end },
     text = { declare = ProtoField.string, shown = text_of, up_to_size = true },

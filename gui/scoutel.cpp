@@ -7,8 +7,12 @@
 #include "devicesearch.h"
 #include "dialogedit.h"
 #include "fieldtags.h"
+#include "historydialog.h"
 #include "networkinterfaces.h"
+#include "operationline.h"
+#include "operationlog.h"
 #include "randomsource.h"
+#include "resultsdialog.h"
 #include "scoutelclient.h"
 #include "settings.h"
 #include "ui_scoutel.h"
@@ -23,7 +27,9 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QInputDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -104,6 +110,12 @@ void Scoutel::connectOperation()
     connect(operation, &ConfigurationOperation::sendFailed, this,
             [this](const QString &errorText) { warn(tr("Send error: %1").arg(errorText)); });
     connect(operation, &ConfigurationOperation::finished, this, &Scoutel::showSummary);
+    connect(operation, &ConfigurationOperation::recordUpdated, this,
+            [this](const OperationRecord &record) {
+                lastRecord = record;
+                if (results)
+                    results->setRecord(record);
+            });
     connect(operation, &ConfigurationOperation::receiveFailed, this,
             [](const QString &line) { qDebug().noquote() << line; });
 }
@@ -149,6 +161,7 @@ void Scoutel::buildButtonMenu()
     languageMenu = menu->addMenu(form->actionLanguage->text());
     interfaceMenu = menu->addMenu(form->actionInterface->text());
     menu->addAction(form->actionExportList);
+    menu->addAction(form->actionOperationHistory);
     menu->addAction(form->actionAbout);
     menu->addSeparator();
     menu->addAction(form->actionExit);
@@ -317,8 +330,13 @@ void Scoutel::editSelected()
     editing = false;
     if (!accepted)
         return;
+    startOperation(dialog.configuredTargets());
+}
+
+void Scoutel::startOperation(const QList<ScoutelContainer> &targets)
+{
     searchAfterSummary = true;
-    operation->start(dialog.configuredTargets());
+    operation->start(targets, ConfigurationRun::Challenges::AskEachTarget, search->devices());
 }
 
 QSet<quint32> Scoutel::addressesBeyond(const QList<ScoutelContainer> &targets) const
@@ -335,18 +353,24 @@ QSet<quint32> Scoutel::addressesBeyond(const QList<ScoutelContainer> &targets) c
     return held;
 }
 
-void Scoutel::showSummary(const ConfigurationRun::Summary &summary)
+void Scoutel::showSummary(const OperationRecord &record)
 {
+    const QString problem =
+        OperationLog().append(OperationLine::of(record, QStringLiteral("window")));
+    lastRecord = record;
+    if (results)
+        results->setRecord(record);
     auto *box = new QMessageBox(this);
     box->setAttribute(Qt::WA_DeleteOnClose);
-    if (summary.succeeded) {
-        box->setIcon(QMessageBox::Information);
-        box->setText(tr("Operation completed successfully."));
-    } else {
-        box->setIcon(QMessageBox::Warning);
-        box->setText(tr("There were some errors."));
-    }
-    box->setInformativeText(summary.report + summary.strays);
+    connect(box->addButton(tr("Show Results"), QMessageBox::ActionRole), &QAbstractButton::clicked,
+            this, &Scoutel::showResults);
+    box->setDefaultButton(box->addButton(QMessageBox::Ok));
+    box->setIcon(record.succeeded() ? QMessageBox::Information : QMessageBox::Warning);
+    box->setText(record.headline());
+    QString details = record.report() + record.strays;
+    if (!problem.isEmpty())
+        details += tr("The operation was not recorded in the log: %1\n").arg(problem);
+    box->setInformativeText(details);
     // The rows then show what the devices report after the change; a
     // continuous search already asks again. Only once per operation: a device
     // answering the search with a late confirmation would bring one more
@@ -358,6 +382,44 @@ void Scoutel::showSummary(const ConfigurationRun::Summary &summary)
         });
     }
     box->open();
+}
+
+void Scoutel::showResults()
+{
+    if (!results) {
+        results = new ResultsDialog(lastRecord, this);
+        connect(results, &ResultsDialog::retryRequested, this, &Scoutel::retry);
+    }
+    results->show();
+    results->raise();
+}
+
+void Scoutel::retry(const QList<ScoutelContainer> &targets, bool askPassword)
+{
+    if (operation->isRunning())
+        return;
+    if (!askPassword)
+        return startOperation(targets);
+    auto *dialog = new QInputDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowTitle(tr("Retry Failed"));
+    dialog->setLabelText(tr("A device refused the password. Current password:"));
+    dialog->setTextEchoMode(QLineEdit::Password);
+    connect(dialog, &QInputDialog::textValueSelected, this,
+            [this, targets](const QString &password) {
+                QList<ScoutelContainer> again = targets;
+                for (ScoutelContainer &target : again)
+                    target->password = password;
+                if (!operation->isRunning())
+                    startOperation(again);
+            });
+    dialog->open();
+}
+
+void Scoutel::on_actionOperationHistory_triggered()
+{
+    auto *history = new HistoryDialog(OperationLog::defaultFolder(), this);
+    history->show();
 }
 
 void Scoutel::warn(const QString &text)

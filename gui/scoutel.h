@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 #include <QSet>
 #include <QString>
 #include <QUrl>
@@ -14,6 +15,7 @@ class ConfigurationOperation;
 class DeviceRows;
 class DeviceSearch;
 class QActionGroup;
+class ResultsDialog;
 class QMenu;
 class ScoutelClient;
 class Settings;
@@ -56,6 +58,7 @@ private Q_SLOTS:
     void on_actionAbout_triggered();
     void on_actionCopy_triggered();
     void on_actionExportList_triggered();
+    void on_actionOperationHistory_triggered();
     void on_actionOpenWebPage_triggered();
     void on_editFind_textChanged(const QString &text);
     void on_tree_customContextMenuRequested(const QPoint &pos);
@@ -82,7 +85,12 @@ private:
     void editSelected();
     // What the devices that are not targets hold: a plan of addresses skips it.
     QSet<quint32> addressesBeyond(const QList<ScoutelContainer> &targets) const;
-    void showSummary(const ConfigurationRun::Summary &summary);
+    void showSummary(const OperationRecord &record);
+    void showResults();
+    // Sends the same configuration again to targets, under a password asked
+    // for anew when askPassword.
+    void retry(const QList<ScoutelContainer> &targets, bool askPassword);
+    void startOperation(const QList<ScoutelContainer> &targets);
     // A box that does not block the slot that opens it: answers keep being read.
     void warn(const QString &text);
     // Searching, or waiting for the targets' challenges.
@@ -99,6 +107,9 @@ private:
     DeviceSearch *search;
     ConfigurationOperation *operation;
     DeviceRows *rows = nullptr;
+    // The latest operation's record, and its results when shown.
+    OperationRecord lastRecord;
+    QPointer<ResultsDialog> results;
     // The summary of the running operation is followed by a search.
     bool searchAfterSummary = false;
     // Nothing searched since the start or the last Clear: no picture for an empty tree.

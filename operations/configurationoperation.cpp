@@ -33,12 +33,13 @@ ConfigurationRun::Requests ConfigurationOperation::requests()
 }
 
 void ConfigurationOperation::start(const QList<ScoutelContainer> &targets,
-                                   ConfigurationRun::Challenges challenges)
+                                   ConfigurationRun::Challenges challenges,
+                                   const ConfigurationRun::Found &found)
 {
     const ConfigurationRun::Phase before = run.phase();
     run.reset();
     run.targets() = targets;
-    follow(before, run.start(challenges));
+    follow(before, run.start(challenges, found));
 }
 
 void ConfigurationOperation::tick()
@@ -74,4 +75,6 @@ void ConfigurationOperation::follow(ConfigurationRun::Phase before,
         Q_EMIT sendFailed(step.sendError);
     if (step.summary)
         Q_EMIT finished(*step.summary);
+    if (step.recordUpdated)
+        Q_EMIT recordUpdated(run.record());
 }

@@ -28,9 +28,11 @@ public:
     void setInterfaceChoice(std::function<int()> choice) { interfaceIndex = std::move(choice); }
 
     // Forgets the previous operation and configures targets.
+    // found: the devices as the operation finds them, for its record.
     void
     start(const QList<ScoutelContainer> &targets,
-          ConfigurationRun::Challenges challenges = ConfigurationRun::Challenges::AskEachTarget);
+          ConfigurationRun::Challenges challenges = ConfigurationRun::Challenges::AskEachTarget,
+          const ConfigurationRun::Found &found = {});
     ConfigurationRun::Phase phase() const { return run.phase(); }
     // Until its summary, an operation is in progress.
     bool isRunning() const { return run.isRunning(); }
@@ -41,7 +43,10 @@ Q_SIGNALS:
     void sendFailed(const QString &errorText);
     // A device refused in a way that makes the devices listed doubtful.
     void devicesDoubtful();
-    void finished(const ConfigurationRun::Summary &summary);
+    // Once per operation, with its record.
+    void finished(const OperationRecord &record);
+    // A late or repeated answer changed the finished operation's record.
+    void recordUpdated(const OperationRecord &record);
     // A datagram could not be decoded: the line that tells it.
     void receiveFailed(const QString &line);
 
@@ -57,4 +62,4 @@ private:
     QTimer *timer;
 };
 
-Q_DECLARE_METATYPE(ConfigurationRun::Summary)
+Q_DECLARE_METATYPE(OperationRecord)

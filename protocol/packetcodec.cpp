@@ -4,6 +4,7 @@
 #include "packetwriter.h"
 #include "randomsource.h"
 #include "requestcipher.h"
+#include "resultcodes.h"
 
 namespace {
 // Devices match this value in the apply and restart fields.
@@ -74,20 +75,7 @@ QByteArray PacketCodec::confirmationValue()
 
 QString PacketCodec::decodeErrorName(int code)
 {
-    switch (code) {
-    case ErrorInDataNull:
-        return QStringLiteral("ERROR_IN_DATA_NULL");
-    case ErrorInLength:
-        return QStringLiteral("ERROR_IN_LENGTH");
-    case ErrorInHead:
-        return QStringLiteral("ERROR_IN_HEAD");
-    case ErrorInFieldLength:
-        return QStringLiteral("ERROR_IN_FIELD_LENGTH");
-    case ErrorInSequence:
-        return QStringLiteral("ERROR_IN_SEQUENCE");
-    default:
-        return QString();
-    }
+    return ResultCodes::name(code);
 }
 
 quint16 PacketCodec::nextSequence()

@@ -2,6 +2,7 @@
 
 #include "fieldtags.h"
 #include "networkinterfaces.h"
+#include "resultcodes.h"
 
 #include <QHostAddress>
 #include <QNetworkDatagram>
@@ -44,19 +45,6 @@ void enlargeReceiveBuffer(qintptr descriptor)
         ::setsockopt(int(descriptor), SOL_SOCKET, SO_RCVBUF, &bytes, sizeof bytes);
 }
 
-QString clientErrorName(int code)
-{
-    switch (code) {
-    case ScoutelClient::ErrorNotBound:
-        return QStringLiteral("ERROR_NOT_BOUND");
-    case ScoutelClient::ErrorGenerate:
-        return QStringLiteral("ERROR_GENERATE");
-    case ScoutelClient::ErrorWrite:
-        return QStringLiteral("ERROR_WRITE");
-    default:
-        return QString();
-    }
-}
 } // namespace
 
 ScoutelClient::ScoutelClient(QObject *parent) : QObject(parent), socket(new QUdpSocket(this))
@@ -165,7 +153,7 @@ const ScoutelClient::Arrival &ScoutelClient::arrivalThrough(int interfaceIndex)
 int ScoutelClient::recordError(int code)
 {
     lastErrorCode = code;
-    lastErrorName = clientErrorName(code);
+    lastErrorName = ResultCodes::name(code);
     return code;
 }
 

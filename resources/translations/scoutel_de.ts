@@ -220,6 +220,116 @@ Möchten Sie fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>Operation History</source>
+        <translation>Vorgangsverlauf</translation>
+    </message>
+    <message>
+        <source>Find by MAC or name</source>
+        <translation>Nach MAC oder Name suchen</translation>
+    </message>
+    <message>
+        <source>Logged operations, newest first</source>
+        <translation>Protokollierte Vorgänge, neueste zuerst</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Geräte</translation>
+    </message>
+    <message>
+        <source>Confirmed</source>
+        <translation>Bestätigt</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Devices of the chosen operation</source>
+        <translation>Geräte des gewählten Vorgangs</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsDialog</name>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Outcome of each device</source>
+        <translation>Ergebnis jedes Geräts</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Geändert</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Retry Failed</source>
+        <translation>&amp;Fehlgeschlagene wiederholen</translation>
+    </message>
+    <message>
+        <source>The results were not saved to %1: %2</source>
+        <translation>Die Ergebnisse wurden nicht in %1 gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation>Ergebnisse exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;JSON files (*.json)</source>
+        <translation>CSV-Dateien (*.csv);;JSON-Dateien (*.json)</translation>
+    </message>
+</context>
+<context>
     <name>Scoutel</name>
     <message>
         <source>Scoutel</source>
@@ -548,6 +658,48 @@ Möchten Sie fortfahren?</translation>
         <source>System Default</source>
         <translation>Systemstandard</translation>
     </message>
+    <message>
+        <source>no answer to the challenge</source>
+        <translation>keine Antwort auf die Anfrage nach dem Schlüssel</translation>
+    </message>
+    <message>
+        <source>no answer to the configuration</source>
+        <translation>keine Antwort auf die Konfiguration</translation>
+    </message>
+    <message>
+        <source>not sent: %1 (%2)</source>
+        <translation>nicht gesendet: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>nicht gesendet</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>wartet</translation>
+    </message>
+    <message>
+        <source>The operation was not recorded in the log: %1
+</source>
+        <translation>Der Vorgang wurde nicht im Protokoll festgehalten: %1
+</translation>
+    </message>
+    <message>
+        <source>Operation History…</source>
+        <translation>Vorgangsverlauf…</translation>
+    </message>
+    <message>
+        <source>Show Results</source>
+        <translation>Ergebnisse anzeigen</translation>
+    </message>
+    <message>
+        <source>Retry Failed</source>
+        <translation>Fehlgeschlagene wiederholen</translation>
+    </message>
+    <message>
+        <source>A device refused the password. Current password:</source>
+        <translation>Ein Gerät hat das Passwort abgelehnt. Aktuelles Passwort:</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -700,7 +852,7 @@ Exit status as the shell sees it:
   156 to 150 the device refused the request (-100 to -106);
              151 session expired (-105), 150 wrong password (-106)
 </source>
-        <translation>Aufruf: scoutel -x=PASSWORT OPTION...  das eine antwortende Gerät konfigurieren
+        <translation type="vanished">Aufruf: scoutel -x=PASSWORT OPTION...  das eine antwortende Gerät konfigurieren
         scoutel -X [-t=MS] [--json] [--interface=NAME|all|default]
                                        alle antwortenden Geräte auflisten
         scoutel --help | --version
@@ -746,6 +898,164 @@ Optionen:
   -f=DATEI      die Konfiguration zusätzlich in DATEI speichern:
                 als einfaches XML, wenn der Name auf .xml endet,
                 sonst verschlüsselt                               -f=vault.lmx
+
+Exit-Status, wie die Shell ihn sieht:
+  0          konfiguriert (gibt 0, die MAC und die Adresse des Geräts aus),
+             oder die Liste ist vollständig (gibt &quot;# Search complete&quot; aus)
+  255        ungültiger Optionswert (-1)
+  112        kein Gerät hat auf die Suche geantwortet (-400)
+  111        mehr als ein Gerät hat geantwortet (-401)
+  110        keine Antwort auf die Konfiguration innerhalb der Zeitspanne (-402)
+  109        keine Option ändert etwas (-403)
+  212 210 209
+             die Anfrage konnte nicht gesendet werden: Socket nicht
+             gebunden (-300), Anfrage nicht erstellt (-302), nicht
+             geschrieben (-303)
+  55 bis 52  ein empfangenes Datagramm war nicht dekodierbar
+             (-201 bis -204)
+  254        das Gerät antwortete mit einem allgemeinen Fehler (-2)
+  156 bis 150
+             das Gerät hat die Anfrage abgelehnt (-100 bis -106);
+             151 Sitzung abgelaufen (-105), 150 falsches Passwort (-106)
+</translation>
+    </message>
+    <message>
+        <source>The operation was not recorded in the log: %1</source>
+        <translation>Der Vorgang wurde nicht im Protokoll festgehalten: %1</translation>
+    </message>
+    <message>
+        <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
+       scoutel -X [-t=MS] [--json] [--interface=NAME|all|default]
+                                       list every device that answers
+       scoutel --history [--json] [--mac=MAC]
+                                       the operation log, newest first
+       scoutel --help | --version
+
+An argument beginning with -x= or -X selects the command-line mode; without
+one the program starts its window. Options are written -key=value or -key;
+a later option replaces an earlier one with the same key.
+
+The run sends one search and waits one timeout (the search window): exactly
+one device must answer. It then sends that device the configuration and
+waits one more timeout for its answer. Reports go to standard error.
+
+Options:
+  -X            list every device that answers; send nothing      -X
+  --json        with -X: each device as one JSON object on standard
+                output as it answers, keys as in files            -X --json
+                with -x=: the operation&apos;s record as one JSON line
+  --history     print the operation log: each configuration, window and
+                command line, with every device&apos;s outcome   --history
+  --mac=MAC     with --history: only operations on this device
+                                            --history --mac=02:53:43:00:00:01
+  --interface=NAME
+                search and configure through this network interface;
+                all: through every usable one, each device counted
+                once; default, or without the option: the system
+                chooses                               --interface=eth1
+  -t=MS         timeout in milliseconds, default 500: the search window,
+                and again the wait for the configuration answer   -t=2000
+  -x=PASSWORD   the device&apos;s current password                     -x=secret
+                -x= alone takes it from SCOUTEL_PASSWORD, out of the
+                process list          SCOUTEL_PASSWORD=secret scoutel -x= -r
+  -n=NAME       new device name                                   -n=Vault-3
+  -d=VALUE      DHCP on with 1 or true; any other value: off      -d=true
+  -i=ADDRESS    static IP address                                 -i=192.168.1.20
+  -m=MASK       subnet mask                                       -m=255.255.255.0
+  -g=ADDRESS    gateway                                           -g=192.168.1.1
+  -p1=PORT      main TCP port, 0 disables it                      -p1=4000
+  -p2=PORT      auxiliary TCP port, 0 disables it                 -p2=4001
+  -ph=PORT      HTTP TCP port, 0 disables it                      -ph=80
+  -s=MINUTES    session length in minutes                         -s=30
+  -p=PASSWORD   new password                                      -p=n3w-secret
+  -k=KEY        public key, 24 hexadecimal digits         -k=00112233445566778899aabb
+  -r            restart the device after the change               -r
+  -f=FILE       also save the configuration to FILE: plain XML when
+                the name ends in .xml, encrypted otherwise        -f=vault.lmx
+
+Every configuration is appended as one JSON line to
+$XDG_STATE_HOME/scoutel/operations.jsonl (default ~/.local/state/scoutel),
+readable by the user only, renamed operations.jsonl.1 at 8 MiB. It never
+holds a password or key, only that one was changed. Delete the files to
+forget the history.
+
+Exit status as the shell sees it:
+  0          configured (prints 0, the MAC and the device&apos;s address), or
+             the list is complete (prints &quot;# Search complete&quot;)
+  255        invalid option value (-1)
+  112        no device answered the search (-400)
+  111        more than one device answered (-401)
+  110        no answer to the configuration within the timeout (-402)
+  109        no option changes anything (-403)
+  212 210 209
+             the request could not be sent: socket not bound (-300),
+             request not built (-302), not written (-303)
+  55 to 52   a received datagram could not be decoded (-201 to -204)
+  254        the device answered with a generic error (-2)
+  156 to 150 the device refused the request (-100 to -106);
+             151 session expired (-105), 150 wrong password (-106)
+</source>
+        <translation>Aufruf: scoutel -x=PASSWORT OPTION...  das eine antwortende Gerät konfigurieren
+        scoutel -X [-t=MS] [--json] [--interface=NAME|all|default]
+                                       alle antwortenden Geräte auflisten
+        scoutel --history [--json] [--mac=MAC]
+                                       das Vorgangsprotokoll, neueste zuerst
+        scoutel --help | --version
+
+Ein Argument, das mit -x= oder -X beginnt, wählt den Kommandozeilenmodus;
+ohne ein solches öffnet das Programm sein Fenster. Optionen werden als
+-schlüssel=wert oder -schlüssel geschrieben; eine spätere Option ersetzt eine
+frühere mit demselben Schlüssel.
+
+Der Lauf sendet eine Suche und wartet eine Zeitspanne ab (das Suchfenster):
+Genau ein Gerät muss antworten. Danach sendet er diesem Gerät die
+Konfiguration und wartet eine weitere Zeitspanne auf dessen Antwort.
+Meldungen gehen auf die Standardfehlerausgabe.
+
+Optionen:
+  -X            alle antwortenden Geräte auflisten; nichts senden -X
+  --json        mit -X: jedes Gerät als ein JSON-Objekt auf der Standard-
+                ausgabe, sobald es antwortet; Schlüssel wie in Dateien
+                                                                  -X --json
+                mit -x=: den Datensatz des Vorgangs als eine JSON-Zeile
+  --history     das Vorgangsprotokoll ausgeben: jede Konfiguration aus
+                Fenster und Kommandozeile, mit dem Ergebnis jedes Geräts
+                                                                  --history
+  --mac=MAC     mit --history: nur die Vorgänge an diesem Gerät
+                                            --history --mac=02:53:43:00:00:01
+  --interface=NAME
+                über diese Netzwerkschnittstelle suchen und konfigurieren;
+                all: über jede nutzbare, jedes Gerät einmal gezählt;
+                default, oder ohne die Option: das System wählt
+                                                      --interface=eth1
+  -t=MS         Zeitspanne in Millisekunden, Vorgabe 500: das Suchfenster
+                und das Warten auf die Konfigurationsantwort      -t=2000
+  -x=PASSWORT   das aktuelle Passwort des Geräts                  -x=secret
+                -x= allein nimmt es aus SCOUTEL_PASSWORD, nicht aus
+                der Prozessliste      SCOUTEL_PASSWORD=secret scoutel -x= -r
+  -n=NAME       neuer Gerätename                                  -n=Vault-3
+  -d=WERT       DHCP ein mit 1 oder true; jeder andere Wert: aus  -d=true
+  -i=ADRESSE    statische IP-Adresse                             -i=192.168.1.20
+  -m=MASKE      Subnetzmaske                                    -m=255.255.255.0
+  -g=ADRESSE    Gateway                                           -g=192.168.1.1
+  -p1=PORT      TCP-Hauptport, 0 deaktiviert ihn                  -p1=4000
+  -p2=PORT      TCP-Hilfsport, 0 deaktiviert ihn                  -p2=4001
+  -ph=PORT      HTTP-TCP-Port, 0 deaktiviert ihn                  -ph=80
+  -s=MINUTEN    Sitzungsdauer in Minuten                          -s=30
+  -p=PASSWORT   neues Passwort                                    -p=n3w-secret
+  -k=SCHLÜSSEL  öffentlicher Schlüssel,
+                24 Hexadezimalziffern                -k=00112233445566778899aabb
+  -r            das Gerät nach der Änderung neu starten           -r
+  -f=DATEI      die Konfiguration zusätzlich in DATEI speichern:
+                als einfaches XML, wenn der Name auf .xml endet,
+                sonst verschlüsselt                               -f=vault.lmx
+
+Jede Konfiguration wird als eine JSON-Zeile an
+$XDG_STATE_HOME/scoutel/operations.jsonl angehängt (Vorgabe
+~/.local/state/scoutel), nur für den Benutzer lesbar, bei 8 MiB in
+operations.jsonl.1 umbenannt. Sie enthält nie ein Passwort oder einen
+Schlüssel, nur dass einer geändert wurde. Die Dateien löschen, um den
+Verlauf zu vergessen.
 
 Exit-Status, wie die Shell ihn sieht:
   0          konfiguriert (gibt 0, die MAC und die Adresse des Geräts aus),

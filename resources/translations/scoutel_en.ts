@@ -220,6 +220,116 @@ Do you want to continue?</translation>
     </message>
 </context>
 <context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>Operation History</source>
+        <translation>Operation History</translation>
+    </message>
+    <message>
+        <source>Find by MAC or name</source>
+        <translation>Find by MAC or name</translation>
+    </message>
+    <message>
+        <source>Logged operations, newest first</source>
+        <translation>Logged operations, newest first</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Devices</translation>
+    </message>
+    <message>
+        <source>Confirmed</source>
+        <translation>Confirmed</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Failed</translation>
+    </message>
+    <message>
+        <source>Devices of the chosen operation</source>
+        <translation>Devices of the chosen operation</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Outcome</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsDialog</name>
+    <message>
+        <source>Results</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Outcome of each device</source>
+        <translation>Outcome of each device</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Changed</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Outcome</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copy</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Export...</translation>
+    </message>
+    <message>
+        <source>&amp;Retry Failed</source>
+        <translation>&amp;Retry Failed</translation>
+    </message>
+    <message>
+        <source>The results were not saved to %1: %2</source>
+        <translation>The results were not saved to %1: %2</translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation>Export Results</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;JSON files (*.json)</source>
+        <translation>CSV files (*.csv);;JSON files (*.json)</translation>
+    </message>
+</context>
+<context>
     <name>Scoutel</name>
     <message>
         <source>Scoutel</source>
@@ -548,6 +658,48 @@ Do you want to continue?</translation>
         <source>System Default</source>
         <translation>System Default</translation>
     </message>
+    <message>
+        <source>no answer to the challenge</source>
+        <translation>no answer to the challenge</translation>
+    </message>
+    <message>
+        <source>no answer to the configuration</source>
+        <translation>no answer to the configuration</translation>
+    </message>
+    <message>
+        <source>not sent: %1 (%2)</source>
+        <translation>not sent: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>not sent</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>waiting</translation>
+    </message>
+    <message>
+        <source>The operation was not recorded in the log: %1
+</source>
+        <translation>The operation was not recorded in the log: %1
+</translation>
+    </message>
+    <message>
+        <source>Operation History…</source>
+        <translation>Operation History…</translation>
+    </message>
+    <message>
+        <source>Show Results</source>
+        <translation>Show Results</translation>
+    </message>
+    <message>
+        <source>Retry Failed</source>
+        <translation>Retry Failed</translation>
+    </message>
+    <message>
+        <source>A device refused the password. Current password:</source>
+        <translation>A device refused the password. Current password:</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -700,7 +852,7 @@ Exit status as the shell sees it:
   156 to 150 the device refused the request (-100 to -106);
              151 session expired (-105), 150 wrong password (-106)
 </source>
-        <translation>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
+        <translation type="vanished">Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
        scoutel -X [-t=MS] [--json] [--interface=NAME|all|default]
                                        list every device that answers
        scoutel --help | --version
@@ -741,6 +893,154 @@ Options:
   -r            restart the device after the change               -r
   -f=FILE       also save the configuration to FILE: plain XML when
                 the name ends in .xml, encrypted otherwise        -f=vault.lmx
+
+Exit status as the shell sees it:
+  0          configured (prints 0, the MAC and the device&apos;s address), or
+             the list is complete (prints &quot;# Search complete&quot;)
+  255        invalid option value (-1)
+  112        no device answered the search (-400)
+  111        more than one device answered (-401)
+  110        no answer to the configuration within the timeout (-402)
+  109        no option changes anything (-403)
+  212 210 209
+             the request could not be sent: socket not bound (-300),
+             request not built (-302), not written (-303)
+  55 to 52   a received datagram could not be decoded (-201 to -204)
+  254        the device answered with a generic error (-2)
+  156 to 150 the device refused the request (-100 to -106);
+             151 session expired (-105), 150 wrong password (-106)
+</translation>
+    </message>
+    <message>
+        <source>The operation was not recorded in the log: %1</source>
+        <translation>The operation was not recorded in the log: %1</translation>
+    </message>
+    <message>
+        <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
+       scoutel -X [-t=MS] [--json] [--interface=NAME|all|default]
+                                       list every device that answers
+       scoutel --history [--json] [--mac=MAC]
+                                       the operation log, newest first
+       scoutel --help | --version
+
+An argument beginning with -x= or -X selects the command-line mode; without
+one the program starts its window. Options are written -key=value or -key;
+a later option replaces an earlier one with the same key.
+
+The run sends one search and waits one timeout (the search window): exactly
+one device must answer. It then sends that device the configuration and
+waits one more timeout for its answer. Reports go to standard error.
+
+Options:
+  -X            list every device that answers; send nothing      -X
+  --json        with -X: each device as one JSON object on standard
+                output as it answers, keys as in files            -X --json
+                with -x=: the operation&apos;s record as one JSON line
+  --history     print the operation log: each configuration, window and
+                command line, with every device&apos;s outcome   --history
+  --mac=MAC     with --history: only operations on this device
+                                            --history --mac=02:53:43:00:00:01
+  --interface=NAME
+                search and configure through this network interface;
+                all: through every usable one, each device counted
+                once; default, or without the option: the system
+                chooses                               --interface=eth1
+  -t=MS         timeout in milliseconds, default 500: the search window,
+                and again the wait for the configuration answer   -t=2000
+  -x=PASSWORD   the device&apos;s current password                     -x=secret
+                -x= alone takes it from SCOUTEL_PASSWORD, out of the
+                process list          SCOUTEL_PASSWORD=secret scoutel -x= -r
+  -n=NAME       new device name                                   -n=Vault-3
+  -d=VALUE      DHCP on with 1 or true; any other value: off      -d=true
+  -i=ADDRESS    static IP address                                 -i=192.168.1.20
+  -m=MASK       subnet mask                                       -m=255.255.255.0
+  -g=ADDRESS    gateway                                           -g=192.168.1.1
+  -p1=PORT      main TCP port, 0 disables it                      -p1=4000
+  -p2=PORT      auxiliary TCP port, 0 disables it                 -p2=4001
+  -ph=PORT      HTTP TCP port, 0 disables it                      -ph=80
+  -s=MINUTES    session length in minutes                         -s=30
+  -p=PASSWORD   new password                                      -p=n3w-secret
+  -k=KEY        public key, 24 hexadecimal digits         -k=00112233445566778899aabb
+  -r            restart the device after the change               -r
+  -f=FILE       also save the configuration to FILE: plain XML when
+                the name ends in .xml, encrypted otherwise        -f=vault.lmx
+
+Every configuration is appended as one JSON line to
+$XDG_STATE_HOME/scoutel/operations.jsonl (default ~/.local/state/scoutel),
+readable by the user only, renamed operations.jsonl.1 at 8 MiB. It never
+holds a password or key, only that one was changed. Delete the files to
+forget the history.
+
+Exit status as the shell sees it:
+  0          configured (prints 0, the MAC and the device&apos;s address), or
+             the list is complete (prints &quot;# Search complete&quot;)
+  255        invalid option value (-1)
+  112        no device answered the search (-400)
+  111        more than one device answered (-401)
+  110        no answer to the configuration within the timeout (-402)
+  109        no option changes anything (-403)
+  212 210 209
+             the request could not be sent: socket not bound (-300),
+             request not built (-302), not written (-303)
+  55 to 52   a received datagram could not be decoded (-201 to -204)
+  254        the device answered with a generic error (-2)
+  156 to 150 the device refused the request (-100 to -106);
+             151 session expired (-105), 150 wrong password (-106)
+</source>
+        <translation>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
+       scoutel -X [-t=MS] [--json] [--interface=NAME|all|default]
+                                       list every device that answers
+       scoutel --history [--json] [--mac=MAC]
+                                       the operation log, newest first
+       scoutel --help | --version
+
+An argument beginning with -x= or -X selects the command-line mode; without
+one the program starts its window. Options are written -key=value or -key;
+a later option replaces an earlier one with the same key.
+
+The run sends one search and waits one timeout (the search window): exactly
+one device must answer. It then sends that device the configuration and
+waits one more timeout for its answer. Reports go to standard error.
+
+Options:
+  -X            list every device that answers; send nothing      -X
+  --json        with -X: each device as one JSON object on standard
+                output as it answers, keys as in files            -X --json
+                with -x=: the operation&apos;s record as one JSON line
+  --history     print the operation log: each configuration, window and
+                command line, with every device&apos;s outcome   --history
+  --mac=MAC     with --history: only operations on this device
+                                            --history --mac=02:53:43:00:00:01
+  --interface=NAME
+                search and configure through this network interface;
+                all: through every usable one, each device counted
+                once; default, or without the option: the system
+                chooses                               --interface=eth1
+  -t=MS         timeout in milliseconds, default 500: the search window,
+                and again the wait for the configuration answer   -t=2000
+  -x=PASSWORD   the device&apos;s current password                     -x=secret
+                -x= alone takes it from SCOUTEL_PASSWORD, out of the
+                process list          SCOUTEL_PASSWORD=secret scoutel -x= -r
+  -n=NAME       new device name                                   -n=Vault-3
+  -d=VALUE      DHCP on with 1 or true; any other value: off      -d=true
+  -i=ADDRESS    static IP address                                 -i=192.168.1.20
+  -m=MASK       subnet mask                                       -m=255.255.255.0
+  -g=ADDRESS    gateway                                           -g=192.168.1.1
+  -p1=PORT      main TCP port, 0 disables it                      -p1=4000
+  -p2=PORT      auxiliary TCP port, 0 disables it                 -p2=4001
+  -ph=PORT      HTTP TCP port, 0 disables it                      -ph=80
+  -s=MINUTES    session length in minutes                         -s=30
+  -p=PASSWORD   new password                                      -p=n3w-secret
+  -k=KEY        public key, 24 hexadecimal digits         -k=00112233445566778899aabb
+  -r            restart the device after the change               -r
+  -f=FILE       also save the configuration to FILE: plain XML when
+                the name ends in .xml, encrypted otherwise        -f=vault.lmx
+
+Every configuration is appended as one JSON line to
+$XDG_STATE_HOME/scoutel/operations.jsonl (default ~/.local/state/scoutel),
+readable by the user only, renamed operations.jsonl.1 at 8 MiB. It never
+holds a password or key, only that one was changed. Delete the files to
+forget the history.
 
 Exit status as the shell sees it:
   0          configured (prints 0, the MAC and the device&apos;s address), or

@@ -220,6 +220,116 @@ Continuare?</translation>
     </message>
 </context>
 <context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>Operation History</source>
+        <translation>Cronologia delle operazioni</translation>
+    </message>
+    <message>
+        <source>Find by MAC or name</source>
+        <translation>Cerca per MAC o nome</translation>
+    </message>
+    <message>
+        <source>Logged operations, newest first</source>
+        <translation>Operazioni registrate, recenti prima</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Ora</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modalità</translation>
+    </message>
+    <message>
+        <source>Devices</source>
+        <translation>Dispositivi</translation>
+    </message>
+    <message>
+        <source>Confirmed</source>
+        <translation>Confermati</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Falliti</translation>
+    </message>
+    <message>
+        <source>Devices of the chosen operation</source>
+        <translation>Dispositivi dell&apos;operazione scelta</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Esito</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsDialog</name>
+    <message>
+        <source>Results</source>
+        <translation>Risultati</translation>
+    </message>
+    <message>
+        <source>Outcome of each device</source>
+        <translation>Esito di ogni dispositivo</translation>
+    </message>
+    <message>
+        <source>MAC</source>
+        <translation>MAC</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Indirizzo</translation>
+    </message>
+    <message>
+        <source>Changed</source>
+        <translation>Modificato</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copia</translation>
+    </message>
+    <message>
+        <source>&amp;Export...</source>
+        <translation>&amp;Esporta...</translation>
+    </message>
+    <message>
+        <source>&amp;Retry Failed</source>
+        <translation>&amp;Riprova i falliti</translation>
+    </message>
+    <message>
+        <source>The results were not saved to %1: %2</source>
+        <translation>I risultati non sono stati salvati in %1: %2</translation>
+    </message>
+    <message>
+        <source>Export Results</source>
+        <translation>Esporta risultati</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;JSON files (*.json)</source>
+        <translation>File CSV (*.csv);;File JSON (*.json)</translation>
+    </message>
+</context>
+<context>
     <name>Scoutel</name>
     <message>
         <source>Scoutel</source>
@@ -548,6 +658,48 @@ Continuare?</translation>
         <source>System Default</source>
         <translation>Predefinito di sistema</translation>
     </message>
+    <message>
+        <source>no answer to the challenge</source>
+        <translation>nessuna risposta alla richiesta di sfida</translation>
+    </message>
+    <message>
+        <source>no answer to the configuration</source>
+        <translation>nessuna risposta alla configurazione</translation>
+    </message>
+    <message>
+        <source>not sent: %1 (%2)</source>
+        <translation>non inviato: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>non inviato</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>in attesa</translation>
+    </message>
+    <message>
+        <source>The operation was not recorded in the log: %1
+</source>
+        <translation>L&apos;operazione non è stata registrata nel registro: %1
+</translation>
+    </message>
+    <message>
+        <source>Operation History…</source>
+        <translation>Cronologia delle operazioni…</translation>
+    </message>
+    <message>
+        <source>Show Results</source>
+        <translation>Mostra risultati</translation>
+    </message>
+    <message>
+        <source>Retry Failed</source>
+        <translation>Riprova i falliti</translation>
+    </message>
+    <message>
+        <source>A device refused the password. Current password:</source>
+        <translation>Un dispositivo ha rifiutato la password. Password attuale:</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -700,7 +852,7 @@ Exit status as the shell sees it:
   156 to 150 the device refused the request (-100 to -106);
              151 session expired (-105), 150 wrong password (-106)
 </source>
-        <translation>Uso: scoutel -x=PASSWORD OPZIONE...  configura l&apos;unico dispositivo che risponde
+        <translation type="vanished">Uso: scoutel -x=PASSWORD OPZIONE...  configura l&apos;unico dispositivo che risponde
      scoutel -X [-t=MS] [--json] [--interface=NOME|all|default]
                                      elenca tutti i dispositivi che rispondono
      scoutel --help | --version
@@ -746,6 +898,162 @@ Opzioni:
   -r            riavvia il dispositivo dopo la modifica           -r
   -f=FILE       salva anche la configurazione in FILE: XML in chiaro
                 se il nome termina in .xml, altrimenti cifrato    -f=vault.lmx
+
+Stato di uscita visto dalla shell:
+  0          configurato (stampa 0, il MAC e l&apos;indirizzo del dispositivo),
+             oppure elenco completo (stampa &quot;# Search complete&quot;)
+  255        valore di opzione non valido (-1)
+  112        nessun dispositivo ha risposto alla ricerca (-400)
+  111        ha risposto più di un dispositivo (-401)
+  110        nessuna risposta alla configurazione entro il timeout (-402)
+  109        nessuna opzione cambia qualcosa (-403)
+  212 210 209
+             impossibile inviare la richiesta: socket non associato
+             (-300), richiesta non costruita (-302), non scritta (-303)
+  da 55 a 52
+             un datagramma ricevuto non è decodificabile (da -201 a -204)
+  254        il dispositivo ha risposto con un errore generico (-2)
+  da 156 a 150
+             il dispositivo ha rifiutato la richiesta (da -100 a -106);
+             151 sessione scaduta (-105), 150 password errata (-106)
+</translation>
+    </message>
+    <message>
+        <source>The operation was not recorded in the log: %1</source>
+        <translation>L&apos;operazione non è stata registrata nel registro: %1</translation>
+    </message>
+    <message>
+        <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
+       scoutel -X [-t=MS] [--json] [--interface=NAME|all|default]
+                                       list every device that answers
+       scoutel --history [--json] [--mac=MAC]
+                                       the operation log, newest first
+       scoutel --help | --version
+
+An argument beginning with -x= or -X selects the command-line mode; without
+one the program starts its window. Options are written -key=value or -key;
+a later option replaces an earlier one with the same key.
+
+The run sends one search and waits one timeout (the search window): exactly
+one device must answer. It then sends that device the configuration and
+waits one more timeout for its answer. Reports go to standard error.
+
+Options:
+  -X            list every device that answers; send nothing      -X
+  --json        with -X: each device as one JSON object on standard
+                output as it answers, keys as in files            -X --json
+                with -x=: the operation&apos;s record as one JSON line
+  --history     print the operation log: each configuration, window and
+                command line, with every device&apos;s outcome   --history
+  --mac=MAC     with --history: only operations on this device
+                                            --history --mac=02:53:43:00:00:01
+  --interface=NAME
+                search and configure through this network interface;
+                all: through every usable one, each device counted
+                once; default, or without the option: the system
+                chooses                               --interface=eth1
+  -t=MS         timeout in milliseconds, default 500: the search window,
+                and again the wait for the configuration answer   -t=2000
+  -x=PASSWORD   the device&apos;s current password                     -x=secret
+                -x= alone takes it from SCOUTEL_PASSWORD, out of the
+                process list          SCOUTEL_PASSWORD=secret scoutel -x= -r
+  -n=NAME       new device name                                   -n=Vault-3
+  -d=VALUE      DHCP on with 1 or true; any other value: off      -d=true
+  -i=ADDRESS    static IP address                                 -i=192.168.1.20
+  -m=MASK       subnet mask                                       -m=255.255.255.0
+  -g=ADDRESS    gateway                                           -g=192.168.1.1
+  -p1=PORT      main TCP port, 0 disables it                      -p1=4000
+  -p2=PORT      auxiliary TCP port, 0 disables it                 -p2=4001
+  -ph=PORT      HTTP TCP port, 0 disables it                      -ph=80
+  -s=MINUTES    session length in minutes                         -s=30
+  -p=PASSWORD   new password                                      -p=n3w-secret
+  -k=KEY        public key, 24 hexadecimal digits         -k=00112233445566778899aabb
+  -r            restart the device after the change               -r
+  -f=FILE       also save the configuration to FILE: plain XML when
+                the name ends in .xml, encrypted otherwise        -f=vault.lmx
+
+Every configuration is appended as one JSON line to
+$XDG_STATE_HOME/scoutel/operations.jsonl (default ~/.local/state/scoutel),
+readable by the user only, renamed operations.jsonl.1 at 8 MiB. It never
+holds a password or key, only that one was changed. Delete the files to
+forget the history.
+
+Exit status as the shell sees it:
+  0          configured (prints 0, the MAC and the device&apos;s address), or
+             the list is complete (prints &quot;# Search complete&quot;)
+  255        invalid option value (-1)
+  112        no device answered the search (-400)
+  111        more than one device answered (-401)
+  110        no answer to the configuration within the timeout (-402)
+  109        no option changes anything (-403)
+  212 210 209
+             the request could not be sent: socket not bound (-300),
+             request not built (-302), not written (-303)
+  55 to 52   a received datagram could not be decoded (-201 to -204)
+  254        the device answered with a generic error (-2)
+  156 to 150 the device refused the request (-100 to -106);
+             151 session expired (-105), 150 wrong password (-106)
+</source>
+        <translation>Uso: scoutel -x=PASSWORD OPZIONE...  configura l&apos;unico dispositivo che risponde
+     scoutel -X [-t=MS] [--json] [--interface=NOME|all|default]
+                                     elenca tutti i dispositivi che rispondono
+     scoutel --history [--json] [--mac=MAC]
+                                     il registro delle operazioni, recenti prima
+     scoutel --help | --version
+
+Un argomento che inizia con -x= o -X sceglie la modalità a riga di comando;
+senza di esso il programma apre la sua finestra. Le opzioni si scrivono
+-chiave=valore o -chiave; un&apos;opzione successiva sostituisce una precedente
+con la stessa chiave.
+
+L&apos;esecuzione invia una ricerca e attende un timeout (la finestra di ricerca):
+deve rispondere esattamente un dispositivo. Poi invia a quel dispositivo la
+configurazione e attende un altro timeout per la sua risposta. I messaggi
+vanno sullo standard error.
+
+Opzioni:
+  -X            elenca i dispositivi che rispondono; nessun invio -X
+  --json        con -X: ogni dispositivo come un oggetto JSON sullo
+                standard output appena risponde, chiavi come nei file
+                                                                  -X --json
+                con -x=: il resoconto dell&apos;operazione come una riga JSON
+  --history     stampa il registro delle operazioni: ogni configurazione,
+                da finestra e riga di comando, con l&apos;esito di ogni
+                dispositivo                                       --history
+  --mac=MAC     con --history: solo le operazioni su questo dispositivo
+                                            --history --mac=02:53:43:00:00:01
+  --interface=NOME
+                cerca e configura attraverso questa interfaccia di rete;
+                all: attraverso tutte quelle utilizzabili, ogni dispositivo
+                contato una volta; default, o senza l&apos;opzione: sceglie
+                il sistema                            --interface=eth1
+  -t=MS         timeout in millisecondi, predefinito 500: la finestra di ricerca
+                e l&apos;attesa della risposta alla configurazione     -t=2000
+  -x=PASSWORD   la password attuale del dispositivo               -x=secret
+                -x= da solo lo prende da SCOUTEL_PASSWORD, fuori
+                dall&apos;elenco dei processi SCOUTEL_PASSWORD=secret scoutel -x= -r
+  -n=NOME       nuovo nome del dispositivo                        -n=Vault-3
+  -d=VALORE     DHCP attivo con 1 o true; qualsiasi altro valore:
+                disattivo                                         -d=true
+  -i=INDIRIZZO  indirizzo IP statico                             -i=192.168.1.20
+  -m=MASCHERA   maschera di sottorete                           -m=255.255.255.0
+  -g=INDIRIZZO  gateway                                           -g=192.168.1.1
+  -p1=PORTA     porta TCP principale, 0 la disattiva              -p1=4000
+  -p2=PORTA     porta TCP ausiliaria, 0 la disattiva              -p2=4001
+  -ph=PORTA     porta TCP HTTP, 0 la disattiva                    -ph=80
+  -s=MINUTI     durata della sessione in minuti                   -s=30
+  -p=PASSWORD   nuova password                                    -p=n3w-secret
+  -k=CHIAVE     chiave pubblica,
+                24 cifre esadecimali                 -k=00112233445566778899aabb
+  -r            riavvia il dispositivo dopo la modifica           -r
+  -f=FILE       salva anche la configurazione in FILE: XML in chiaro
+                se il nome termina in .xml, altrimenti cifrato    -f=vault.lmx
+
+Ogni configurazione viene aggiunta come una riga JSON a
+$XDG_STATE_HOME/scoutel/operations.jsonl (predefinito ~/.local/state/scoutel),
+leggibile solo dall&apos;utente, rinominato operations.jsonl.1 a 8 MiB. Non
+contiene mai una password o una chiave, solo che è stata cambiata.
+Eliminare i file per dimenticare la cronologia.
 
 Stato di uscita visto dalla shell:
   0          configurato (stampa 0, il MAC e l&apos;indirizzo del dispositivo),

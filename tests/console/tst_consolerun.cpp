@@ -6,7 +6,9 @@
 #include "testfiles.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -274,6 +276,61 @@ private Q_SLOTS:
         QCOMPARE(unknown.reportLines,
                  QStringList({"-1", "eth9 is not a usable network interface: give one of "
                                     "sctlnet1, sctlnet2, all or default"}));
+    }
+
+    // Each configuration run leaves one line in the log, printed alone on
+    // standard output with --json; --history reads the log back. No password
+    // or key reaches any output or any file the runs wrote.
+    void recordsEachOperation()
+    {
+        const QString current = "Cur-7h2Xw", fresh = "New-Pw-9f3Kq",
+                      key = "a1b2c3d4e5f60718293a4b5c";
+        SimulatorProcess sim;
+        SCOUTEL_START_SIM(sim, QStringList({"--password", current}));
+        QTemporaryDir home, broken;
+        QList<ConsoleRun> runs{
+            runScoutel({"-x=wrong", "-n=Vault", Window}, 30000, home.path()),
+            runScoutel({"-x=" + current, "-p=" + fresh, "-k=" + key, "--json", Window}, 30000,
+                       home.path())};
+        QCOMPARE(runs[0].status, -106 & 0xFF);
+        QCOMPARE(runs[1].status, 0);
+        const QByteArray log = fileContent(home.filePath("scoutel/operations.jsonl"));
+        QCOMPARE(log.split('\n').value(1) + '\n', runs[1].standardOutput);
+        const QJsonObject record = QJsonDocument::fromJson(runs[1].standardOutput).object();
+        const QJsonObject target = record["targets"][0].toObject();
+        QCOMPARE(target["result"], "OK");
+        QCOMPARE(target["changed"].toObject(),
+                 QJsonObject({{"new_password", true}, {"public_key", true}}));
+        QCOMPARE(int(QFileInfo(home.filePath("scoutel/operations.jsonl")).permissions() & 0x0077),
+                 0);
+        // Newest first; --mac takes any separators.
+        runs << runScoutel({"--history"}, 30000, home.path())
+             << runScoutel({"--history", "--json", "--mac=02:53:43:00:00:01"}, 30000, home.path())
+             << runScoutel({"--history", "--mac=025343000002"}, 30000, home.path());
+        QVERIFY(runs[2].standardOutput.startsWith(
+            QByteArray(record["time"].toString().toUtf8()) +
+            "  command line  1 devices, 1 confirmed, 0 failed\n"));
+        QVERIFY(runs[2].standardOutput.contains(
+            "02-53-43-00-00-01  127.0.0.2  refused ERROR_WRONG_PASSWORD  Safe 1\n"));
+        const QList<QByteArray> lines = log.split('\n');
+        QCOMPARE(runs[3].standardOutput, lines[1] + '\n' + lines[0] + '\n');
+        QCOMPARE(runs[4].standardOutput, QByteArray());
+        // A log that cannot be written does not stop the run, and is told.
+        QVERIFY(writeFileContent(broken.filePath("scoutel"), "a file"));
+        runs << runScoutel({"-x=" + fresh, "-n=Vault", Window}, 30000, broken.path());
+        QCOMPARE(runs.last().status, 0);
+        QVERIFY(runs.last().reportLines.first().startsWith(
+            "The operation was not recorded in the log: "));
+        QStringList written;
+        for (const QString &folder : {home.path(), broken.path()}) {
+            QDirIterator files(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+            while (files.hasNext())
+                written << QString::fromUtf8(fileContent(files.next()));
+        }
+        for (const ConsoleRun &run : std::as_const(runs))
+            written << QString::fromUtf8(run.standardOutput) << run.reportLines.join('\n');
+        for (const QString &secret : {current, fresh, key, key.toUpper()})
+            QVERIFY2(!written.join('\n').contains(secret), qPrintable(secret));
     }
 
     void portTakenByAnotherProgram()

@@ -165,57 +165,86 @@ private Q_SLOTS:
         QCOMPARE(shown.join(' '), plan);
     }
 
-    void run_data()
+    // One operation on three targets, driven by a script of events: sN the
+    // challenge of device N, cN:R its configuration answer with result R, x
+    // an undecodable datagram, t ticks until the summary.
+    void record_data()
     {
-        QTest::addColumn<int>("failing");
-        QTest::addColumn<QStringList>("requests");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("failingRequest");
+        QTest::addColumn<QString>("outcomes");
         QTest::addColumn<QString>("report");
-        QTest::newRow("first challenge, nothing out") << 0 << QStringList{"s2"} << QString();
-        QTest::newRow("second challenge")
-            << 1 << QStringList{"s2", "s1"} << "02 53 43 00 00 01 does not respond\n";
-        QTest::newRow("second configuration")
-            << 3 << QStringList{"s2", "s1", "c1:1", "c2:2"} << "Send error: ERROR_WRITE\n";
+        const QString mac = "02 53 43 00 00 0%1", send = "Send error: ERROR_WRITE\n";
+        const auto row = [](const char *name, const char *script, int failing, const char *outcomes,
+                            const QString &report) {
+            QTest::newRow(name) << script << failing << outcomes << report;
+        };
+        row("all confirm", "s1 s2 s3 c1:0 c2:0 c3:0", -1, "confirmed 0|confirmed 0|confirmed 0",
+            "");
+        row("confirmed, wrong password, silent configuration, a stray", "s3 s1 x s2 c2:-106 c1:0 t",
+            -1, "confirmed 0|refused -106|no_configuration_answer 0",
+            mac.arg(2) + ": wrong password\n" + mac.arg(3) + " does not respond\n");
+        // The answers after the summary only update the record.
+        row("another code, then late and repeated answers", "s1 s2 s3 c3:-2 c3:-2 c1:0 t c2:0 c2:0",
+            -1, "confirmed 0|confirmed 0|refused -2",
+            mac.arg(3) + ": ERROR_GENERIC\n" + mac.arg(2) + " does not respond\n");
+        row("silent in the challenge phase", "s1 s3 t c1:0", -1,
+            "not_sent 0|no_challenge_answer 0|not_sent 0", mac.arg(2) + " does not respond\n");
+        row("nothing to send", "n", -1, "not_sent -403|not_sent -403|not_sent -403",
+            mac.arg(1) + ": No data to send.\n" + mac.arg(2) + ": No data to send.\n" + mac.arg(3) +
+                ": No data to send.\n");
+        row("first challenge not sent", "", 0, "not_sent -303|not_sent -303|not_sent -303", send);
+        row("second challenge not sent", "t", 1,
+            "not_sent -303|not_sent -303|no_challenge_answer 0",
+            send + mac.arg(3) + " does not respond\n");
+        row("second configuration not sent", "s1 s2 s3 c3:0", 4,
+            "not_sent -303|not_sent -303|confirmed 0", send);
     }
-    void run()
+    void record()
     {
-        QFETCH(int, failing);
-        QFETCH(QStringList, requests);
-        QFETCH(QString, report);
-        QStringList sent;
-        const auto send = [&](const QString &what) {
-            sent << what;
-            return sent.size() - 1 == failing ? QStringLiteral("ERROR_WRITE") : QString();
+        QFETCH(QString, script);
+        QFETCH(int, failingRequest);
+        int requests = 0;
+        const auto send = [&](const ScoutelContainer &) {
+            return requests++ == failingRequest ? QStringLiteral("ERROR_WRITE") : QString();
         };
         constexpr int Ticks = 3;
-        ConfigurationRun run({[] {},
-                              [&](const ScoutelContainer &t) {
-                                  return send(QStringLiteral("s%1").arg(int(t->mac.back())));
-                              },
-                              [&](const ScoutelContainer &t) {
-                                  return send(QStringLiteral("c%1:%2")
-                                                  .arg(int(t->mac.back()))
-                                                  .arg(int(t->challenge.back())));
-                              }},
-                             Ticks);
-        run.targets() = {answer(0, 1), answer(0, 2)};
-        run.targets()[0]->challenge.clear();
-        run.receiveError(QStringLiteral("before the operation: not reported"));
-        QCOMPARE(run.start().sendError.isEmpty(), failing > 1);
-        run.receive(answer(Sctl::SearchAnswer, 1, ResultSessionExpired)); // no challenge
-        run.receive(answer(Sctl::SearchAnswer, 2));
-        if (failing != 1)
-            run.receive(answer(Sctl::SearchAnswer, 1));
-        QCOMPARE(sent, requests);
-        QCOMPARE(run.isRunning(), failing != 0);
-        std::optional<ConfigurationRun::Summary> summary;
-        if (failing == 3)
-            summary = run.receive(answer(Sctl::ConfigureAnswer, 1)).summary;
-        for (int tick = 0; tick < Ticks && !summary; ++tick)
-            summary = run.tick().summary;
-        QCOMPARE(summary.has_value(), !report.isEmpty());
-        QCOMPARE(summary.value_or(ConfigurationRun::Summary()).report, report);
-        QCOMPARE(summary.value_or(ConfigurationRun::Summary()).strays, QString());
-        QVERIFY(!run.isRunning());
+        ConfigurationRun run({[] {}, send, send}, Ticks);
+        for (int device = 1; device <= 3; ++device)
+            run.targets() << answer(0, device);
+        if (script.startsWith('n'))
+            for (ScoutelContainer &target : run.targets())
+                target->sendFields = FieldApply;
+        QList<OperationRecord> summaries;
+        const auto follow = [&](const ConfigurationRun::Step &step) {
+            if (step.summary)
+                summaries << *step.summary;
+        };
+        follow(run.start());
+        for (const QString &event : script.split(' ', Qt::SkipEmptyParts)) {
+            const int device = event.mid(1, 1).toInt();
+            if (event.startsWith('s'))
+                follow(run.receive(answer(Sctl::SearchAnswer, device)));
+            else if (event.startsWith('c'))
+                follow(run.receive(answer(Sctl::ConfigureAnswer, device, event.mid(3).toInt())));
+            else if (event == "x")
+                run.receiveError("ERROR_IN_HEAD");
+            for (int tick = 0; event == "t" && tick < Ticks; ++tick)
+                follow(run.tick());
+        }
+        QCOMPARE(summaries.size(), 1);
+        QStringList outcomes;
+        for (const TargetOutcome &outcome : run.record().outcomes)
+            outcomes << QStringLiteral("%1 %2")
+                            .arg(TargetOutcome::kindName(outcome.kind))
+                            .arg(outcome.code);
+        QTEST(outcomes.join('|'), "outcomes");
+        QTEST(summaries[0].report(), "report");
+        QCOMPARE(summaries[0].strays,
+                 QString(script.contains('x') ? "Receive error: ERROR_IN_HEAD\n" : ""));
+        QCOMPARE(summaries[0].headline(), summaries[0].report().isEmpty()
+                                              ? "Operation completed successfully."
+                                              : "There were some errors.");
     }
 
     void answerWithoutChallenge()

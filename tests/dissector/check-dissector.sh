@@ -43,6 +43,7 @@ configure | -      | sctl.encrypted and not sctl.name                   | 3
 configure | secret | _ws.expert or _ws.lua.error                        |
 configure | wrong  | sctl.expert.password and not sctl.challenge        | 3
 configure | wrong  | _ws.expert or _ws.lua.error                        | 3
+configure | -      | sctl.result == "OK"                                | 4
 malformed | -      | sctl.expert.unknown_tag and sctl.name == "Safe 1"  | 1
 malformed | -      | sctl.expert.field_length and sctl.name == "Safe 1" | 2
 malformed | -      | sctl.expert.length and sctl.name == "Safe 1"       | 3

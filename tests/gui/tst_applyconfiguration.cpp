@@ -2,23 +2,29 @@
 // as a user would, and the device simulator inside a private network.
 #include "devicerowcontent.h"
 #include "dialogedit.h"
+#include "resultsdialog.h"
 #include "scoutel.h"
 #include "simulatorprocess.h"
 #include "sktreewidget.h"
 #include "testfiles.h"
 #include "windowtest.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDirIterator>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -56,6 +62,8 @@ private:
     QTimer modalHandler;
     QString password;
     bool rename = false;
+    // Summaries are answered with Show Results instead of OK.
+    bool showResults = false;
     // Fills the dialog instead of password, name and Restart only.
     std::function<void(DialogEdit *)> fillDialog;
     // Each summary box: its text, then its informative text on the next line.
@@ -78,7 +86,20 @@ private:
             if (!box || !box->isVisible())
                 continue;
             QAbstractButton *yes = box->button(QMessageBox::Yes);
+            const QList<QAbstractButton *> buttons = box->buttons();
+            for (QAbstractButton *action : buttons) {
+                if (showResults && box->buttonRole(action) == QMessageBox::ActionRole)
+                    return press(action);
+            }
             return press(yes ? yes : box->button(QMessageBox::Ok));
+        }
+        for (QWidget *widget : shown) {
+            auto *input = qobject_cast<QInputDialog *>(widget);
+            if (!input || !input->isVisible())
+                continue;
+            input->setTextValue(password);
+            QMetaObject::invokeMethod(input, &QDialog::accept, Qt::QueuedConnection);
+            return;
         }
         for (QWidget *widget : shown) {
             auto *dialog = qobject_cast<DialogEdit *>(widget);
@@ -152,7 +173,83 @@ private Q_SLOTS:
 
     void init() { openWindow(); }
 
-    void cleanup() { window.reset(); }
+    void cleanup()
+    {
+        window.reset();
+        showResults = false;
+    }
+
+    // One target confirms, one refuses the password, one is silent after its
+    // configuration. The results list each; Retry Failed sends to the two
+    // that failed only, under the password asked for again; each operation
+    // leaves its line in the log.
+    void resultsAndRetry()
+    {
+        SimulatorProcess sim;
+        SCOUTEL_START_SIM(sim,
+                          fleet(3, {"--passwords", "secret,other,secret", "--mute-config", "3"}));
+        QVERIFY(searchFinds(3));
+        const QString log = qEnvironmentVariable("XDG_STATE_HOME") + "/scoutel/operations.jsonl";
+        const qsizetype logged = fileContent(log).count('\n');
+        password = "secret";
+        rename = showResults = true;
+        const QString newPassword = "Pw-7t3Zq-distinct", key = "c0ffee0ddba11ad5eed5cafe";
+        fillDialog = [&](DialogEdit *dialog) {
+            dialog->findChild<QCheckBox *>("checkNewPassword")->setChecked(true);
+            dialog->findChild<QLineEdit *>("editNewPassword")->setText(newPassword);
+            dialog->findChild<QCheckBox *>("checkPublicKey")->setChecked(true);
+            dialog->findChild<QLineEdit *>("editPublicKey")->setText(key);
+        };
+        tree->selectAll();
+        QTest::mouseClick(button("buttonEdit"), Qt::LeftButton);
+        QVERIFY(waitSummaries(1));
+        QVERIFY(QTest::qWaitFor([&] { return window->findChild<ResultsDialog *>(); }, PhaseWaitMs));
+        auto *results = window->findChild<ResultsDialog *>();
+        auto *table = results->findChild<QTableWidget *>("tableResults");
+        table->sortByColumn(0, Qt::AscendingOrder);
+        QStringList rows;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            for (int column = 0; column < table->columnCount(); ++column)
+                rows << table->item(row, column)->text();
+        }
+        QCOMPARE(rows.join('|').replace("name, new_password, public_key", "*"),
+                 "02-53-43-00-00-01|Safe 1|127.0.0.2|*|all ok (OK)|"
+                 "02-53-43-00-00-02|Safe 2|127.0.0.3|*|wrong password (ERROR_WRONG_PASSWORD)|"
+                 "02-53-43-00-00-03|Safe 3|127.0.0.4|*|no answer to the configuration");
+        const qsizetype retryLine = sim.log().size();
+        password = "other";
+        QTest::mouseClick(results->findChild<QPushButton *>("buttonRetry"), Qt::LeftButton);
+        QVERIFY(waitSummaries(2));
+        QCOMPARE(summaries.last(), problems("02 53 43 00 00 03 does not respond\n"));
+        for (const int command : {1, 3}) {
+            QStringList macs = requestMacs(sim, command, retryLine);
+            macs.sort();
+            QCOMPARE(macs, QStringList({"02 53 43 00 00 02", "02 53 43 00 00 03"}));
+        }
+        QStringList outcomes;
+        for (const QByteArray &line : fileContent(log).split('\n').mid(logged, 2)) {
+            QStringList each;
+            for (const QJsonValue &target : QJsonDocument::fromJson(line)["targets"].toArray())
+                each << target["mac"].toString().right(1) + ':' + target["outcome"].toString();
+            each.sort();
+            outcomes << each;
+        }
+        QCOMPARE(outcomes.join(' '), "1:confirmed 2:refused 3:no_configuration_answer "
+                                     "2:confirmed 3:no_configuration_answer");
+        // The history lists them, newest first: the retry failed on one of two.
+        window->findChild<QAction *>("actionOperationHistory")->trigger();
+        auto *history = window->findChild<QTableWidget *>("tableOperations");
+        QCOMPARE(history->item(0, 4)->text() + history->item(1, 4)->text(), "12");
+        // Neither secret reaches the log or the settings the window saves on closing.
+        window.reset();
+        QDirIterator files(qEnvironmentVariable("XDG_STATE_HOME"), QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QByteArray content = fileContent(files.next()).toLower();
+            QVERIFY(!content.contains(newPassword.toLower().toUtf8()) &&
+                    !content.contains(key.toUtf8()));
+        }
+    }
 
     void applies_data()
     {
@@ -175,16 +272,17 @@ private Q_SLOTS:
         QTest::newRow("session expired clears the rows, the next search fills them")
             << 1 << fleet(1, {"--verdict", "-105"}) << "secret" << true
             << QStringList{problems("02 53 43 00 00 01: session expired\n")} << 1 << 1;
+        // Refused before any challenge, as the command line refuses it.
         QTest::newRow("nothing to send")
-            << 2 << QStringList() << "secret" << false << QStringList() << 0 << 2;
+            << 1 << QStringList() << "secret" << false
+            << QStringList{problems("02 53 43 00 00 01: No data to send.\n")} << 0 << 1;
         // The stray answer to the challenge comes after the sequences were
         // renewed: told, but no error, since the target took its configuration.
         // The one to the configuration is a second answer, and so is the one
-        // to the search after the summary; that search is not repeated.
-        QTest::newRow("stray answers: success told with them, then one more summary each")
+        // to the search after the summary: they update the record, no summary.
+        QTest::newRow("stray answers: success told with them, and no second summary")
             << 1 << fleet(1, {"--stray-config", "1"}) << "secret" << true
-            << QStringList{Success + "\nReceive error: ERROR_IN_SEQUENCE\n", Success, Success} << 1
-            << 1;
+            << QStringList{Success + "\nReceive error: ERROR_IN_SEQUENCE\n"} << 1 << 1;
         QTest::newRow("silent for its configuration")
             << 2 << fleet(2, {"--mute-config", "2"}) << "secret" << true
             << QStringList{problems("02 53 43 00 00 02 does not respond\n")} << 2 << 2;
@@ -235,7 +333,8 @@ private Q_SLOTS:
             QVERIFY(!refreshAtSummary);
         QTest::qWait(QuietMs);
         QCOMPARE(summaries, expected);
-        QCOMPARE(requestMacs(*sim, 1, firstLine), lastFirst);
+        // Without a change nothing is asked.
+        QCOMPARE(requestMacs(*sim, 1, firstLine), rename ? lastFirst : QStringList());
         // Configurations go in the order the challenges came back: compare sorted.
         QStringList configured = requestMacs(*sim, 3, firstLine);
         configured.sort();

@@ -62,6 +62,7 @@ inline QStringList contextMenuAt(QTreeWidget *tree, const QPoint &pos, const QSt
         if (!store.isValid())                                                                      \
             return 1;                                                                              \
         qputenv("XDG_CONFIG_HOME", store.path().toUtf8());                                         \
+        qputenv("XDG_STATE_HOME", store.path().toUtf8());                                          \
         qputenv("LC_ALL", qEnvironmentVariable("SCOUTEL_TEST_LOCALE", "en_US.UTF-8").toUtf8());    \
         QApplication app(argc, argv);                                                              \
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());           \

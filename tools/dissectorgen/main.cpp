@@ -1,8 +1,10 @@
 // scoutel-dissectorgen LOGIC OUTPUT: writes the Wireshark dissector sctl.lua,
-// the protocol's numbers and the program's field table as Lua tables followed
+// the protocol's numbers, the program's field table and its result codes as
+// Lua tables followed
 // by the hand-written logic, so that the dissector cannot drift from the table.
 #include "fieldtable.h"
 #include "packetcodec.h"
+#include "resultcodes.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -83,6 +85,10 @@ bool writeTables(QTextStream &out)
         << "    commands = {\n";
     for (const CommandName &command : Commands)
         out << "        [" << command.command << "] = \"" << command.name << "\",\n";
+    out << "    },\n"
+        << "    results = {\n";
+    for (const ResultCodes::Code &code : ResultCodes::Codes)
+        out << "        [" << code.number << "] = \"" << code.name << "\",\n";
     out << "    },\n";
     if (!writeFields(out))
         return false;
@@ -109,7 +115,8 @@ int main(int argc, char **argv)
     }
     QTextStream out(&output);
     out << "-- SCTL dissector for Wireshark, written by scoutel-dissectorgen from the\n"
-        << "-- program's field table (protocol/fieldtable.h) and dissector/sctl-logic.lua:\n"
+        << "-- program's field table (protocol/fieldtable.h), its result codes\n"
+        << "-- (protocol/resultcodes.h) and dissector/sctl-logic.lua:\n"
         << "-- change those, not this file.\n\n";
     if (!writeTables(out))
         return 1;
