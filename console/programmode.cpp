@@ -16,7 +16,8 @@ ProgramMode chooseProgramMode(int argc, const char *const *argv)
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
         return ProgramMode::Version;
     for (int i = 1; i < argc; ++i) {
-        if (startsWith(argv[i], "-x=") || startsWith(argv[i], "-X"))
+        if (startsWith(argv[i], "-x=") || startsWith(argv[i], "-X") ||
+            startsWith(argv[i], "--plan="))
             return ProgramMode::Console;
     }
     return ProgramMode::Graphical;

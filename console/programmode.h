@@ -5,5 +5,5 @@
 enum class ProgramMode { Graphical, Console, Help, Version };
 
 // --help and --version count only as the single argument; otherwise any
-// argument beginning with "-x=" or "-X" selects the command-line mode.
+// argument beginning with "-x=", "-X" or "--plan=" selects the command-line mode.
 ProgramMode chooseProgramMode(int argc, const char *const *argv);

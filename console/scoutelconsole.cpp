@@ -8,6 +8,7 @@
 #include "fieldtags.h"
 #include "hextext.h"
 #include "optionmap.h"
+#include "planpreview.h"
 #include "randomsource.h"
 #include "scoutelclient.h"
 #include "xmlformat.h"
@@ -73,6 +74,14 @@ void ScoutelConsole::applyOptions(const OptionMap &options)
         pendingMessage = problem;
         return;
     }
+    if (!settings.planFile.isEmpty()) {
+        // A plan with problems of its own is refused before anything is sent.
+        plan = PlanReader::readFile(settings.planFile);
+        if (!plan->problems.isEmpty()) {
+            pendingCode = ErrorPlanRefused;
+            pendingMessage = plan->problems.join(QLatin1Char('\n'));
+        }
+    }
     const auto file = options.constFind(QStringLiteral("f"));
     if (file != options.constEnd()) {
         // Saving is a side job of the run: its outcome does not change the run,
@@ -111,6 +120,8 @@ void ScoutelConsole::tick()
 
 void ScoutelConsole::endSearch()
 {
+    if (plan)
+        return runPlan();
     if (search->found() == 0)
         return fail(ErrorNoDevice, tr("No device found."));
     if (settings.listOnly) {
@@ -137,6 +148,11 @@ void ScoutelConsole::located(int result, ScoutelContainer record)
 
 void ScoutelConsole::report(const ConfigurationRun::Summary &summary)
 {
+    if (plan) {
+        if (!summary.succeeded)
+            return fail(ErrorPlanFailed, summary.report.trimmed());
+        return succeed(tr("Every planned device took its row."));
+    }
     // Only the answer to our own request ends the run as configured.
     if (summary.answers.isEmpty())
         return fail(ErrorConfigTimeout, tr("Timeout on config."));
@@ -146,6 +162,25 @@ void ScoutelConsole::report(const ConfigurationRun::Summary &summary)
     succeed(hexText(answer.mac) + QLatin1Char('\n') + answer.sender.toString());
 }
 
+void ScoutelConsole::runPlan()
+{
+    const PlanPreview preview(*plan, search->devices().values());
+    const QStringList lines = settings.json ? QStringList() : preview.textLines();
+    for (const QString &line : lines)
+        qDebug().noquote() << line;
+    if (settings.json)
+        printToStandardOutput(preview.jsonLines());
+    if (!preview.problems().isEmpty())
+        return fail(ErrorPlanRefused, preview.problems().join(QLatin1Char('\n')));
+    if (!settings.applyPlan)
+        return succeed(tr("The plan was checked; nothing was sent."));
+    const QList<ScoutelContainer> targets = preview.targets(config->password, preview.changing());
+    if (targets.isEmpty())
+        return succeed(tr("Nothing to change."));
+    state = Configuring;
+    operation->start(targets, ConfigurationRun::Challenges::Known);
+}
+
 QString ScoutelConsole::errorOn(const ScoutelSharedData &answer)
 {
     return tr("Error on %1: %2").arg(hexText(answer.mac), answer.resultText());
@@ -153,7 +188,7 @@ QString ScoutelConsole::errorOn(const ScoutelSharedData &answer)
 
 void ScoutelConsole::searchAnswer(const ScoutelContainer &record, bool first)
 {
-    if (state != Searching)
+    if (state != Searching || plan)
         return;
     // A device may answer twice: it counts once, and its latest challenge is the valid one.
     const ScoutelSharedData &answer = *record.constData();

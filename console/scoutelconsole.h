@@ -2,10 +2,13 @@
 
 #include "configurationrun.h"
 #include "consoleoptions.h"
+#include "planreader.h"
 #include "scoutelcontainer.h"
 
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 class ConfigurationOperation;
 class DeviceSearch;
@@ -38,6 +41,8 @@ private:
         ErrorSeveralDevices = -401,
         ErrorConfigTimeout = -402,
         ErrorNothingToSend = -403,
+        ErrorPlanRefused = -404,
+        ErrorPlanFailed = -405,
     };
 
     void parseArguments(int argc, char **argv);
@@ -46,6 +51,7 @@ private:
     void searchAnswer(const ScoutelContainer &record, bool first);
     void endSearch();
     void report(const ConfigurationRun::Summary &summary);
+    void runPlan();
     static QString errorOn(const ScoutelSharedData &answer);
 
     // Prints the code and the message, then ends the run with the code (not 0).
@@ -62,6 +68,7 @@ private:
     DeviceSearch *search = nullptr;
     ConfigurationOperation *operation = nullptr;
     ScoutelContainer config;
+    std::optional<PlanReader::Plan> plan;
     // A failure found before the run started, reported by start().
     int pendingCode = 0;
     QString pendingMessage;

@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkInterface>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUdpSocket>
@@ -274,6 +275,90 @@ private Q_SLOTS:
         QCOMPARE(unknown.reportLines,
                  QStringList({"-1", "eth9 is not a usable network interface: give one of "
                                     "sctlnet1, sctlnet2, all or default"}));
+    }
+
+    // A plan against a fleet of three on a network of its own; a later list
+    // shows each device as it ended up ("name address").
+    void plan_data()
+    {
+        QTest::addColumn<QByteArray>("plan");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("requests"); // as the devices log them: a search reaches three
+        QTest::addColumn<QList<int>>("configured"); // the devices, in the order sent
+        QTest::addColumn<QStringList>("devices");
+        const QByteArray moves = "mac_address,name,ip_address\n"
+                                 "02-53-43-%1-00-01,Vault A,10.1.0.50\n"
+                                 "02-53-43-%1-00-02,,10.1.0.2\n";
+        const QStringList preview{
+            "row 2 (02-53-43-%1-00-01): name: Safe 1 -> Vault A; ip_address: 10.1.0.2 -> 10.1.0.50",
+            "row 3 (02-53-43-%1-00-02): ip_address: 10.1.0.3 -> 10.1.0.2",
+            "02-53-43-%1-00-03 Safe 3: not in the plan, untouched"};
+        const QStringList untouched{"Safe 1 10.1.0.2", "Safe 2 10.1.0.3", "Safe 3 10.1.0.4"};
+        QTest::newRow("dry run") << moves << QStringList()
+                                 << preview +
+                                        QStringList{"0", "The plan was checked; nothing was sent."}
+                                 << 3 << QList<int>() << untouched;
+        // Device 1 leaves 10.1.0.2 before device 2 takes it.
+        QTest::newRow("apply") << moves << QStringList{"--apply", "-x=secret"}
+                               << preview + QStringList{"0", "Every planned device took its row."}
+                               << 3 + 2 << QList<int>{1, 2}
+                               << QStringList{"Safe 2 10.1.0.2", "Safe 3 10.1.0.4",
+                                              "Vault A 10.1.0.50"};
+        QTest::newRow("swap refused")
+            << QByteArray("mac_address,ip_address\n02-53-43-%1-00-01,10.1.0.3\n"
+                          "02-53-43-%1-00-02,10.1.0.2\n")
+            << QStringList{"--apply", "-x=secret"}
+            << QStringList{"row 2 (02-53-43-%1-00-01): ip_address: 10.1.0.2 -> 10.1.0.3",
+                           "row 3 (02-53-43-%1-00-02): ip_address: 10.1.0.3 -> 10.1.0.2",
+                           "02-53-43-%1-00-03 Safe 3: not in the plan, untouched", "-404",
+                           "row 2 (02-53-43-%1-00-01) and row 3 (02-53-43-%1-00-02) swap "
+                           "addresses: at some moment two devices would hold one; move one of "
+                           "them to a free address first"}
+            << 3 << QList<int>() << untouched;
+        // Refused before the search: nothing at all goes out.
+        QTest::newRow("unknown column refused")
+            << QByteArray("mac_address,ip_adress\n02-53-43-%1-00-01,10.1.0.9\n")
+            << QStringList{"--apply", "-x=secret"}
+            << QStringList{"-404", "Unknown column \"ip_adress\": give a key of the device list "
+                                   "or a column title of the window"}
+            << 0 << QList<int>() << untouched;
+    }
+
+    void plan()
+    {
+        QFETCH(QByteArray, plan);
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, lines);
+        QFETCH(int, requests);
+        QFETCH(QList<int>, configured);
+        QFETCH(QStringList, devices);
+        SimulatorProcess sim;
+        SCOUTEL_START_SIM(sim, QStringList({"--interface", "sctlnet1", "--count", "3"}));
+        const QString network = QStringLiteral("--interface=sctlnet1");
+        // The fleet's MACs carry the interface's index.
+        const QString index = QStringLiteral("%1").arg(
+            QNetworkInterface::interfaceIndexFromName("sctlnet1"), 2, 16, QLatin1Char('0'));
+        QTemporaryDir directory;
+        const QString file = directory.filePath("plan.csv");
+        QVERIFY(writeFileContent(file, QString::fromLatin1(plan).arg(index.toUpper()).toLatin1()));
+        const ConsoleRun run = runScoutel(QStringList{"--plan=" + file, network, Window} + options);
+        QCOMPARE(run.reportLines, lines.replaceInStrings("%1", index.toUpper()));
+        QCOMPARE(run.status, run.reportLines.value(lines.size() - 2).toInt() & 0xFF);
+        QCOMPARE(sim.events("request").size(), requests);
+        QList<int> sent;
+        for (const QJsonObject &request : sim.requests(3))
+            sent << request["device"].toInt();
+        QCOMPARE(sent, configured);
+        const ConsoleRun list = runScoutel({"-X", "--json", network, Window});
+        QStringList found;
+        for (const QByteArray &line : list.standardOutput.split('\n')) {
+            const QJsonObject device = QJsonDocument::fromJson(line).object();
+            if (!device.isEmpty())
+                found << device["name"].toString() + ' ' + device["ip_address"].toString();
+        }
+        found.sort();
+        QCOMPARE(found, devices);
     }
 
     void portTakenByAnotherProgram()

@@ -15,6 +15,7 @@
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 #include <memory>
 
@@ -125,6 +126,18 @@ private Q_SLOTS:
         QVERIFY(scoutel.waitForFinished(SearchWaitMs) && scoutel.exitCode() == 0);
         QCOMPARE(scoutel.readAllStandardError(), "# Search complete\n");
         lists["jsonl"] = scoutel.readAllStandardOutput();
+        // Both read back as plans change nothing, hostile names included.
+        for (const char *format : {"csv", "jsonl"}) {
+            const QString plan = folder.filePath(QStringLiteral("plan.") + format);
+            QVERIFY(writeFileContent(plan, lists[format]));
+            scoutel.start(SCOUTEL_BIN_DIR "/scoutel", {"--plan=" + plan, "-t=8000"});
+            QVERIFY(scoutel.waitForFinished(SearchWaitMs) && scoutel.exitCode() == 0);
+            const QStringList lines = QString(scoutel.readAllStandardError()).split('\n');
+            QCOMPARE(
+                lines.filter(QRegularExpression("^row \\d+ \\(.*\\): nothing to change$")).size(),
+                2000);
+            QCOMPARE(lines.size(), 2000 + 3); // then 0, the verdict and the last line break
+        }
         // The CSV cells that hold a JSON value, in column order.
         const QStringList keys{"mac_address", "current_ip", "ip_address", "subnet_mask",
                                "gateway",     "dns",        "dhcp",       "tcp_port",
