@@ -309,21 +309,26 @@ QSet<QByteArray> PlanPreview::changing() const
     return macs;
 }
 
+QString PlanPreview::describe(const Device &device) const
+{
+    if (!device.isFound)
+        return tr("not found");
+    if (device.changes.isEmpty())
+        return tr("nothing to change");
+    QStringList changes;
+    for (const Change &change : device.changes)
+        changes << tr("%1: %2 -> %3")
+                       .arg(source.columnName(change.key),
+                            DeviceRowContent::cellText(change.current),
+                            DeviceRowContent::cellText(change.planned));
+    return changes.join(QLatin1String("; "));
+}
+
 QStringList PlanPreview::textLines() const
 {
     QStringList lines;
-    for (const Device &device : devices) {
-        QStringList changes;
-        for (const Change &change : device.changes)
-            changes << tr("%1: %2 -> %3")
-                           .arg(source.columnName(change.key),
-                                DeviceRowContent::cellText(change.current),
-                                DeviceRowContent::cellText(change.planned));
-        const QString what = !device.isFound     ? tr("not found")
-                             : changes.isEmpty() ? tr("nothing to change")
-                                                 : changes.join(QLatin1String("; "));
-        lines << tr("%1: %2").arg(PlanReader::Plan::rowLabel(device.row), what);
-    }
+    for (const Device &device : devices)
+        lines << tr("%1: %2").arg(PlanReader::Plan::rowLabel(device.row), describe(device));
     for (const ScoutelContainer &record : others)
         lines << tr("%1 %2: not in the plan, untouched")
                      .arg(DeviceRowContent::macText(record->mac),

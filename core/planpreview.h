@@ -52,6 +52,8 @@ public:
     // Every found device with changes.
     QSet<QByteArray> changing() const;
 
+    // "not found", "nothing to change", or each change as "column: current -> planned".
+    QString describe(const Device &device) const;
     // The preview for people, one line each; and for scripts, one JSON object
     // per planned device, then one per untouched device.
     QStringList textLines() const;

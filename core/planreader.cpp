@@ -76,7 +76,7 @@ QString switchText(const QString &value)
 QByteArray macOf(const QString &text)
 {
     QString digits = text;
-    digits.remove(QRegularExpression(QStringLiteral("[-: ]")));
+    digits.remove(QLatin1Char('-')).remove(QLatin1Char(':')).remove(QLatin1Char(' '));
     static const QRegularExpression hex(QStringLiteral("^[0-9A-Fa-f]{12}$"));
     return hex.match(digits).hasMatch() ? QByteArray::fromHex(digits.toLatin1()) : QByteArray();
 }
