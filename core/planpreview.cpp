@@ -20,11 +20,6 @@ using ConfigurationRules::Problem;
 using Rule = ConfigurationRules::Field;
 using Values = QMap<QString, QString>;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("PlanPreview", text);
-}
-
 enum class Kind { Text, Address, Number, Switch };
 enum Group { Alone, Addressing, Ports };
 
@@ -101,19 +96,19 @@ QString faultText(const Problem &problem, const Values &sent)
 {
     switch (problem.fault) {
     case Fault::NotInRange:
-        return tr("%1 is not a whole number from 0 to %2")
+        return PlanPreview::tr("%1 is not a whole number from 0 to %2")
             .arg(problem.value)
             .arg(ConfigurationRules::LargestNumber);
     case Fault::SamePorts:
-        return tr("%1 is the main TCP port too").arg(problem.value);
+        return PlanPreview::tr("%1 is the main TCP port too").arg(problem.value);
     default:
         break;
     }
     if (problem.field == Rule::SubnetMask)
-        return tr("%1 is not a subnet mask").arg(problem.value);
+        return PlanPreview::tr("%1 is not a subnet mask").arg(problem.value);
     if (!FieldRules::dottedValue(problem.value))
-        return tr("%1 is not an address").arg(problem.value);
-    return tr("%1 is not a host address in the network of %2")
+        return PlanPreview::tr("%1 is not an address").arg(problem.value);
+    return PlanPreview::tr("%1 is not a host address in the network of %2")
         .arg(problem.value, sent.value(SafeAttribute::SubnetMask));
 }
 

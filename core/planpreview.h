@@ -5,6 +5,7 @@
 #include "scoutelcontainer.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QSet>
 #include <QString>
@@ -17,6 +18,8 @@
 // with the device's current values for the others.
 class PlanPreview
 {
+    Q_DECLARE_TR_FUNCTIONS(PlanPreview)
+
 public:
     struct Change
     {

@@ -17,10 +17,11 @@
 #include <algorithm>
 
 namespace {
-QString tr(const char *text)
+// The context of the plan's messages.
+struct Texts
 {
-    return QCoreApplication::translate("PlanReader", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(PlanReader)
+};
 
 // Values and names quoted in messages stay on one short line.
 QString shown(const QString &text)
@@ -101,10 +102,11 @@ public:
             return QString();
         told.insert(trimmed);
         plan.problems << (looksLikePassword(trimmed)
-                              ? tr("Column \"%1\" looks like a password: a plan holds no "
-                                   "passwords; keep them in an encrypted configuration file")
-                              : tr("Unknown column \"%1\": give a key of the device list or a "
-                                   "column title of the window"))
+                              ? Texts::tr("Column \"%1\" looks like a password: a plan holds no "
+                                          "passwords; keep them in an encrypted configuration file")
+                              : Texts::tr(
+                                    "Unknown column \"%1\": give a key of the device list or a "
+                                    "column title of the window"))
                              .arg(shown(trimmed));
         return QString();
     }
@@ -113,14 +115,14 @@ public:
     {
         PlanReader::Row row{number, macOf(cells.value(SafeAttribute::MacAddress)), {}};
         if (row.mac.isEmpty()) {
-            plan.problems << tr("row %1: \"%2\" is not a MAC address")
+            plan.problems << Texts::tr("row %1: \"%2\" is not a MAC address")
                                  .arg(number)
                                  .arg(shown(cells.value(SafeAttribute::MacAddress)));
             return;
         }
         const auto earlier = rowOfMac.constFind(row.mac);
         if (earlier != rowOfMac.constEnd()) {
-            plan.problems << tr("%1: row %2 plans the same device already")
+            plan.problems << Texts::tr("%1: row %2 plans the same device already")
                                  .arg(PlanReader::Plan::rowLabel(row))
                                  .arg(*earlier);
             return;
@@ -134,7 +136,7 @@ public:
             if (value.isEmpty())
                 continue;
             if (cell.key() == SafeAttribute::Dhcp && (value = switchText(value)).isEmpty()) {
-                plan.problems << tr("%1, %2: %3 is not TRUE or FALSE, yes or no, 1 or 0")
+                plan.problems << Texts::tr("%1, %2: %3 is not TRUE or FALSE, yes or no, 1 or 0")
                                      .arg(PlanReader::Plan::rowLabel(row),
                                           plan.columnName(cell.key()), shown(cell->trimmed()));
                 continue;
@@ -155,7 +157,7 @@ public:
         for (const QString &name : records.value(0))
             keys << keyOf(name);
         if (!keys.contains(SafeAttribute::MacAddress)) {
-            plan.problems << tr("The plan has no %1 column").arg(SafeAttribute::MacAddress);
+            plan.problems << Texts::tr("The plan has no %1 column").arg(SafeAttribute::MacAddress);
             return;
         }
         for (qsizetype r = 1; r < records.size(); ++r) {
@@ -182,7 +184,7 @@ public:
             const int number = int(i + 1);
             const QJsonDocument document = QJsonDocument::fromJson(lines.at(i).toUtf8());
             if (!document.isObject()) {
-                plan.problems << tr("line %1: not a JSON object").arg(number);
+                plan.problems << Texts::tr("line %1: not a JSON object").arg(number);
                 continue;
             }
             const QJsonObject object = document.object();
@@ -201,7 +203,7 @@ private:
     {
         const QString cell = DeviceList::cellOf(value);
         if (cell.isEmpty() && !value.isNull() && value != QJsonValue(QString()))
-            plan.problems << tr("line %1, %2: not a text, a whole number or true or false")
+            plan.problems << Texts::tr("line %1, %2: not a text, a whole number or true or false")
                                  .arg(line)
                                  .arg(key);
         return cell;
@@ -209,7 +211,7 @@ private:
 
     void refuseRowCount()
     {
-        plan.problems << tr("The plan has more than %1 rows").arg(PlanReader::MaxRows);
+        plan.problems << Texts::tr("The plan has more than %1 rows").arg(PlanReader::MaxRows);
     }
 
     QSet<QString> told;
@@ -219,14 +221,14 @@ private:
 
 QString PlanReader::Plan::rowLabel(const Row &row)
 {
-    return tr("row %1 (%2)").arg(row.number).arg(DeviceRowContent::macText(row.mac));
+    return Texts::tr("row %1 (%2)").arg(row.number).arg(DeviceRowContent::macText(row.mac));
 }
 
 PlanReader::Plan PlanReader::read(const QByteArray &bytes)
 {
     Builder builder;
     if (bytes.size() > MaxBytes) {
-        builder.plan.problems << tr("The plan is larger than %1 MiB").arg(MaxBytes >> 20);
+        builder.plan.problems << Texts::tr("The plan is larger than %1 MiB").arg(MaxBytes >> 20);
         return builder.plan;
     }
     const QString text = PlanText::decode(bytes);
@@ -242,7 +244,7 @@ PlanReader::Plan PlanReader::readFile(const QString &fileName)
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly)) {
         Plan plan;
-        plan.problems << tr("%1 cannot be read: %2").arg(fileName, file.errorString());
+        plan.problems << Texts::tr("%1 cannot be read: %2").arg(fileName, file.errorString());
         return plan;
     }
     // One byte more than allowed tells a file that is too large.

@@ -35,6 +35,20 @@ QStringList simulatedBlock(int device, int count, const QString &name)
         .arg(30000 + device)
         .split(QLatin1Char('|'));
 }
+
+// Each device a list run finds, as "name value" of one key of --json, sorted.
+QStringList listedDevices(const QStringList &options, const char *key)
+{
+    const ConsoleRun run = runScoutel(QStringList{"-X", "--json", Window} + options);
+    QStringList found;
+    for (const QByteArray &line : run.standardOutput.split('\n')) {
+        const QJsonObject device = QJsonDocument::fromJson(line).object();
+        if (!device.isEmpty())
+            found << device["name"].toString() + ' ' + device[key].toString();
+    }
+    found.sort();
+    return found;
+}
 } // namespace
 
 // The program against a simulated fleet: one row of the exit-status table per test.
@@ -255,21 +269,11 @@ private Q_SLOTS:
         SimulatorProcess second;
         SCOUTEL_START_SIM(first, QStringList({"--interface", "sctlnet1", "--count", "2"}));
         SCOUTEL_START_SIM(second, QStringList({"--interface", "sctlnet2", "--name-prefix", "B"}));
-        const auto listed = [](const QString &option) {
-            const ConsoleRun run = runScoutel(QStringList{"-X", "--json", Window, option});
-            QStringList found;
-            for (const QByteArray &line : run.standardOutput.split('\n')) {
-                const QJsonObject device = QJsonDocument::fromJson(line).object();
-                if (!device.isEmpty())
-                    found << device["name"].toString() + '@' + device["interface"].toString();
-            }
-            found.sort();
-            return found;
-        };
-        QCOMPARE(listed("--interface=all"),
-                 QStringList({"B 1@sctlnet2", "Safe 1@sctlnet1", "Safe 2@sctlnet1"}));
-        QCOMPARE(listed("--interface=sctlnet2"), QStringList{"B 1@sctlnet2"});
-        QCOMPARE(listed("-t=300"), QStringList()); // the system's route: loopback, nobody there
+        QCOMPARE(listedDevices({"--interface=all"}, "interface"),
+                 QStringList({"B 1 sctlnet2", "Safe 1 sctlnet1", "Safe 2 sctlnet1"}));
+        QCOMPARE(listedDevices({"--interface=sctlnet2"}, "interface"), QStringList{"B 1 sctlnet2"});
+        // The system's route: loopback, nobody there.
+        QCOMPARE(listedDevices({"-t=300"}, "interface"), QStringList());
         const ConsoleRun unknown = runScoutel({"-X", "--interface=eth9", Window});
         QCOMPARE(unknown.status, 255);
         QCOMPARE(unknown.reportLines,
@@ -350,15 +354,7 @@ private Q_SLOTS:
         for (const QJsonObject &request : sim.requests(3))
             sent << request["device"].toInt();
         QCOMPARE(sent, configured);
-        const ConsoleRun list = runScoutel({"-X", "--json", network, Window});
-        QStringList found;
-        for (const QByteArray &line : list.standardOutput.split('\n')) {
-            const QJsonObject device = QJsonDocument::fromJson(line).object();
-            if (!device.isEmpty())
-                found << device["name"].toString() + ' ' + device["ip_address"].toString();
-        }
-        found.sort();
-        QCOMPARE(found, devices);
+        QCOMPARE(listedDevices({network}, "ip_address"), devices);
     }
 
     void portTakenByAnotherProgram()

@@ -2,6 +2,7 @@
 // of records: values, problems, groups and the order of moves.
 #include "devicelist.h"
 #include "devicerowcontent.h"
+#include "planfleet.h"
 #include "planpreview.h"
 #include "pythonlists.h"
 #include "testfiles.h"
@@ -9,33 +10,6 @@
 #include <QTest>
 
 namespace {
-// Device i answers from 10.1.0.(i+1), its static address, in 10.1.0.0/24.
-ScoutelContainer device(int i)
-{
-    ScoutelContainer record;
-    ScoutelSharedData &r = *record.data();
-    r.mac = QByteArray::fromHex("025343000000");
-    r.mac[5] = char(i);
-    r.sender = r.ipAddress = QHostAddress(0x0A010001u + quint32(i));
-    r.subnetMask = QHostAddress(QStringLiteral("255.255.255.0"));
-    r.gateway = QHostAddress(QStringLiteral("10.1.0.1"));
-    r.name = QStringLiteral("Safe %1").arg(i);
-    r.mainPort = 10000 + i;
-    r.auxPort = 20000 + i;
-    r.sessionMinutes = 15;
-    r.presentFields = FieldName | FieldIpAddress | FieldSubnetMask | FieldGateway | FieldDhcp |
-                      FieldMainPort | FieldAuxPort | FieldSessionMinutes;
-    return record;
-}
-
-QList<ScoutelContainer> fleet(int count)
-{
-    QList<ScoutelContainer> records;
-    for (int i = 1; i <= count; ++i)
-        records << device(i);
-    return records;
-}
-
 QStringList rowsOf(const PlanReader::Plan &plan)
 {
     QStringList rows;
@@ -139,14 +113,14 @@ private Q_SLOTS:
         const PlanReader::Plan plan = planFile(file);
         if (!rows.isEmpty())
             QCOMPARE(rowsOf(plan), rows);
-        QCOMPARE(PlanPreview(plan, fleet(9)).problems(), problems);
+        QCOMPARE(PlanPreview(plan, planFleet(9)).problems(), problems);
     }
 
     // Found, not found, nothing to change and untouched; equal fields stay
     // out, a changed group member takes the group along.
     void preview()
     {
-        const PlanPreview preview(planFile("plan.jsonl"), fleet(4));
+        const PlanPreview preview(planFile("plan.jsonl"), planFleet(4));
         QCOMPARE(preview.problems(), QStringList());
         QCOMPARE(preview.textLines(),
                  QStringList({"row 1 (02-53-43-00-00-01): name: Safe 1 -> Vault 1; tcp_port: "
@@ -169,23 +143,6 @@ private Q_SLOTS:
         QCOMPARE(preview.targets("pw", {}).size(), 0);
     }
 
-    // A device takes an address only after its holder left it: the run sends
-    // the last target first.
-    void movesInOrder()
-    {
-        const PlanReader::Plan plan = PlanReader::read("mac_address,ip_address\n"
-                                                       "02-53-43-00-00-01,10.1.0.3\n"
-                                                       "02-53-43-00-00-02,10.1.0.4\n"
-                                                       "02-53-43-00-00-03,10.1.0.50\n");
-        const PlanPreview preview(plan, fleet(3));
-        QCOMPARE(preview.problems(), QStringList());
-        QStringList sent;
-        const QList<ScoutelContainer> targets = preview.targets("pw", preview.changing());
-        for (auto target = targets.crbegin(); target != targets.crend(); ++target)
-            sent << (*target)->ipAddress.toString();
-        QCOMPARE(sent, QStringList({"10.1.0.50", "10.1.0.4", "10.1.0.3"}));
-    }
-
     // Names that begin like formulas: Python's csv reads them guarded, the
     // plan reader exactly as sent; JSON keeps them as sent.
     void hostileNamesRoundTrip()
@@ -199,11 +156,9 @@ private Q_SLOTS:
                                 "'=quoted",
                                 "'plain",
                                 "plain"};
-        QList<ScoutelContainer> records;
-        for (int i = 0; i < names.size(); ++i) {
-            records << device(i + 1);
-            records.last().data()->name = names.at(i);
-        }
+        QList<ScoutelContainer> records = planFleet(int(names.size()));
+        for (int i = 0; i < names.size(); ++i)
+            records[i].data()->name = names.at(i);
         QStringList titles;
         for (const DeviceList::Column &column : DeviceList::columns())
             titles << column.title;

@@ -2,29 +2,11 @@
 // three devices that the dialect fixtures name.
 #include "devicelist.h"
 #include "fuzzcheck.h"
+#include "planfleet.h"
 #include "planpreview.h"
 #include "safeattributes.h"
 
 #include <QSet>
-
-namespace {
-QList<ScoutelContainer> fleet()
-{
-    QList<ScoutelContainer> records;
-    for (char i = 1; i <= 3; ++i) {
-        ScoutelContainer record;
-        ScoutelSharedData &r = *record.data();
-        r.mac = QByteArray::fromHex("025343000000");
-        r.mac[5] = i;
-        r.sender = r.ipAddress = QHostAddress(0x0A010001u + quint32(i));
-        r.subnetMask = QHostAddress(0xFFFFFF00u);
-        r.gateway = QHostAddress(0x0A010001u);
-        r.presentFields = FieldIpAddress | FieldSubnetMask | FieldGateway | FieldDhcp | FieldName;
-        records << record;
-    }
-    return records;
-}
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
@@ -40,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                        *value == SafeAttribute::False);
         }
     }
-    const QList<ScoutelContainer> devices = fleet();
+    const QList<ScoutelContainer> devices = planFleet(3);
     const PlanPreview preview(plan, devices);
     const QList<ScoutelContainer> targets = preview.targets(QString(), preview.changing());
     if (!preview.problems().isEmpty())
