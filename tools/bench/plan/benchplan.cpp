@@ -121,8 +121,10 @@ int main(int argc, char **argv)
         return std::fprintf(stderr, "the run did not end\n"), 1;
     const QList<QByteArray> lines = scoutel.readAllStandardError().trimmed().split('\n');
     std::printf("--plan --apply %s to %d simulated devices: status %d after %.0f ms (two "
-                "waits of 4000 ms included), %lld devices applied: %s\n",
+                "waits of 4000 ms included); %lld configuration requests reached the "
+                "simulator, %lld applied; last line: %s\n",
                 qPrintable(window), Devices, scoutel.exitCode(), ms(clock.nsecsElapsed()),
+                qlonglong(sim.requests(3).size()),
                 qlonglong(sim.events(QStringLiteral("apply")).size()), lines.last().constData());
     return 0;
 }
