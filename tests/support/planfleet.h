@@ -5,14 +5,15 @@
 #include <QList>
 
 // Device i (1-based) of a fleet as the plan fixtures know it: MAC
-// 02-53-43-00-00-i, answering from 10.1.0.(i+1), its static address in
-// 10.1.0.0/24, named "Safe i", ports 10000+i and 20000+i, 15 minutes.
+// 02-53-43-00 and i in two bytes, as the simulator's, answering from 10.1.0.(i+1), its static
+// address in 10.1.0.0/24, named "Safe i", ports 10000+i and 20000+i, 15 minutes.
 inline QList<ScoutelContainer> planFleet(int count)
 {
     QList<ScoutelContainer> records;
     for (int i = 1; i <= count; ++i) {
         ScoutelSharedData &r = *records.emplace_back().data();
         r.mac = QByteArray::fromHex("025343000000");
+        r.mac[4] = char(i >> 8);
         r.mac[5] = char(i);
         r.sender = r.ipAddress = QHostAddress(0x0A010001u + quint32(i));
         r.subnetMask = QHostAddress(0xFFFFFF00u);

@@ -4,6 +4,7 @@
 // in one operation.
 #include "dialogplan.h"
 #include "netguard.h"
+#include "planfleet.h"
 #include "planpreview.h"
 #include "simulatorprocess.h"
 
@@ -20,26 +21,6 @@
 namespace {
 constexpr int Devices = 2000;
 constexpr int Rounds = 5;
-
-// Device i as the simulator describes it on loopback.
-ScoutelContainer device(int i)
-{
-    ScoutelContainer record;
-    ScoutelSharedData &r = *record.data();
-    r.mac = QByteArray::fromHex("025343000000");
-    r.mac[4] = char(i >> 8);
-    r.mac[5] = char(i);
-    r.sender = r.ipAddress = QHostAddress(0x7F000001u + quint32(i));
-    r.subnetMask = QHostAddress(0xFF000000u);
-    r.gateway = QHostAddress(0x7F000001u);
-    r.name = QStringLiteral("Safe %1").arg(i);
-    r.mainPort = 10000 + i;
-    r.auxPort = 20000 + i;
-    r.sessionMinutes = 15;
-    r.presentFields = FieldName | FieldIpAddress | FieldSubnetMask | FieldGateway | FieldDhcp |
-                      FieldMainPort | FieldAuxPort | FieldSessionMinutes;
-    return record;
-}
 
 // Every device renamed, half of them with a longer session: as Excel writes it.
 QByteArray planText()
@@ -65,9 +46,8 @@ int main(int argc, char **argv)
 {
     NetGuard::requirePrivateNetwork("scoutel-bench-plan");
     QApplication application(argc, argv);
-    QList<ScoutelContainer> fleet;
-    for (int i = 1; i <= Devices; ++i)
-        fleet << device(i);
+    // Their addresses do not matter: the plan renames them.
+    const QList<ScoutelContainer> fleet = planFleet(Devices);
     const QByteArray text = planText();
 
     QList<qint64> rounds;
@@ -120,9 +100,9 @@ int main(int argc, char **argv)
     if (!scoutel.waitForFinished(120000))
         return std::fprintf(stderr, "the run did not end\n"), 1;
     const QList<QByteArray> lines = scoutel.readAllStandardError().trimmed().split('\n');
-    std::printf("--plan --apply %s to %d simulated devices: status %d after %.0f ms (two "
-                "waits of 4000 ms included); %lld configuration requests reached the "
-                "simulator, %lld applied; last line: %s\n",
+    std::printf("--plan --apply %s to %d simulated devices: status %d after %.0f ms, the "
+                "search window included; %lld configuration requests reached the simulator, "
+                "%lld applied; last line: %s\n",
                 qPrintable(window), Devices, scoutel.exitCode(), ms(clock.nsecsElapsed()),
                 qlonglong(sim.requests(3).size()),
                 qlonglong(sim.events(QStringLiteral("apply")).size()), lines.last().constData());
