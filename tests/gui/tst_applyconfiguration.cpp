@@ -453,11 +453,7 @@ private Q_SLOTS:
         QVERIFY(waitSummaries(1));
         QCOMPARE(summaries, QStringList{Success});
         QCOMPARE(requestMacs(sim, 3, 0), QStringList{"02 53 43 00 00 01"});
-        QVERIFY(QTest::qWaitFor(
-            [&] {
-                return shown(ColumnName, 3) == QStringList({"Vault 1", "Safe 2", "Safe 3"});
-            },
-            PhaseWaitMs));
+        QCOMPARE(sim.events("apply").size(), 1);
     }
 };
 
