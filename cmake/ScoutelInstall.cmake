@@ -46,6 +46,8 @@ endforeach()
 install(FILES ${packaging}/scoutel.bash-completion
         DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions RENAME scoutel)
 install(FILES ${packaging}/copyright DESTINATION ${docdir})
+# A small site plan to start from (README, Site plans).
+install(FILES ${packaging}/example-plan.csv DESTINATION ${docdir})
 # The SCTL dissector, where Debian's Wireshark loads Lua plugins for every user.
 install(FILES ${SCOUTEL_DISSECTOR}
         DESTINATION lib/${CMAKE_LIBRARY_ARCHITECTURE}/wireshark/plugins)

@@ -93,6 +93,8 @@ QString applyConsoleOptions(const OptionMap &options, ConsoleSettings &settings,
 {
     settings.listOnly = options.contains(QStringLiteral("X"));
     settings.json = options.contains(QStringLiteral("-json")); // "--json" less its first "-"
+    settings.planFile = value(options, "-plan").value_or(QString());
+    settings.applyPlan = options.contains(QStringLiteral("-apply"));
     if (QString problem = applyInterface(options, settings); !problem.isEmpty())
         return problem;
     if (QString problem = applyTimeout(options, settings); !problem.isEmpty())

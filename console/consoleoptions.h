@@ -17,6 +17,10 @@ struct ConsoleSettings
     bool json = false;
     // The interface index searches and the configuration go through.
     int interfaceIndex = NetworkInterfaces::SystemChoice;
+    // --plan=FILE: preview the plan against the devices that answer, and
+    // with --apply configure them by it.
+    QString planFile;
+    bool applyPlan = false;
 };
 
 // Prepares record as a fresh configuration and applies the options in their

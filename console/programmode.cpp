@@ -17,7 +17,8 @@ ProgramMode chooseProgramMode(int argc, const char *const *argv)
         return ProgramMode::Version;
     bool history = false;
     for (int i = 1; i < argc; ++i) {
-        if (startsWith(argv[i], "-x=") || startsWith(argv[i], "-X"))
+        if (startsWith(argv[i], "-x=") || startsWith(argv[i], "-X") ||
+            startsWith(argv[i], "--plan="))
             return ProgramMode::Console;
         history = history || std::strcmp(argv[i], "--history") == 0;
     }

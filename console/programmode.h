@@ -5,6 +5,6 @@
 enum class ProgramMode { Graphical, Console, Help, Version, History };
 
 // --help and --version count only as the single argument; otherwise any
-// argument beginning with "-x=" or "-X" selects the command-line mode; else
-// --history anywhere prints the operation log.
+// argument beginning with "-x=", "-X" or "--plan=" selects the command-line
+// mode; else --history anywhere prints the operation log.
 ProgramMode chooseProgramMode(int argc, const char *const *argv);

@@ -10,6 +10,7 @@
 #include "operationline.h"
 #include "operationlog.h"
 #include "optionmap.h"
+#include "planpreview.h"
 #include "randomsource.h"
 #include "resultcodes.h"
 #include "scoutelclient.h"
@@ -76,6 +77,14 @@ void ScoutelConsole::applyOptions(const OptionMap &options)
         pendingMessage = problem;
         return;
     }
+    if (!settings.planFile.isEmpty()) {
+        // A plan with problems of its own is refused before anything is sent.
+        plan = PlanReader::readFile(settings.planFile);
+        if (!plan->problems.isEmpty()) {
+            pendingCode = ErrorPlanRefused;
+            pendingMessage = plan->problems.join(QLatin1Char('\n'));
+        }
+    }
     const auto file = options.constFind(QStringLiteral("f"));
     if (file != options.constEnd()) {
         // Saving is a side job of the run: its outcome does not change the run,
@@ -114,6 +123,8 @@ void ScoutelConsole::tick()
 
 void ScoutelConsole::endSearch()
 {
+    if (plan)
+        return runPlan();
     if (search->found() == 0)
         return fail(ErrorNoDevice, tr("No device found."));
     if (settings.listOnly) {
@@ -141,6 +152,11 @@ void ScoutelConsole::located(int result, ScoutelContainer record)
 void ScoutelConsole::report(const OperationRecord &record)
 {
     keep(record);
+    if (plan) {
+        if (!record.succeeded())
+            return fail(ErrorPlanFailed, record.report().trimmed());
+        return succeed(tr("Every planned device took its row."));
+    }
     const TargetOutcome &outcome = record.outcomes.constFirst();
     const QString mac = hexText(outcome.mac());
     switch (outcome.kind) {
@@ -165,6 +181,27 @@ void ScoutelConsole::keep(const OperationRecord &record)
         qDebug().noquote() << tr("The operation was not recorded in the log: %1").arg(problem);
 }
 
+void ScoutelConsole::runPlan()
+{
+    const PlanPreview preview(*plan, search->devices().values());
+    // When the plan is applied, standard output carries the record alone.
+    const bool previewAsJson = settings.json && !settings.applyPlan;
+    const QStringList lines = previewAsJson ? QStringList() : preview.textLines();
+    for (const QString &line : lines)
+        qDebug().noquote() << line;
+    if (previewAsJson)
+        printToStandardOutput(preview.jsonLines());
+    if (!preview.problems().isEmpty())
+        return fail(ErrorPlanRefused, preview.problems().join(QLatin1Char('\n')));
+    if (!settings.applyPlan)
+        return succeed(tr("The plan was checked; nothing was sent."));
+    const QList<ScoutelContainer> targets = preview.targets(config->password, preview.changing());
+    if (targets.isEmpty())
+        return succeed(tr("Nothing to change."));
+    state = Configuring;
+    operation->start(targets, ConfigurationRun::Challenges::Known, search->devices());
+}
+
 QString ScoutelConsole::errorOn(const ScoutelSharedData &answer)
 {
     return tr("Error on %1: %2").arg(hexText(answer.mac), answer.resultText());
@@ -172,7 +209,7 @@ QString ScoutelConsole::errorOn(const ScoutelSharedData &answer)
 
 void ScoutelConsole::searchAnswer(const ScoutelContainer &record, bool first)
 {
-    if (state != Searching)
+    if (state != Searching || plan)
         return;
     // A device may answer twice: it counts once, and its latest challenge is the valid one.
     const ScoutelSharedData &answer = *record.constData();

@@ -2,10 +2,13 @@
 
 #include "configurationrun.h"
 #include "consoleoptions.h"
+#include "planreader.h"
 #include "scoutelcontainer.h"
 
 #include <QObject>
 #include <QString>
+
+#include <optional>
 
 class ConfigurationOperation;
 class DeviceSearch;
@@ -38,6 +41,8 @@ private:
         ErrorSeveralDevices = -401,
         ErrorConfigTimeout = -402,
         ErrorNothingToSend = -403,
+        ErrorPlanRefused = -404,
+        ErrorPlanFailed = -405,
     };
 
     void parseArguments(int argc, char **argv);
@@ -48,6 +53,7 @@ private:
     void report(const OperationRecord &record);
     // Logs the record, and prints it with --json.
     void keep(const OperationRecord &record);
+    void runPlan();
     static QString errorOn(const ScoutelSharedData &answer);
 
     // Prints the code and the message, then ends the run with the code (not 0).
@@ -66,6 +72,7 @@ private:
     ScoutelContainer config;
     // The one device's search answer: what it was before the change.
     ScoutelContainer found;
+    std::optional<PlanReader::Plan> plan;
     // A failure found before the run started, reported by start().
     int pendingCode = 0;
     QString pendingMessage;

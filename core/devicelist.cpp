@@ -8,6 +8,9 @@
 #include <QJsonDocument>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 // The fields a list names; each key is the field's name in files and captures.
 constexpr quint8 ListedTags[] = {
@@ -15,6 +18,39 @@ constexpr quint8 ListedTags[] = {
     Tag::AuxPort,   Tag::HttpPort,    Tag::SessionMinutes, Tag::Name, Tag::HwName, Tag::HwVersion,
     Tag::UpTime,    Tag::StatusFlags,
 };
+
+// The fields a plan may set.
+constexpr quint8 ConfigurableTags[] = {
+    Tag::IpAddress, Tag::SubnetMask, Tag::Gateway, Tag::Dhcp,           Tag::MainPort,
+    Tag::AuxPort,   Tag::HttpPort,   Tag::Name,    Tag::SessionMinutes,
+};
+
+// The fields the columns after Current IP show, in column order.
+constexpr quint8 ColumnTags[] = {
+    Tag::IpAddress, Tag::SubnetMask, Tag::Gateway,         Tag::Dns,           Tag::Dhcp,
+    Tag::MainPort,  Tag::AuxPort,    Tag::HttpPort,        Tag::Name,          Tag::HwName,
+    Tag::HwVersion, Tag::UpTime,     Tag::BusOnewireFirst, Tag::BusRs485First, Tag::BusTcpFirst,
+};
+
+QString keyOf(quint8 tag)
+{
+    return QLatin1String(FieldTable::captureName(*FieldTable::forTag(tag)));
+}
+
+bool startsFormula(QStringView text)
+{
+    static const QString Triggers = QStringLiteral("=+-@\t\r");
+    return !text.isEmpty() && Triggers.contains(text.front());
+}
+
+// A cell the reader would strip an apostrophe from: a formula, or an
+// apostrophe before one.
+bool needsGuard(QStringView text)
+{
+    while (text.startsWith(QLatin1Char('\'')))
+        text = text.mid(1);
+    return startsFormula(text);
+}
 
 QStringList csvFields(const ScoutelContainer &record)
 {
@@ -59,6 +95,7 @@ QByteArray DeviceList::csvLine(const QStringList &fields)
     QStringList quoted;
     quoted.reserve(fields.size());
     for (QString field : fields) {
+        field = DeviceList::guardedCell(field);
         if (field.contains(QLatin1Char('"')) || field.contains(QLatin1Char(',')) ||
             field.contains(QLatin1Char('\n')) || field.contains(QLatin1Char('\r')))
             field = QLatin1Char('"') + field.replace(QLatin1Char('"'), QLatin1String("\"\"")) +
@@ -85,6 +122,57 @@ QJsonObject DeviceList::toJson(const ScoutelSharedData &record)
             object.insert(QLatin1String(FieldTable::captureName(field)), fieldValue(field, record));
     }
     return object;
+}
+
+QString DeviceList::cellOf(const QJsonValue &value)
+{
+    if (value.isBool())
+        return SafeAttribute::boolText(value.toBool());
+    if (value.isDouble() && value.toDouble() == double(value.toInteger()))
+        return QString::number(value.toInteger());
+    return value.toString();
+}
+
+const QStringList &DeviceList::keys()
+{
+    static const QStringList all = [] {
+        ScoutelSharedData every;
+        every.presentFields = ~0u;
+        every.interfaceName = QStringLiteral("any");
+        return toJson(every).keys();
+    }();
+    return all;
+}
+
+bool DeviceList::isConfigurable(const QString &key)
+{
+    return std::any_of(std::begin(ConfigurableTags), std::end(ConfigurableTags),
+                       [&key](quint8 tag) { return keyOf(tag) == key; });
+}
+
+const QList<DeviceList::Column> &DeviceList::columns()
+{
+    static const QList<Column> all = [] {
+        QList<Column> list{{"MAC Address", SafeAttribute::MacAddress},
+                           {"Current IP", QStringLiteral("current_ip")}};
+        for (const quint8 tag : ColumnTags)
+            list.append({FieldTable::forTag(tag)->label, keyOf(tag)});
+        list.append(
+            {{"Interface", QStringLiteral("interface")}, {"Warnings", QStringLiteral("warnings")}});
+        return list;
+    }();
+    return all;
+}
+
+QString DeviceList::guardedCell(const QString &text)
+{
+    return needsGuard(text) ? QLatin1Char('\'') + text : text;
+}
+
+QString DeviceList::unguardedCell(const QString &cell)
+{
+    return cell.startsWith(QLatin1Char('\'')) && needsGuard(QStringView(cell).mid(1)) ? cell.mid(1)
+                                                                                      : cell;
 }
 
 QByteArray DeviceList::jsonLine(const ScoutelSharedData &record)

@@ -21,10 +21,30 @@ QJsonValue fieldValue(const FieldTable::Field &field, const ScoutelSharedData &r
 QJsonObject toJson(const ScoutelSharedData &record);
 // The object on one line, for JSON Lines.
 QByteArray jsonLine(const ScoutelSharedData &record);
+// A scalar of toJson as a cell holds it: texts as they are, whole numbers in
+// decimal, true or false; empty for anything else.
+QString cellOf(const QJsonValue &value);
+// Every key an object of toJson may hold.
+const QStringList &keys();
+// The keys a plan may set; the list's other keys only inform.
+bool isConfigurable(const QString &key);
+// Each column of an exported list: its title as the window's header writes
+// it (untranslated, context "Scoutel") and the key of the same field.
+struct Column
+{
+    const char *title;
+    QString key;
+};
+const QList<Column> &columns();
+// A cell a spreadsheet would run as a formula, or one the plan reader would
+// otherwise strip, gets an apostrophe in front; unguardedCell drops exactly it.
+QString guardedCell(const QString &text);
+QString unguardedCell(const QString &cell);
 // Every device as one JSON array.
 QByteArray json(const QList<ScoutelContainer> &records);
 // RFC 4180 in UTF-8: a header row of the titles (one per DeviceColumn; the
-// label column is left out) and Warnings, then the tree's texts for each device.
+// label column is left out) and Warnings, then the tree's texts for each
+// device, each cell guarded against formulas.
 QByteArray csv(const QList<ScoutelContainer> &records, const QStringList &titles);
 
 // One RFC 4180 row in UTF-8, ending with CR LF.

@@ -6,6 +6,7 @@
 #include "devicerows.h"
 #include "devicesearch.h"
 #include "dialogedit.h"
+#include "dialogplan.h"
 #include "fieldtags.h"
 #include "historydialog.h"
 #include "networkinterfaces.h"
@@ -162,6 +163,7 @@ void Scoutel::buildButtonMenu()
     interfaceMenu = menu->addMenu(form->actionInterface->text());
     menu->addAction(form->actionExportList);
     menu->addAction(form->actionOperationHistory);
+    menu->addAction(form->actionImportPlan);
     menu->addAction(form->actionAbout);
     menu->addSeparator();
     menu->addAction(form->actionExit);
@@ -201,6 +203,7 @@ void Scoutel::updateUi()
     const bool running = operation->isRunning();
     form->buttonEdit->setEnabled(!running);
     form->actionEdit->setEnabled(!running);
+    form->actionImportPlan->setEnabled(!running);
     form->actionExportList->setEnabled(!empty);
     form->buttonEdit->setToolTip(
         running ? tr("Edit waits until the running configuration has its summary.") : QString());
@@ -448,7 +451,7 @@ void Scoutel::on_tree_customContextMenuRequested(const QPoint &pos)
     menu.addSeparator();
     menu.addActions({form->actionExpandAll, form->actionCollapseAll});
     menu.addSeparator();
-    menu.addActions({form->actionExportList, form->actionClear});
+    menu.addActions({form->actionExportList, form->actionImportPlan, form->actionClear});
     menu.exec(tree->viewport()->mapToGlobal(pos));
 }
 
@@ -493,6 +496,33 @@ QString Scoutel::askExportFileName()
 {
     return QFileDialog::getSaveFileName(this, tr("Export List"), QString(),
                                         tr("CSV files (*.csv);;JSON files (*.json)"));
+}
+
+void Scoutel::on_actionImportPlan_triggered()
+{
+    const QString fileName = askPlanFileName();
+    if (fileName.isEmpty() || operation->isRunning())
+        return;
+    // Against the devices of the last search: those that missed it are gone from the tree.
+    QList<ScoutelContainer> found;
+    for (const ScoutelContainer &device : search->devices()) {
+        if (device->result != -1)
+            found << device;
+    }
+    auto *dialog = new DialogPlan(PlanPreview(PlanReader::readFile(fileName), found), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // Like the edit dialog, the preview holds the search period.
+    editing = true;
+    connect(dialog, &QDialog::finished, this, [this] { editing = false; });
+    connect(dialog, &DialogPlan::applyRequested, this, &Scoutel::startOperation);
+    dialog->open();
+}
+
+QString Scoutel::askPlanFileName()
+{
+    return QFileDialog::getOpenFileName(
+        this, tr("Import Plan"), QString(),
+        tr("Plans (*.csv *.tsv *.txt *.jsonl *.json);;All files (*)"));
 }
 
 void Scoutel::on_editFind_textChanged(const QString &text)

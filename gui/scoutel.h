@@ -59,6 +59,7 @@ private Q_SLOTS:
     void on_actionCopy_triggered();
     void on_actionExportList_triggered();
     void on_actionOperationHistory_triggered();
+    void on_actionImportPlan_triggered();
     void on_actionOpenWebPage_triggered();
     void on_editFind_textChanged(const QString &text);
     void on_tree_customContextMenuRequested(const QPoint &pos);
@@ -67,6 +68,8 @@ protected:
     // Seams that tests replace: the save dialog of Export List, which returns
     // an empty name when cancelled, and the browser of Open Web Page.
     virtual QString askExportFileName();
+    // The open dialog of Import Plan, empty when cancelled.
+    virtual QString askPlanFileName();
     virtual void openWebPage(const QUrl &url);
 
     void changeEvent(QEvent *event) override;

@@ -44,6 +44,8 @@ inline constexpr Code Codes[] = {
     {-401, "ERROR_SEVERAL_DEVICES", QT_TRANSLATE_NOOP("ScoutelConsole", "More than one device found, there must be only one."), "ScoutelConsole"},
     {-402, "ERROR_CONFIG_TIMEOUT",  QT_TRANSLATE_NOOP("ScoutelConsole", "Timeout on config."), "ScoutelConsole"},
     {-403, "ERROR_NOTHING_TO_SEND", QT_TRANSLATE_NOOP("ScoutelConsole", "No data to send."), "ScoutelConsole"},
+    {-404, "ERROR_PLAN_REFUSED",    "ERROR_PLAN_REFUSED", nullptr},
+    {-405, "ERROR_PLAN_FAILED",     "ERROR_PLAN_FAILED", nullptr},
 };
 // clang-format on
 

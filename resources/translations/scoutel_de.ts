@@ -191,18 +191,6 @@ Möchten Sie fortfahren?</translation>
         <translation>Fehler in Zeile %1: %2 ist keine ganze Zahl von 0 bis 65535.</translation>
     </message>
     <message>
-        <source>Password cannot be empty.</source>
-        <translation type="vanished">Das Passwort darf nicht leer sein.</translation>
-    </message>
-    <message>
-        <source>The configuration holds characters that cannot be stored in a file.</source>
-        <translation type="vanished">Die Konfiguration enthält Zeichen, die nicht in einer Datei gespeichert werden können.</translation>
-    </message>
-    <message>
-        <source>Cannot write to the file: %1</source>
-        <translation type="vanished">In die Datei kann nicht geschrieben werden: %1</translation>
-    </message>
-    <message>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>
         <translation>Jedes Gerät erhält seinen eigenen Eintrag aus der gemerkten Datei, außer Sie ändern das Formular.</translation>
     </message>
@@ -217,6 +205,76 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Only %1 addresses are free from %2 to the end of its subnet: not enough for %3 devices.</source>
         <translation>Nur %1 Adressen sind ab %2 bis zum Ende des Subnetzes frei: zu wenige für %3 Geräte.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPlan</name>
+    <message>
+        <source>Import Plan</source>
+        <translation>Plan importieren</translation>
+    </message>
+    <message>
+        <source>Planned devices</source>
+        <translation>Geplante Geräte</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC-Adresse</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>Problems of the plan</source>
+        <translation>Probleme des Plans</translation>
+    </message>
+    <message>
+        <source>Current &amp;password:</source>
+        <translation>Aktuelles &amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>Current password</source>
+        <translation>Aktuelles Passwort</translation>
+    </message>
+    <message>
+        <source>Save as Configuration &amp;File…</source>
+        <translation>Als Konfigurations&amp;datei speichern…</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Anwenden</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>%1: not in the plan, untouched</source>
+        <translation>%1: nicht im Plan, unverändert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n planned device(s) to change, %1 not found, %2 found and not in the plan.</source>
+        <translation>
+            <numerusform>%n geplantes Gerät zu ändern, %1 nicht gefunden, %2 gefunden und nicht im Plan.</numerusform>
+            <numerusform>%n geplante Geräte zu ändern, %1 nicht gefunden, %2 gefunden und nicht im Plan.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The plan has problems: nothing is sent until they are mended.</source>
+        <translation>Der Plan hat Probleme: Nichts wird gesendet, bis sie behoben sind.</translation>
+    </message>
+    <message>
+        <source>Save as Configuration File</source>
+        <translation>Als Konfigurationsdatei speichern</translation>
+    </message>
+    <message>
+        <source>Encrypted configuration files (*.lmx);;Plain configuration files (*.xml)</source>
+        <translation>Verschlüsselte Konfigurationsdateien (*.lmx);;Unverschlüsselte Konfigurationsdateien (*.xml)</translation>
     </message>
 </context>
 <context>
@@ -272,6 +330,124 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Outcome</source>
         <translation>Ergebnis</translation>
+    </message>
+</context>
+<context>
+    <name>PlanPreview</name>
+    <message>
+        <source>%1 is not a whole number from 0 to %2</source>
+        <translation>%1 ist keine ganze Zahl von 0 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 is the main TCP port too</source>
+        <translation>%1 ist auch der TCP-Hauptport</translation>
+    </message>
+    <message>
+        <source>%1 is not a subnet mask</source>
+        <translation>%1 ist keine Subnetzmaske</translation>
+    </message>
+    <message>
+        <source>%1 is not an address</source>
+        <translation>%1 ist keine Adresse</translation>
+    </message>
+    <message>
+        <source>%1 is not a host address in the network of %2</source>
+        <translation>%1 ist keine Host-Adresse im Netz von %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is planned for %2 too</source>
+        <translation>%1 ist auch für %2 geplant</translation>
+    </message>
+    <message>
+        <source>%1 is held now by %2, which is not in the plan</source>
+        <translation>%1 gehört jetzt %2, das nicht im Plan steht</translation>
+    </message>
+    <message>
+        <source>%1 is held now by %2, which keeps it</source>
+        <translation>%1 gehört jetzt %2, das sie behält</translation>
+    </message>
+    <message>
+        <source>%1 and %2 swap addresses: at some moment two devices would hold one; move one of them to a free address first</source>
+        <translation>%1 und %2 tauschen ihre Adressen: Einen Moment lang hätten zwei Geräte dieselbe; verlegen Sie zuerst eines auf eine freie Adresse</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>nicht gefunden</translation>
+    </message>
+    <message>
+        <source>nothing to change</source>
+        <translation>nichts zu ändern</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <translation>%1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2: not in the plan, untouched</source>
+        <translation>%1 %2: nicht im Plan, unverändert</translation>
+    </message>
+</context>
+<context>
+    <name>PlanReader</name>
+    <message>
+        <source>Column &quot;%1&quot; looks like a password: a plan holds no passwords; keep them in an encrypted configuration file</source>
+        <translation>Die Spalte „%1“ sieht nach einem Passwort aus: Ein Plan enthält keine Passwörter; bewahren Sie sie in einer verschlüsselten Konfigurationsdatei auf</translation>
+    </message>
+    <message>
+        <source>Unknown column &quot;%1&quot;: give a key of the device list or a column title of the window</source>
+        <translation>Unbekannte Spalte „%1“: Geben Sie einen Schlüssel der Geräteliste oder einen Spaltentitel des Fensters an</translation>
+    </message>
+    <message>
+        <source>row %1: &quot;%2&quot; is not a MAC address</source>
+        <translation>Zeile %1: „%2“ ist keine MAC-Adresse</translation>
+    </message>
+    <message>
+        <source>%1: row %2 plans the same device already</source>
+        <translation>%1: Zeile %2 plant schon dasselbe Gerät</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 is not TRUE or FALSE, yes or no, 1 or 0</source>
+        <translation>%1, %2: %3 ist nicht TRUE oder FALSE, yes oder no, 1 oder 0</translation>
+    </message>
+    <message>
+        <source>The plan has no %1 column</source>
+        <translation>Der Plan hat keine Spalte %1</translation>
+    </message>
+    <message>
+        <source>line %1: not a JSON object</source>
+        <translation>Zeile %1: kein JSON-Objekt</translation>
+    </message>
+    <message>
+        <source>line %1, %2: not a text, a whole number or true or false</source>
+        <translation>Zeile %1, %2: weder Text noch ganze Zahl noch true oder false</translation>
+    </message>
+    <message>
+        <source>The plan has more than %1 rows</source>
+        <translation>Der Plan hat mehr als %1 Zeilen</translation>
+    </message>
+    <message>
+        <source>row %1 (%2)</source>
+        <translation>Zeile %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The plan is larger than %1 MiB</source>
+        <translation>Der Plan ist größer als %1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -700,6 +876,18 @@ Möchten Sie fortfahren?</translation>
         <source>A device refused the password. Current password:</source>
         <translation>Ein Gerät hat das Passwort abgelehnt. Aktuelles Passwort:</translation>
     </message>
+    <message>
+        <source>Import Plan…</source>
+        <translation>Plan importieren…</translation>
+    </message>
+    <message>
+        <source>Import Plan</source>
+        <translation>Plan importieren</translation>
+    </message>
+    <message>
+        <source>Plans (*.csv *.tsv *.txt *.jsonl *.json);;All files (*)</source>
+        <translation>Pläne (*.csv *.tsv *.txt *.jsonl *.json);;Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -794,134 +982,20 @@ das mit Ergebnis 112 antwortet, und gar kein Gerät ergeben beide 112.
         <translation>%1 ist keine nutzbare Netzwerkschnittstelle: eine von %2 angeben, all oder default</translation>
     </message>
     <message>
-        <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS] [--json] [--interface=NAME|all|default]
-                                       list every device that answers
-       scoutel --help | --version
-
-An argument beginning with -x= or -X selects the command-line mode; without
-one the program starts its window. Options are written -key=value or -key;
-a later option replaces an earlier one with the same key.
-
-The run sends one search and waits one timeout (the search window): exactly
-one device must answer. It then sends that device the configuration and
-waits one more timeout for its answer. Reports go to standard error.
-
-Options:
-  -X            list every device that answers; send nothing      -X
-  --json        with -X: each device as one JSON object on standard
-                output as it answers, keys as in files            -X --json
-  --interface=NAME
-                search and configure through this network interface;
-                all: through every usable one, each device counted
-                once; default, or without the option: the system
-                chooses                               --interface=eth1
-  -t=MS         timeout in milliseconds, default 500: the search window,
-                and again the wait for the configuration answer   -t=2000
-  -x=PASSWORD   the device&apos;s current password                     -x=secret
-                -x= alone takes it from SCOUTEL_PASSWORD, out of the
-                process list          SCOUTEL_PASSWORD=secret scoutel -x= -r
-  -n=NAME       new device name                                   -n=Vault-3
-  -d=VALUE      DHCP on with 1 or true; any other value: off      -d=true
-  -i=ADDRESS    static IP address                                 -i=192.168.1.20
-  -m=MASK       subnet mask                                       -m=255.255.255.0
-  -g=ADDRESS    gateway                                           -g=192.168.1.1
-  -p1=PORT      main TCP port, 0 disables it                      -p1=4000
-  -p2=PORT      auxiliary TCP port, 0 disables it                 -p2=4001
-  -ph=PORT      HTTP TCP port, 0 disables it                      -ph=80
-  -s=MINUTES    session length in minutes                         -s=30
-  -p=PASSWORD   new password                                      -p=n3w-secret
-  -k=KEY        public key, 24 hexadecimal digits         -k=00112233445566778899aabb
-  -r            restart the device after the change               -r
-  -f=FILE       also save the configuration to FILE: plain XML when
-                the name ends in .xml, encrypted otherwise        -f=vault.lmx
-
-Exit status as the shell sees it:
-  0          configured (prints 0, the MAC and the device&apos;s address), or
-             the list is complete (prints &quot;# Search complete&quot;)
-  255        invalid option value (-1)
-  112        no device answered the search (-400)
-  111        more than one device answered (-401)
-  110        no answer to the configuration within the timeout (-402)
-  109        no option changes anything (-403)
-  212 210 209
-             the request could not be sent: socket not bound (-300),
-             request not built (-302), not written (-303)
-  55 to 52   a received datagram could not be decoded (-201 to -204)
-  254        the device answered with a generic error (-2)
-  156 to 150 the device refused the request (-100 to -106);
-             151 session expired (-105), 150 wrong password (-106)
-</source>
-        <translation type="vanished">Aufruf: scoutel -x=PASSWORT OPTION...  das eine antwortende Gerät konfigurieren
-        scoutel -X [-t=MS] [--json] [--interface=NAME|all|default]
-                                       alle antwortenden Geräte auflisten
-        scoutel --help | --version
-
-Ein Argument, das mit -x= oder -X beginnt, wählt den Kommandozeilenmodus;
-ohne ein solches öffnet das Programm sein Fenster. Optionen werden als
--schlüssel=wert oder -schlüssel geschrieben; eine spätere Option ersetzt eine
-frühere mit demselben Schlüssel.
-
-Der Lauf sendet eine Suche und wartet eine Zeitspanne ab (das Suchfenster):
-Genau ein Gerät muss antworten. Danach sendet er diesem Gerät die
-Konfiguration und wartet eine weitere Zeitspanne auf dessen Antwort.
-Meldungen gehen auf die Standardfehlerausgabe.
-
-Optionen:
-  -X            alle antwortenden Geräte auflisten; nichts senden -X
-  --json        mit -X: jedes Gerät als ein JSON-Objekt auf der Standard-
-                ausgabe, sobald es antwortet; Schlüssel wie in Dateien
-                                                                  -X --json
-  --interface=NAME
-                über diese Netzwerkschnittstelle suchen und konfigurieren;
-                all: über jede nutzbare, jedes Gerät einmal gezählt;
-                default, oder ohne die Option: das System wählt
-                                                      --interface=eth1
-  -t=MS         Zeitspanne in Millisekunden, Vorgabe 500: das Suchfenster
-                und das Warten auf die Konfigurationsantwort      -t=2000
-  -x=PASSWORT   das aktuelle Passwort des Geräts                  -x=secret
-                -x= allein nimmt es aus SCOUTEL_PASSWORD, nicht aus
-                der Prozessliste      SCOUTEL_PASSWORD=secret scoutel -x= -r
-  -n=NAME       neuer Gerätename                                  -n=Vault-3
-  -d=WERT       DHCP ein mit 1 oder true; jeder andere Wert: aus  -d=true
-  -i=ADRESSE    statische IP-Adresse                             -i=192.168.1.20
-  -m=MASKE      Subnetzmaske                                    -m=255.255.255.0
-  -g=ADRESSE    Gateway                                           -g=192.168.1.1
-  -p1=PORT      TCP-Hauptport, 0 deaktiviert ihn                  -p1=4000
-  -p2=PORT      TCP-Hilfsport, 0 deaktiviert ihn                  -p2=4001
-  -ph=PORT      HTTP-TCP-Port, 0 deaktiviert ihn                  -ph=80
-  -s=MINUTEN    Sitzungsdauer in Minuten                          -s=30
-  -p=PASSWORT   neues Passwort                                    -p=n3w-secret
-  -k=SCHLÜSSEL  öffentlicher Schlüssel,
-                24 Hexadezimalziffern                -k=00112233445566778899aabb
-  -r            das Gerät nach der Änderung neu starten           -r
-  -f=DATEI      die Konfiguration zusätzlich in DATEI speichern:
-                als einfaches XML, wenn der Name auf .xml endet,
-                sonst verschlüsselt                               -f=vault.lmx
-
-Exit-Status, wie die Shell ihn sieht:
-  0          konfiguriert (gibt 0, die MAC und die Adresse des Geräts aus),
-             oder die Liste ist vollständig (gibt &quot;# Search complete&quot; aus)
-  255        ungültiger Optionswert (-1)
-  112        kein Gerät hat auf die Suche geantwortet (-400)
-  111        mehr als ein Gerät hat geantwortet (-401)
-  110        keine Antwort auf die Konfiguration innerhalb der Zeitspanne (-402)
-  109        keine Option ändert etwas (-403)
-  212 210 209
-             die Anfrage konnte nicht gesendet werden: Socket nicht
-             gebunden (-300), Anfrage nicht erstellt (-302), nicht
-             geschrieben (-303)
-  55 bis 52  ein empfangenes Datagramm war nicht dekodierbar
-             (-201 bis -204)
-  254        das Gerät antwortete mit einem allgemeinen Fehler (-2)
-  156 bis 150
-             das Gerät hat die Anfrage abgelehnt (-100 bis -106);
-             151 Sitzung abgelaufen (-105), 150 falsches Passwort (-106)
-</translation>
-    </message>
-    <message>
         <source>The operation was not recorded in the log: %1</source>
         <translation>Der Vorgang wurde nicht im Protokoll festgehalten: %1</translation>
+    </message>
+    <message>
+        <source>Every planned device took its row.</source>
+        <translation>Jedes geplante Gerät hat seine Zeile übernommen.</translation>
+    </message>
+    <message>
+        <source>The plan was checked; nothing was sent.</source>
+        <translation>Der Plan wurde geprüft; nichts wurde gesendet.</translation>
+    </message>
+    <message>
+        <source>Nothing to change.</source>
+        <translation>Nichts zu ändern.</translation>
     </message>
     <message>
         <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
@@ -929,11 +1003,13 @@ Exit-Status, wie die Shell ihn sieht:
                                        list every device that answers
        scoutel --history [--json] [--mac=MAC]
                                        the operation log, newest first
+       scoutel --plan=FILE [--apply -x=PASSWORD] [--json] [-t=MS]
+                                       preview a site plan, or apply it
        scoutel --help | --version
 
-An argument beginning with -x= or -X selects the command-line mode; without
-one the program starts its window. Options are written -key=value or -key;
-a later option replaces an earlier one with the same key.
+An argument beginning with -x=, -X or --plan= selects the command-line mode;
+without one the program starts its window. Options are written -key=value or
+-key; a later option replaces an earlier one with the same key.
 
 The run sends one search and waits one timeout (the search window): exactly
 one device must answer. It then sends that device the configuration and
@@ -953,6 +1029,11 @@ Options:
                 all: through every usable one, each device counted
                 once; default, or without the option: the system
                 chooses                               --interface=eth1
+  --plan=FILE   search, then print what the plan FILE changes on each
+                device (CSV or JSON Lines, a row per device keyed by
+                mac_address); send nothing          --plan=site.csv
+  --apply       with --plan: configure every planned device in one
+                operation with the password of -x   --apply -x=secret
   -t=MS         timeout in milliseconds, default 500: the search window,
                 and again the wait for the configuration answer   -t=2000
   -x=PASSWORD   the device&apos;s current password                     -x=secret
@@ -987,6 +1068,8 @@ Exit status as the shell sees it:
   111        more than one device answered (-401)
   110        no answer to the configuration within the timeout (-402)
   109        no option changes anything (-403)
+  108        the plan was refused: no configuration was sent (-404)
+  107        a planned device did not take its row (-405)
   212 210 209
              the request could not be sent: socket not bound (-300),
              request not built (-302), not written (-303)
@@ -1000,12 +1083,14 @@ Exit status as the shell sees it:
                                        alle antwortenden Geräte auflisten
         scoutel --history [--json] [--mac=MAC]
                                        das Vorgangsprotokoll, neueste zuerst
+        scoutel --plan=DATEI [--apply -x=PASSWORT] [--json] [-t=MS]
+                                       einen Standortplan prüfen oder anwenden
         scoutel --help | --version
 
-Ein Argument, das mit -x= oder -X beginnt, wählt den Kommandozeilenmodus;
-ohne ein solches öffnet das Programm sein Fenster. Optionen werden als
--schlüssel=wert oder -schlüssel geschrieben; eine spätere Option ersetzt eine
-frühere mit demselben Schlüssel.
+Ein Argument, das mit -x=, -X oder --plan= beginnt, wählt den
+Kommandozeilenmodus; ohne ein solches öffnet das Programm sein Fenster.
+Optionen werden als -schlüssel=wert oder -schlüssel geschrieben; eine spätere
+Option ersetzt eine frühere mit demselben Schlüssel.
 
 Der Lauf sendet eine Suche und wartet eine Zeitspanne ab (das Suchfenster):
 Genau ein Gerät muss antworten. Danach sendet er diesem Gerät die
@@ -1028,6 +1113,11 @@ Optionen:
                 all: über jede nutzbare, jedes Gerät einmal gezählt;
                 default, oder ohne die Option: das System wählt
                                                       --interface=eth1
+  --plan=DATEI  suchen, dann ausgeben, was der Plan DATEI an jedem Gerät
+                ändert (CSV oder JSON Lines, eine Zeile je Gerät nach
+                mac_address); nichts senden          --plan=site.csv
+  --apply       mit --plan: jedes geplante Gerät in einem Vorgang mit
+                dem Passwort von -x konfigurieren    --apply -x=secret
   -t=MS         Zeitspanne in Millisekunden, Vorgabe 500: das Suchfenster
                 und das Warten auf die Konfigurationsantwort      -t=2000
   -x=PASSWORT   das aktuelle Passwort des Geräts                  -x=secret
@@ -1065,6 +1155,8 @@ Exit-Status, wie die Shell ihn sieht:
   111        mehr als ein Gerät hat geantwortet (-401)
   110        keine Antwort auf die Konfiguration innerhalb der Zeitspanne (-402)
   109        keine Option ändert etwas (-403)
+  108        der Plan wurde abgelehnt: keine Konfiguration gesendet (-404)
+  107        ein geplantes Gerät hat seine Zeile nicht übernommen (-405)
   212 210 209
              die Anfrage konnte nicht gesendet werden: Socket nicht
              gebunden (-300), Anfrage nicht erstellt (-302), nicht
@@ -1074,8 +1166,7 @@ Exit-Status, wie die Shell ihn sieht:
   254        das Gerät antwortete mit einem allgemeinen Fehler (-2)
   156 bis 150
              das Gerät hat die Anfrage abgelehnt (-100 bis -106);
-             151 Sitzung abgelaufen (-105), 150 falsches Passwort (-106)
-</translation>
+             151 Sitzung abgelaufen (-105), 150 falsches Passwort (-106)</translation>
     </message>
 </context>
 <context>

@@ -191,18 +191,6 @@ Do you want to continue?</translation>
         <translation>Load configuration file</translation>
     </message>
     <message>
-        <source>Password cannot be empty.</source>
-        <translation type="vanished">Password cannot be empty.</translation>
-    </message>
-    <message>
-        <source>The configuration holds characters that cannot be stored in a file.</source>
-        <translation type="vanished">The configuration holds characters that cannot be stored in a file.</translation>
-    </message>
-    <message>
-        <source>Cannot write to the file: %1</source>
-        <translation type="vanished">Cannot write to the file: %1</translation>
-    </message>
-    <message>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>
         <translation>Each device gets its own entry from the remembered file, unless you change the form.</translation>
     </message>
@@ -217,6 +205,76 @@ Do you want to continue?</translation>
     <message>
         <source>Only %1 addresses are free from %2 to the end of its subnet: not enough for %3 devices.</source>
         <translation>Only %1 addresses are free from %2 to the end of its subnet: not enough for %3 devices.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPlan</name>
+    <message>
+        <source>Import Plan</source>
+        <translation>Import Plan</translation>
+    </message>
+    <message>
+        <source>Planned devices</source>
+        <translation>Planned devices</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>MAC Address</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Row</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Changes</translation>
+    </message>
+    <message>
+        <source>Problems of the plan</source>
+        <translation>Problems of the plan</translation>
+    </message>
+    <message>
+        <source>Current &amp;password:</source>
+        <translation>Current &amp;password:</translation>
+    </message>
+    <message>
+        <source>Current password</source>
+        <translation>Current password</translation>
+    </message>
+    <message>
+        <source>Save as Configuration &amp;File…</source>
+        <translation>Save as Configuration &amp;File…</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Apply</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>%1: not in the plan, untouched</source>
+        <translation>%1: not in the plan, untouched</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n planned device(s) to change, %1 not found, %2 found and not in the plan.</source>
+        <translation>
+            <numerusform>%n planned device to change, %1 not found, %2 found and not in the plan.</numerusform>
+            <numerusform>%n planned devices to change, %1 not found, %2 found and not in the plan.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The plan has problems: nothing is sent until they are mended.</source>
+        <translation>The plan has problems: nothing is sent until they are mended.</translation>
+    </message>
+    <message>
+        <source>Save as Configuration File</source>
+        <translation>Save as Configuration File</translation>
+    </message>
+    <message>
+        <source>Encrypted configuration files (*.lmx);;Plain configuration files (*.xml)</source>
+        <translation>Encrypted configuration files (*.lmx);;Plain configuration files (*.xml)</translation>
     </message>
 </context>
 <context>
@@ -272,6 +330,124 @@ Do you want to continue?</translation>
     <message>
         <source>Outcome</source>
         <translation>Outcome</translation>
+    </message>
+</context>
+<context>
+    <name>PlanPreview</name>
+    <message>
+        <source>%1 is not a whole number from 0 to %2</source>
+        <translation>%1 is not a whole number from 0 to %2</translation>
+    </message>
+    <message>
+        <source>%1 is the main TCP port too</source>
+        <translation>%1 is the main TCP port too</translation>
+    </message>
+    <message>
+        <source>%1 is not a subnet mask</source>
+        <translation>%1 is not a subnet mask</translation>
+    </message>
+    <message>
+        <source>%1 is not an address</source>
+        <translation>%1 is not an address</translation>
+    </message>
+    <message>
+        <source>%1 is not a host address in the network of %2</source>
+        <translation>%1 is not a host address in the network of %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is planned for %2 too</source>
+        <translation>%1 is planned for %2 too</translation>
+    </message>
+    <message>
+        <source>%1 is held now by %2, which is not in the plan</source>
+        <translation>%1 is held now by %2, which is not in the plan</translation>
+    </message>
+    <message>
+        <source>%1 is held now by %2, which keeps it</source>
+        <translation>%1 is held now by %2, which keeps it</translation>
+    </message>
+    <message>
+        <source>%1 and %2 swap addresses: at some moment two devices would hold one; move one of them to a free address first</source>
+        <translation>%1 and %2 swap addresses: at some moment two devices would hold one; move one of them to a free address first</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>not found</translation>
+    </message>
+    <message>
+        <source>nothing to change</source>
+        <translation>nothing to change</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <translation>%1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2: not in the plan, untouched</source>
+        <translation>%1 %2: not in the plan, untouched</translation>
+    </message>
+</context>
+<context>
+    <name>PlanReader</name>
+    <message>
+        <source>Column &quot;%1&quot; looks like a password: a plan holds no passwords; keep them in an encrypted configuration file</source>
+        <translation>Column &quot;%1&quot; looks like a password: a plan holds no passwords; keep them in an encrypted configuration file</translation>
+    </message>
+    <message>
+        <source>Unknown column &quot;%1&quot;: give a key of the device list or a column title of the window</source>
+        <translation>Unknown column &quot;%1&quot;: give a key of the device list or a column title of the window</translation>
+    </message>
+    <message>
+        <source>row %1: &quot;%2&quot; is not a MAC address</source>
+        <translation>row %1: &quot;%2&quot; is not a MAC address</translation>
+    </message>
+    <message>
+        <source>%1: row %2 plans the same device already</source>
+        <translation>%1: row %2 plans the same device already</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 is not TRUE or FALSE, yes or no, 1 or 0</source>
+        <translation>%1, %2: %3 is not TRUE or FALSE, yes or no, 1 or 0</translation>
+    </message>
+    <message>
+        <source>The plan has no %1 column</source>
+        <translation>The plan has no %1 column</translation>
+    </message>
+    <message>
+        <source>line %1: not a JSON object</source>
+        <translation>line %1: not a JSON object</translation>
+    </message>
+    <message>
+        <source>line %1, %2: not a text, a whole number or true or false</source>
+        <translation>line %1, %2: not a text, a whole number or true or false</translation>
+    </message>
+    <message>
+        <source>The plan has more than %1 rows</source>
+        <translation>The plan has more than %1 rows</translation>
+    </message>
+    <message>
+        <source>row %1 (%2)</source>
+        <translation>row %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The plan is larger than %1 MiB</source>
+        <translation>The plan is larger than %1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 cannot be read: %2</translation>
     </message>
 </context>
 <context>
@@ -700,6 +876,18 @@ Do you want to continue?</translation>
         <source>A device refused the password. Current password:</source>
         <translation>A device refused the password. Current password:</translation>
     </message>
+    <message>
+        <source>Import Plan…</source>
+        <translation>Import Plan…</translation>
+    </message>
+    <message>
+        <source>Import Plan</source>
+        <translation>Import Plan</translation>
+    </message>
+    <message>
+        <source>Plans (*.csv *.tsv *.txt *.jsonl *.json);;All files (*)</source>
+        <translation>Plans (*.csv *.tsv *.txt *.jsonl *.json);;All files (*)</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -794,126 +982,20 @@ with result 112 and no device at all both give 112.
         <translation>%1 is not a usable network interface: give one of %2, all or default</translation>
     </message>
     <message>
-        <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS] [--json] [--interface=NAME|all|default]
-                                       list every device that answers
-       scoutel --help | --version
-
-An argument beginning with -x= or -X selects the command-line mode; without
-one the program starts its window. Options are written -key=value or -key;
-a later option replaces an earlier one with the same key.
-
-The run sends one search and waits one timeout (the search window): exactly
-one device must answer. It then sends that device the configuration and
-waits one more timeout for its answer. Reports go to standard error.
-
-Options:
-  -X            list every device that answers; send nothing      -X
-  --json        with -X: each device as one JSON object on standard
-                output as it answers, keys as in files            -X --json
-  --interface=NAME
-                search and configure through this network interface;
-                all: through every usable one, each device counted
-                once; default, or without the option: the system
-                chooses                               --interface=eth1
-  -t=MS         timeout in milliseconds, default 500: the search window,
-                and again the wait for the configuration answer   -t=2000
-  -x=PASSWORD   the device&apos;s current password                     -x=secret
-                -x= alone takes it from SCOUTEL_PASSWORD, out of the
-                process list          SCOUTEL_PASSWORD=secret scoutel -x= -r
-  -n=NAME       new device name                                   -n=Vault-3
-  -d=VALUE      DHCP on with 1 or true; any other value: off      -d=true
-  -i=ADDRESS    static IP address                                 -i=192.168.1.20
-  -m=MASK       subnet mask                                       -m=255.255.255.0
-  -g=ADDRESS    gateway                                           -g=192.168.1.1
-  -p1=PORT      main TCP port, 0 disables it                      -p1=4000
-  -p2=PORT      auxiliary TCP port, 0 disables it                 -p2=4001
-  -ph=PORT      HTTP TCP port, 0 disables it                      -ph=80
-  -s=MINUTES    session length in minutes                         -s=30
-  -p=PASSWORD   new password                                      -p=n3w-secret
-  -k=KEY        public key, 24 hexadecimal digits         -k=00112233445566778899aabb
-  -r            restart the device after the change               -r
-  -f=FILE       also save the configuration to FILE: plain XML when
-                the name ends in .xml, encrypted otherwise        -f=vault.lmx
-
-Exit status as the shell sees it:
-  0          configured (prints 0, the MAC and the device&apos;s address), or
-             the list is complete (prints &quot;# Search complete&quot;)
-  255        invalid option value (-1)
-  112        no device answered the search (-400)
-  111        more than one device answered (-401)
-  110        no answer to the configuration within the timeout (-402)
-  109        no option changes anything (-403)
-  212 210 209
-             the request could not be sent: socket not bound (-300),
-             request not built (-302), not written (-303)
-  55 to 52   a received datagram could not be decoded (-201 to -204)
-  254        the device answered with a generic error (-2)
-  156 to 150 the device refused the request (-100 to -106);
-             151 session expired (-105), 150 wrong password (-106)
-</source>
-        <translation type="vanished">Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS] [--json] [--interface=NAME|all|default]
-                                       list every device that answers
-       scoutel --help | --version
-
-An argument beginning with -x= or -X selects the command-line mode; without
-one the program starts its window. Options are written -key=value or -key;
-a later option replaces an earlier one with the same key.
-
-The run sends one search and waits one timeout (the search window): exactly
-one device must answer. It then sends that device the configuration and
-waits one more timeout for its answer. Reports go to standard error.
-
-Options:
-  -X            list every device that answers; send nothing      -X
-  --json        with -X: each device as one JSON object on standard
-                output as it answers, keys as in files            -X --json
-  --interface=NAME
-                search and configure through this network interface;
-                all: through every usable one, each device counted
-                once; default, or without the option: the system
-                chooses                               --interface=eth1
-  -t=MS         timeout in milliseconds, default 500: the search window,
-                and again the wait for the configuration answer   -t=2000
-  -x=PASSWORD   the device&apos;s current password                     -x=secret
-                -x= alone takes it from SCOUTEL_PASSWORD, out of the
-                process list          SCOUTEL_PASSWORD=secret scoutel -x= -r
-  -n=NAME       new device name                                   -n=Vault-3
-  -d=VALUE      DHCP on with 1 or true; any other value: off      -d=true
-  -i=ADDRESS    static IP address                                 -i=192.168.1.20
-  -m=MASK       subnet mask                                       -m=255.255.255.0
-  -g=ADDRESS    gateway                                           -g=192.168.1.1
-  -p1=PORT      main TCP port, 0 disables it                      -p1=4000
-  -p2=PORT      auxiliary TCP port, 0 disables it                 -p2=4001
-  -ph=PORT      HTTP TCP port, 0 disables it                      -ph=80
-  -s=MINUTES    session length in minutes                         -s=30
-  -p=PASSWORD   new password                                      -p=n3w-secret
-  -k=KEY        public key, 24 hexadecimal digits         -k=00112233445566778899aabb
-  -r            restart the device after the change               -r
-  -f=FILE       also save the configuration to FILE: plain XML when
-                the name ends in .xml, encrypted otherwise        -f=vault.lmx
-
-Exit status as the shell sees it:
-  0          configured (prints 0, the MAC and the device&apos;s address), or
-             the list is complete (prints &quot;# Search complete&quot;)
-  255        invalid option value (-1)
-  112        no device answered the search (-400)
-  111        more than one device answered (-401)
-  110        no answer to the configuration within the timeout (-402)
-  109        no option changes anything (-403)
-  212 210 209
-             the request could not be sent: socket not bound (-300),
-             request not built (-302), not written (-303)
-  55 to 52   a received datagram could not be decoded (-201 to -204)
-  254        the device answered with a generic error (-2)
-  156 to 150 the device refused the request (-100 to -106);
-             151 session expired (-105), 150 wrong password (-106)
-</translation>
-    </message>
-    <message>
         <source>The operation was not recorded in the log: %1</source>
         <translation>The operation was not recorded in the log: %1</translation>
+    </message>
+    <message>
+        <source>Every planned device took its row.</source>
+        <translation>Every planned device took its row.</translation>
+    </message>
+    <message>
+        <source>The plan was checked; nothing was sent.</source>
+        <translation>The plan was checked; nothing was sent.</translation>
+    </message>
+    <message>
+        <source>Nothing to change.</source>
+        <translation>Nothing to change.</translation>
     </message>
     <message>
         <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
@@ -921,11 +1003,13 @@ Exit status as the shell sees it:
                                        list every device that answers
        scoutel --history [--json] [--mac=MAC]
                                        the operation log, newest first
+       scoutel --plan=FILE [--apply -x=PASSWORD] [--json] [-t=MS]
+                                       preview a site plan, or apply it
        scoutel --help | --version
 
-An argument beginning with -x= or -X selects the command-line mode; without
-one the program starts its window. Options are written -key=value or -key;
-a later option replaces an earlier one with the same key.
+An argument beginning with -x=, -X or --plan= selects the command-line mode;
+without one the program starts its window. Options are written -key=value or
+-key; a later option replaces an earlier one with the same key.
 
 The run sends one search and waits one timeout (the search window): exactly
 one device must answer. It then sends that device the configuration and
@@ -945,6 +1029,11 @@ Options:
                 all: through every usable one, each device counted
                 once; default, or without the option: the system
                 chooses                               --interface=eth1
+  --plan=FILE   search, then print what the plan FILE changes on each
+                device (CSV or JSON Lines, a row per device keyed by
+                mac_address); send nothing          --plan=site.csv
+  --apply       with --plan: configure every planned device in one
+                operation with the password of -x   --apply -x=secret
   -t=MS         timeout in milliseconds, default 500: the search window,
                 and again the wait for the configuration answer   -t=2000
   -x=PASSWORD   the device&apos;s current password                     -x=secret
@@ -979,6 +1068,8 @@ Exit status as the shell sees it:
   111        more than one device answered (-401)
   110        no answer to the configuration within the timeout (-402)
   109        no option changes anything (-403)
+  108        the plan was refused: no configuration was sent (-404)
+  107        a planned device did not take its row (-405)
   212 210 209
              the request could not be sent: socket not bound (-300),
              request not built (-302), not written (-303)
@@ -992,11 +1083,13 @@ Exit status as the shell sees it:
                                        list every device that answers
        scoutel --history [--json] [--mac=MAC]
                                        the operation log, newest first
+       scoutel --plan=FILE [--apply -x=PASSWORD] [--json] [-t=MS]
+                                       preview a site plan, or apply it
        scoutel --help | --version
 
-An argument beginning with -x= or -X selects the command-line mode; without
-one the program starts its window. Options are written -key=value or -key;
-a later option replaces an earlier one with the same key.
+An argument beginning with -x=, -X or --plan= selects the command-line mode;
+without one the program starts its window. Options are written -key=value or
+-key; a later option replaces an earlier one with the same key.
 
 The run sends one search and waits one timeout (the search window): exactly
 one device must answer. It then sends that device the configuration and
@@ -1016,6 +1109,11 @@ Options:
                 all: through every usable one, each device counted
                 once; default, or without the option: the system
                 chooses                               --interface=eth1
+  --plan=FILE   search, then print what the plan FILE changes on each
+                device (CSV or JSON Lines, a row per device keyed by
+                mac_address); send nothing          --plan=site.csv
+  --apply       with --plan: configure every planned device in one
+                operation with the password of -x   --apply -x=secret
   -t=MS         timeout in milliseconds, default 500: the search window,
                 and again the wait for the configuration answer   -t=2000
   -x=PASSWORD   the device&apos;s current password                     -x=secret
@@ -1050,6 +1148,8 @@ Exit status as the shell sees it:
   111        more than one device answered (-401)
   110        no answer to the configuration within the timeout (-402)
   109        no option changes anything (-403)
+  108        the plan was refused: no configuration was sent (-404)
+  107        a planned device did not take its row (-405)
   212 210 209
              the request could not be sent: socket not bound (-300),
              request not built (-302), not written (-303)

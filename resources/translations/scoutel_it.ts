@@ -191,18 +191,6 @@ Continuare?</translation>
         <translation>Errore alla riga %1: %2 non è un numero intero da 0 a 65535.</translation>
     </message>
     <message>
-        <source>Password cannot be empty.</source>
-        <translation type="vanished">La password non può essere vuota.</translation>
-    </message>
-    <message>
-        <source>The configuration holds characters that cannot be stored in a file.</source>
-        <translation type="vanished">La configurazione contiene caratteri che non si possono salvare in un file.</translation>
-    </message>
-    <message>
-        <source>Cannot write to the file: %1</source>
-        <translation type="vanished">Impossibile scrivere nel file: %1</translation>
-    </message>
-    <message>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>
         <translation>Ogni dispositivo riceve la propria voce dal file ricordato, a meno che il modulo non venga modificato.</translation>
     </message>
@@ -217,6 +205,76 @@ Continuare?</translation>
     <message>
         <source>Only %1 addresses are free from %2 to the end of its subnet: not enough for %3 devices.</source>
         <translation>Solo %1 indirizzi sono liberi da %2 alla fine della sua sottorete: non bastano per %3 dispositivi.</translation>
+    </message>
+</context>
+<context>
+    <name>DialogPlan</name>
+    <message>
+        <source>Import Plan</source>
+        <translation>Importa piano</translation>
+    </message>
+    <message>
+        <source>Planned devices</source>
+        <translation>Dispositivi pianificati</translation>
+    </message>
+    <message>
+        <source>MAC Address</source>
+        <translation>Indirizzo MAC</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Riga</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Modifiche</translation>
+    </message>
+    <message>
+        <source>Problems of the plan</source>
+        <translation>Problemi del piano</translation>
+    </message>
+    <message>
+        <source>Current &amp;password:</source>
+        <translation>&amp;Password attuale:</translation>
+    </message>
+    <message>
+        <source>Current password</source>
+        <translation>Password attuale</translation>
+    </message>
+    <message>
+        <source>Save as Configuration &amp;File…</source>
+        <translation>Salva come &amp;file di configurazione…</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>&amp;Applica</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>%1: not in the plan, untouched</source>
+        <translation>%1: non nel piano, invariato</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n planned device(s) to change, %1 not found, %2 found and not in the plan.</source>
+        <translation>
+            <numerusform>%n dispositivo pianificato da modificare, %1 non trovati, %2 trovati e non nel piano.</numerusform>
+            <numerusform>%n dispositivi pianificati da modificare, %1 non trovati, %2 trovati e non nel piano.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The plan has problems: nothing is sent until they are mended.</source>
+        <translation>Il piano ha dei problemi: non si invia nulla finché non sono risolti.</translation>
+    </message>
+    <message>
+        <source>Save as Configuration File</source>
+        <translation>Salva come file di configurazione</translation>
+    </message>
+    <message>
+        <source>Encrypted configuration files (*.lmx);;Plain configuration files (*.xml)</source>
+        <translation>File di configurazione cifrati (*.lmx);;File di configurazione in chiaro (*.xml)</translation>
     </message>
 </context>
 <context>
@@ -272,6 +330,124 @@ Continuare?</translation>
     <message>
         <source>Outcome</source>
         <translation>Esito</translation>
+    </message>
+</context>
+<context>
+    <name>PlanPreview</name>
+    <message>
+        <source>%1 is not a whole number from 0 to %2</source>
+        <translation>%1 non è un numero intero da 0 a %2</translation>
+    </message>
+    <message>
+        <source>%1 is the main TCP port too</source>
+        <translation>%1 è anche la porta TCP principale</translation>
+    </message>
+    <message>
+        <source>%1 is not a subnet mask</source>
+        <translation>%1 non è una maschera di sottorete</translation>
+    </message>
+    <message>
+        <source>%1 is not an address</source>
+        <translation>%1 non è un indirizzo</translation>
+    </message>
+    <message>
+        <source>%1 is not a host address in the network of %2</source>
+        <translation>%1 non è un indirizzo host nella rete di %2</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3</source>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1 is planned for %2 too</source>
+        <translation>%1 è pianificato anche per %2</translation>
+    </message>
+    <message>
+        <source>%1 is held now by %2, which is not in the plan</source>
+        <translation>%1 è ora di %2, che non è nel piano</translation>
+    </message>
+    <message>
+        <source>%1 is held now by %2, which keeps it</source>
+        <translation>%1 è ora di %2, che lo mantiene</translation>
+    </message>
+    <message>
+        <source>%1 and %2 swap addresses: at some moment two devices would hold one; move one of them to a free address first</source>
+        <translation>%1 e %2 si scambiano gli indirizzi: per un momento due dispositivi avrebbero lo stesso; spostarne prima uno su un indirizzo libero</translation>
+    </message>
+    <message>
+        <source>not found</source>
+        <translation>non trovato</translation>
+    </message>
+    <message>
+        <source>nothing to change</source>
+        <translation>niente da modificare</translation>
+    </message>
+    <message>
+        <source>%1: %2 -&gt; %3</source>
+        <translation>%1: %2 -&gt; %3</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1 %2: not in the plan, untouched</source>
+        <translation>%1 %2: non nel piano, invariato</translation>
+    </message>
+</context>
+<context>
+    <name>PlanReader</name>
+    <message>
+        <source>Column &quot;%1&quot; looks like a password: a plan holds no passwords; keep them in an encrypted configuration file</source>
+        <translation>La colonna &quot;%1&quot; sembra una password: un piano non contiene password; conservarle in un file di configurazione cifrato</translation>
+    </message>
+    <message>
+        <source>Unknown column &quot;%1&quot;: give a key of the device list or a column title of the window</source>
+        <translation>Colonna sconosciuta &quot;%1&quot;: indicare una chiave dell&apos;elenco dei dispositivi o un titolo di colonna della finestra</translation>
+    </message>
+    <message>
+        <source>row %1: &quot;%2&quot; is not a MAC address</source>
+        <translation>riga %1: &quot;%2&quot; non è un indirizzo MAC</translation>
+    </message>
+    <message>
+        <source>%1: row %2 plans the same device already</source>
+        <translation>%1: la riga %2 pianifica già lo stesso dispositivo</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 is not TRUE or FALSE, yes or no, 1 or 0</source>
+        <translation>%1, %2: %3 non è TRUE o FALSE, yes o no, 1 o 0</translation>
+    </message>
+    <message>
+        <source>The plan has no %1 column</source>
+        <translation>Il piano non ha la colonna %1</translation>
+    </message>
+    <message>
+        <source>line %1: not a JSON object</source>
+        <translation>riga %1: non è un oggetto JSON</translation>
+    </message>
+    <message>
+        <source>line %1, %2: not a text, a whole number or true or false</source>
+        <translation>riga %1, %2: non è un testo, un numero intero o true o false</translation>
+    </message>
+    <message>
+        <source>The plan has more than %1 rows</source>
+        <translation>Il piano ha più di %1 righe</translation>
+    </message>
+    <message>
+        <source>row %1 (%2)</source>
+        <translation>riga %1 (%2)</translation>
+    </message>
+    <message>
+        <source>The plan is larger than %1 MiB</source>
+        <translation>Il piano è più grande di %1 MiB</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 non può essere letto: %2</translation>
     </message>
 </context>
 <context>
@@ -700,6 +876,18 @@ Continuare?</translation>
         <source>A device refused the password. Current password:</source>
         <translation>Un dispositivo ha rifiutato la password. Password attuale:</translation>
     </message>
+    <message>
+        <source>Import Plan…</source>
+        <translation>Importa piano…</translation>
+    </message>
+    <message>
+        <source>Import Plan</source>
+        <translation>Importa piano</translation>
+    </message>
+    <message>
+        <source>Plans (*.csv *.tsv *.txt *.jsonl *.json);;All files (*)</source>
+        <translation>Piani (*.csv *.tsv *.txt *.jsonl *.json);;Tutti i file (*)</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -794,133 +982,20 @@ che risponde con il risultato 112 e nessun dispositivo danno entrambi 112.
         <translation>%1 non è un&apos;interfaccia di rete utilizzabile: indicarne una tra %2, all o default</translation>
     </message>
     <message>
-        <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
-       scoutel -X [-t=MS] [--json] [--interface=NAME|all|default]
-                                       list every device that answers
-       scoutel --help | --version
-
-An argument beginning with -x= or -X selects the command-line mode; without
-one the program starts its window. Options are written -key=value or -key;
-a later option replaces an earlier one with the same key.
-
-The run sends one search and waits one timeout (the search window): exactly
-one device must answer. It then sends that device the configuration and
-waits one more timeout for its answer. Reports go to standard error.
-
-Options:
-  -X            list every device that answers; send nothing      -X
-  --json        with -X: each device as one JSON object on standard
-                output as it answers, keys as in files            -X --json
-  --interface=NAME
-                search and configure through this network interface;
-                all: through every usable one, each device counted
-                once; default, or without the option: the system
-                chooses                               --interface=eth1
-  -t=MS         timeout in milliseconds, default 500: the search window,
-                and again the wait for the configuration answer   -t=2000
-  -x=PASSWORD   the device&apos;s current password                     -x=secret
-                -x= alone takes it from SCOUTEL_PASSWORD, out of the
-                process list          SCOUTEL_PASSWORD=secret scoutel -x= -r
-  -n=NAME       new device name                                   -n=Vault-3
-  -d=VALUE      DHCP on with 1 or true; any other value: off      -d=true
-  -i=ADDRESS    static IP address                                 -i=192.168.1.20
-  -m=MASK       subnet mask                                       -m=255.255.255.0
-  -g=ADDRESS    gateway                                           -g=192.168.1.1
-  -p1=PORT      main TCP port, 0 disables it                      -p1=4000
-  -p2=PORT      auxiliary TCP port, 0 disables it                 -p2=4001
-  -ph=PORT      HTTP TCP port, 0 disables it                      -ph=80
-  -s=MINUTES    session length in minutes                         -s=30
-  -p=PASSWORD   new password                                      -p=n3w-secret
-  -k=KEY        public key, 24 hexadecimal digits         -k=00112233445566778899aabb
-  -r            restart the device after the change               -r
-  -f=FILE       also save the configuration to FILE: plain XML when
-                the name ends in .xml, encrypted otherwise        -f=vault.lmx
-
-Exit status as the shell sees it:
-  0          configured (prints 0, the MAC and the device&apos;s address), or
-             the list is complete (prints &quot;# Search complete&quot;)
-  255        invalid option value (-1)
-  112        no device answered the search (-400)
-  111        more than one device answered (-401)
-  110        no answer to the configuration within the timeout (-402)
-  109        no option changes anything (-403)
-  212 210 209
-             the request could not be sent: socket not bound (-300),
-             request not built (-302), not written (-303)
-  55 to 52   a received datagram could not be decoded (-201 to -204)
-  254        the device answered with a generic error (-2)
-  156 to 150 the device refused the request (-100 to -106);
-             151 session expired (-105), 150 wrong password (-106)
-</source>
-        <translation type="vanished">Uso: scoutel -x=PASSWORD OPZIONE...  configura l&apos;unico dispositivo che risponde
-     scoutel -X [-t=MS] [--json] [--interface=NOME|all|default]
-                                     elenca tutti i dispositivi che rispondono
-     scoutel --help | --version
-
-Un argomento che inizia con -x= o -X sceglie la modalità a riga di comando;
-senza di esso il programma apre la sua finestra. Le opzioni si scrivono
--chiave=valore o -chiave; un&apos;opzione successiva sostituisce una precedente
-con la stessa chiave.
-
-L&apos;esecuzione invia una ricerca e attende un timeout (la finestra di ricerca):
-deve rispondere esattamente un dispositivo. Poi invia a quel dispositivo la
-configurazione e attende un altro timeout per la sua risposta. I messaggi
-vanno sullo standard error.
-
-Opzioni:
-  -X            elenca i dispositivi che rispondono; nessun invio -X
-  --json        con -X: ogni dispositivo come un oggetto JSON sullo
-                standard output appena risponde, chiavi come nei file
-                                                                  -X --json
-  --interface=NOME
-                cerca e configura attraverso questa interfaccia di rete;
-                all: attraverso tutte quelle utilizzabili, ogni dispositivo
-                contato una volta; default, o senza l&apos;opzione: sceglie
-                il sistema                            --interface=eth1
-  -t=MS         timeout in millisecondi, predefinito 500: la finestra di ricerca
-                e l&apos;attesa della risposta alla configurazione     -t=2000
-  -x=PASSWORD   la password attuale del dispositivo               -x=secret
-                -x= da solo lo prende da SCOUTEL_PASSWORD, fuori
-                dall&apos;elenco dei processi SCOUTEL_PASSWORD=secret scoutel -x= -r
-  -n=NOME       nuovo nome del dispositivo                        -n=Vault-3
-  -d=VALORE     DHCP attivo con 1 o true; qualsiasi altro valore:
-                disattivo                                         -d=true
-  -i=INDIRIZZO  indirizzo IP statico                             -i=192.168.1.20
-  -m=MASCHERA   maschera di sottorete                           -m=255.255.255.0
-  -g=INDIRIZZO  gateway                                           -g=192.168.1.1
-  -p1=PORTA     porta TCP principale, 0 la disattiva              -p1=4000
-  -p2=PORTA     porta TCP ausiliaria, 0 la disattiva              -p2=4001
-  -ph=PORTA     porta TCP HTTP, 0 la disattiva                    -ph=80
-  -s=MINUTI     durata della sessione in minuti                   -s=30
-  -p=PASSWORD   nuova password                                    -p=n3w-secret
-  -k=CHIAVE     chiave pubblica,
-                24 cifre esadecimali                 -k=00112233445566778899aabb
-  -r            riavvia il dispositivo dopo la modifica           -r
-  -f=FILE       salva anche la configurazione in FILE: XML in chiaro
-                se il nome termina in .xml, altrimenti cifrato    -f=vault.lmx
-
-Stato di uscita visto dalla shell:
-  0          configurato (stampa 0, il MAC e l&apos;indirizzo del dispositivo),
-             oppure elenco completo (stampa &quot;# Search complete&quot;)
-  255        valore di opzione non valido (-1)
-  112        nessun dispositivo ha risposto alla ricerca (-400)
-  111        ha risposto più di un dispositivo (-401)
-  110        nessuna risposta alla configurazione entro il timeout (-402)
-  109        nessuna opzione cambia qualcosa (-403)
-  212 210 209
-             impossibile inviare la richiesta: socket non associato
-             (-300), richiesta non costruita (-302), non scritta (-303)
-  da 55 a 52
-             un datagramma ricevuto non è decodificabile (da -201 a -204)
-  254        il dispositivo ha risposto con un errore generico (-2)
-  da 156 a 150
-             il dispositivo ha rifiutato la richiesta (da -100 a -106);
-             151 sessione scaduta (-105), 150 password errata (-106)
-</translation>
-    </message>
-    <message>
         <source>The operation was not recorded in the log: %1</source>
         <translation>L&apos;operazione non è stata registrata nel registro: %1</translation>
+    </message>
+    <message>
+        <source>Every planned device took its row.</source>
+        <translation>Ogni dispositivo pianificato ha accettato la sua riga.</translation>
+    </message>
+    <message>
+        <source>The plan was checked; nothing was sent.</source>
+        <translation>Il piano è stato verificato; non è stato inviato nulla.</translation>
+    </message>
+    <message>
+        <source>Nothing to change.</source>
+        <translation>Niente da modificare.</translation>
     </message>
     <message>
         <source>Usage: scoutel -x=PASSWORD OPTION...   configure the one device that answers
@@ -928,11 +1003,13 @@ Stato di uscita visto dalla shell:
                                        list every device that answers
        scoutel --history [--json] [--mac=MAC]
                                        the operation log, newest first
+       scoutel --plan=FILE [--apply -x=PASSWORD] [--json] [-t=MS]
+                                       preview a site plan, or apply it
        scoutel --help | --version
 
-An argument beginning with -x= or -X selects the command-line mode; without
-one the program starts its window. Options are written -key=value or -key;
-a later option replaces an earlier one with the same key.
+An argument beginning with -x=, -X or --plan= selects the command-line mode;
+without one the program starts its window. Options are written -key=value or
+-key; a later option replaces an earlier one with the same key.
 
 The run sends one search and waits one timeout (the search window): exactly
 one device must answer. It then sends that device the configuration and
@@ -952,6 +1029,11 @@ Options:
                 all: through every usable one, each device counted
                 once; default, or without the option: the system
                 chooses                               --interface=eth1
+  --plan=FILE   search, then print what the plan FILE changes on each
+                device (CSV or JSON Lines, a row per device keyed by
+                mac_address); send nothing          --plan=site.csv
+  --apply       with --plan: configure every planned device in one
+                operation with the password of -x   --apply -x=secret
   -t=MS         timeout in milliseconds, default 500: the search window,
                 and again the wait for the configuration answer   -t=2000
   -x=PASSWORD   the device&apos;s current password                     -x=secret
@@ -986,6 +1068,8 @@ Exit status as the shell sees it:
   111        more than one device answered (-401)
   110        no answer to the configuration within the timeout (-402)
   109        no option changes anything (-403)
+  108        the plan was refused: no configuration was sent (-404)
+  107        a planned device did not take its row (-405)
   212 210 209
              the request could not be sent: socket not bound (-300),
              request not built (-302), not written (-303)
@@ -999,10 +1083,12 @@ Exit status as the shell sees it:
                                      elenca tutti i dispositivi che rispondono
      scoutel --history [--json] [--mac=MAC]
                                      il registro delle operazioni, recenti prima
+     scoutel --plan=FILE [--apply -x=PASSWORD] [--json] [-t=MS]
+                                     verifica o applica un piano del sito
      scoutel --help | --version
 
-Un argomento che inizia con -x= o -X sceglie la modalità a riga di comando;
-senza di esso il programma apre la sua finestra. Le opzioni si scrivono
+Un argomento che inizia con -x=, -X o --plan= sceglie la modalità a riga di
+comando; senza di esso il programma apre la sua finestra. Le opzioni si scrivono
 -chiave=valore o -chiave; un&apos;opzione successiva sostituisce una precedente
 con la stessa chiave.
 
@@ -1027,6 +1113,12 @@ Opzioni:
                 all: attraverso tutte quelle utilizzabili, ogni dispositivo
                 contato una volta; default, o senza l&apos;opzione: sceglie
                 il sistema                            --interface=eth1
+  --plan=FILE   cerca, poi mostra cosa cambia il piano FILE su ogni
+                dispositivo (CSV o JSON Lines, una riga per dispositivo
+                per mac_address); nessun invio      --plan=site.csv
+  --apply       con --plan: configura ogni dispositivo pianificato in
+                un&apos;unica operazione con la password di -x
+                                                    --apply -x=secret
   -t=MS         timeout in millisecondi, predefinito 500: la finestra di ricerca
                 e l&apos;attesa della risposta alla configurazione     -t=2000
   -x=PASSWORD   la password attuale del dispositivo               -x=secret
@@ -1063,6 +1155,8 @@ Stato di uscita visto dalla shell:
   111        ha risposto più di un dispositivo (-401)
   110        nessuna risposta alla configurazione entro il timeout (-402)
   109        nessuna opzione cambia qualcosa (-403)
+  108        il piano è stato rifiutato: nessuna configurazione inviata (-404)
+  107        un dispositivo pianificato non ha accettato la sua riga (-405)
   212 210 209
              impossibile inviare la richiesta: socket non associato
              (-300), richiesta non costruita (-302), non scritta (-303)
@@ -1071,8 +1165,7 @@ Stato di uscita visto dalla shell:
   254        il dispositivo ha risposto con un errore generico (-2)
   da 156 a 150
              il dispositivo ha rifiutato la richiesta (da -100 a -106);
-             151 sessione scaduta (-105), 150 password errata (-106)
-</translation>
+             151 sessione scaduta (-105), 150 password errata (-106)</translation>
     </message>
 </context>
 <context>

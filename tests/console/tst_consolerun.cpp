@@ -12,6 +12,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QNetworkInterface>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUdpSocket>
@@ -35,6 +36,20 @@ QStringList simulatedBlock(int device, int count, const QString &name)
         .arg(20000 + device)
         .arg(30000 + device)
         .split(QLatin1Char('|'));
+}
+
+// Each device a list run finds, as "name value" of one key of --json, sorted.
+QStringList listedDevices(const QStringList &options, const char *key)
+{
+    const ConsoleRun run = runScoutel(QStringList{"-X", "--json", Window} + options);
+    QStringList found;
+    for (const QByteArray &line : run.standardOutput.split('\n')) {
+        const QJsonObject device = QJsonDocument::fromJson(line).object();
+        if (!device.isEmpty())
+            found << device["name"].toString() + ' ' + device[key].toString();
+    }
+    found.sort();
+    return found;
 }
 } // namespace
 
@@ -256,21 +271,11 @@ private Q_SLOTS:
         SimulatorProcess second;
         SCOUTEL_START_SIM(first, QStringList({"--interface", "sctlnet1", "--count", "2"}));
         SCOUTEL_START_SIM(second, QStringList({"--interface", "sctlnet2", "--name-prefix", "B"}));
-        const auto listed = [](const QString &option) {
-            const ConsoleRun run = runScoutel(QStringList{"-X", "--json", Window, option});
-            QStringList found;
-            for (const QByteArray &line : run.standardOutput.split('\n')) {
-                const QJsonObject device = QJsonDocument::fromJson(line).object();
-                if (!device.isEmpty())
-                    found << device["name"].toString() + '@' + device["interface"].toString();
-            }
-            found.sort();
-            return found;
-        };
-        QCOMPARE(listed("--interface=all"),
-                 QStringList({"B 1@sctlnet2", "Safe 1@sctlnet1", "Safe 2@sctlnet1"}));
-        QCOMPARE(listed("--interface=sctlnet2"), QStringList{"B 1@sctlnet2"});
-        QCOMPARE(listed("-t=300"), QStringList()); // the system's route: loopback, nobody there
+        QCOMPARE(listedDevices({"--interface=all"}, "interface"),
+                 QStringList({"B 1 sctlnet2", "Safe 1 sctlnet1", "Safe 2 sctlnet1"}));
+        QCOMPARE(listedDevices({"--interface=sctlnet2"}, "interface"), QStringList{"B 1 sctlnet2"});
+        // The system's route: loopback, nobody there.
+        QCOMPARE(listedDevices({"-t=300"}, "interface"), QStringList());
         const ConsoleRun unknown = runScoutel({"-X", "--interface=eth9", Window});
         QCOMPARE(unknown.status, 255);
         QCOMPARE(unknown.reportLines,
@@ -331,6 +336,82 @@ private Q_SLOTS:
             written << QString::fromUtf8(run.standardOutput) << run.reportLines.join('\n');
         for (const QString &secret : {current, fresh, key, key.toUpper()})
             QVERIFY2(!written.join('\n').contains(secret), qPrintable(secret));
+    }
+
+    // A plan against a fleet of three on a network of its own; a later list
+    // shows each device as it ended up ("name address").
+    void plan_data()
+    {
+        QTest::addColumn<QByteArray>("plan");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<int>("requests"); // as the devices log them: a search reaches three
+        QTest::addColumn<QList<int>>("configured"); // the devices, in the order sent
+        QTest::addColumn<QStringList>("devices");
+        const QByteArray moves = "mac_address,name,ip_address\n"
+                                 "02-53-43-%1-00-01,Vault A,10.1.0.50\n"
+                                 "02-53-43-%1-00-02,,10.1.0.2\n";
+        const QStringList preview{
+            "row 2 (02-53-43-%1-00-01): name: Safe 1 -> Vault A; ip_address: 10.1.0.2 -> 10.1.0.50",
+            "row 3 (02-53-43-%1-00-02): ip_address: 10.1.0.3 -> 10.1.0.2",
+            "02-53-43-%1-00-03 Safe 3: not in the plan, untouched"};
+        const QStringList untouched{"Safe 1 10.1.0.2", "Safe 2 10.1.0.3", "Safe 3 10.1.0.4"};
+        QTest::newRow("dry run") << moves << QStringList()
+                                 << preview +
+                                        QStringList{"0", "The plan was checked; nothing was sent."}
+                                 << 3 << QList<int>() << untouched;
+        // Device 1 leaves 10.1.0.2 before device 2 takes it.
+        QTest::newRow("apply") << moves << QStringList{"--apply", "-x=secret"}
+                               << preview + QStringList{"0", "Every planned device took its row."}
+                               << 3 + 2 << QList<int>{1, 2}
+                               << QStringList{"Safe 2 10.1.0.2", "Safe 3 10.1.0.4",
+                                              "Vault A 10.1.0.50"};
+        QTest::newRow("swap refused")
+            << QByteArray("mac_address,ip_address\n02-53-43-%1-00-01,10.1.0.3\n"
+                          "02-53-43-%1-00-02,10.1.0.2\n")
+            << QStringList{"--apply", "-x=secret"}
+            << QStringList{"row 2 (02-53-43-%1-00-01): ip_address: 10.1.0.2 -> 10.1.0.3",
+                           "row 3 (02-53-43-%1-00-02): ip_address: 10.1.0.3 -> 10.1.0.2",
+                           "02-53-43-%1-00-03 Safe 3: not in the plan, untouched", "-404",
+                           "row 2 (02-53-43-%1-00-01) and row 3 (02-53-43-%1-00-02) swap "
+                           "addresses: at some moment two devices would hold one; move one of "
+                           "them to a free address first"}
+            << 3 << QList<int>() << untouched;
+        // Refused before the search: nothing at all goes out.
+        QTest::newRow("unknown column refused")
+            << QByteArray("mac_address,ip_adress\n02-53-43-%1-00-01,10.1.0.9\n")
+            << QStringList{"--apply", "-x=secret"}
+            << QStringList{"-404", "Unknown column \"ip_adress\": give a key of the device list "
+                                   "or a column title of the window"}
+            << 0 << QList<int>() << untouched;
+    }
+
+    void plan()
+    {
+        QFETCH(QByteArray, plan);
+        QFETCH(QStringList, options);
+        QFETCH(QStringList, lines);
+        QFETCH(int, requests);
+        QFETCH(QList<int>, configured);
+        QFETCH(QStringList, devices);
+        SimulatorProcess sim;
+        SCOUTEL_START_SIM(sim, QStringList({"--interface", "sctlnet1", "--count", "3"}));
+        const QString network = QStringLiteral("--interface=sctlnet1");
+        // The fleet's MACs carry the interface's index.
+        const QString index = QStringLiteral("%1").arg(
+            QNetworkInterface::interfaceIndexFromName("sctlnet1"), 2, 16, QLatin1Char('0'));
+        QTemporaryDir directory;
+        const QString file = directory.filePath("plan.csv");
+        QVERIFY(writeFileContent(file, QString::fromLatin1(plan).arg(index.toUpper()).toLatin1()));
+        const ConsoleRun run = runScoutel(QStringList{"--plan=" + file, network, Window} + options);
+        QCOMPARE(run.reportLines, lines.replaceInStrings("%1", index.toUpper()));
+        QCOMPARE(run.status, run.reportLines.value(lines.size() - 2).toInt() & 0xFF);
+        QCOMPARE(sim.events("request").size(), requests);
+        QList<int> sent;
+        for (const QJsonObject &request : sim.requests(3))
+            sent << request["device"].toInt();
+        QCOMPARE(sent, configured);
+        QCOMPARE(listedDevices({network}, "ip_address"), devices);
     }
 
     void portTakenByAnotherProgram()

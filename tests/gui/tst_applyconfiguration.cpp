@@ -2,6 +2,7 @@
 // as a user would, and the device simulator inside a private network.
 #include "devicerowcontent.h"
 #include "dialogedit.h"
+#include "dialogplan.h"
 #include "resultsdialog.h"
 #include "scoutel.h"
 #include "simulatorprocess.h"
@@ -29,6 +30,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include <functional>
 #include <memory>
@@ -52,12 +54,19 @@ QString problems(const QString &lines)
 }
 } // namespace
 
+// Import Plan opens the file the test names.
+struct SeamedWindow : Scoutel
+{
+    QString planFile;
+    QString askPlanFileName() override { return planFile; }
+};
+
 class TestApplyConfiguration : public QObject
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<Scoutel> window;
+    std::unique_ptr<SeamedWindow> window;
     SkTreeWidget *tree = nullptr;
     QTimer modalHandler;
     QString password;
@@ -129,7 +138,7 @@ private:
 
     void openWindow()
     {
-        window = std::make_unique<Scoutel>();
+        window = std::make_unique<SeamedWindow>();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         tree = window->findChild<SkTreeWidget *>("tree");
@@ -506,6 +515,44 @@ private Q_SLOTS:
             PhaseWaitMs));
         window->findChild<QLineEdit *>("editFind")->setText("Safe");
         QCOMPARE(count->text(), QStringLiteral("1 of 3 devices, 0 selected"));
+    }
+
+    // A plan imported from the button menu: the preview greys the device not
+    // found, one found device is unticked; only the ticked ones get their rows.
+    void importPlan()
+    {
+        SimulatorProcess sim;
+        SCOUTEL_START_SIM(sim, fleet(3));
+        QVERIFY(searchFinds(3));
+        QTemporaryDir folder;
+        window->planFile = folder.filePath("plan.csv");
+        QVERIFY(writeFileContent(window->planFile, "mac_address;name;session_minutes\r\n"
+                                                   "02-53-43-00-00-01;Vault 1;\r\n"
+                                                   "02-53-43-00-00-02;Vault 2;30\r\n"
+                                                   "02-53-43-00-00-03;;15\r\n"
+                                                   "02-53-43-00-00-0E;Spare;\r\n"));
+        window->findChild<QAction *>("actionImportPlan")->trigger();
+        auto *dialog = window->findChild<DialogPlan *>();
+        QVERIFY(dialog && dialog->isVisible());
+        auto *plan = dialog->findChild<QTreeWidget *>("treePlan");
+        QStringList rows;
+        for (int i = 0; i < plan->topLevelItemCount(); ++i) {
+            const QTreeWidgetItem *item = plan->topLevelItem(i);
+            rows << QStringLiteral("%1 %2 %3")
+                        .arg(item->checkState(0))
+                        .arg(!item->isDisabled())
+                        .arg(item->text(2));
+        }
+        QCOMPARE(rows, QStringList({"2 1 name: Safe 1 -> Vault 1",
+                                    "2 1 name: Safe 2 -> Vault 2; session_minutes: 15 -> 30",
+                                    "0 1 nothing to change", "0 0 not found"}));
+        plan->topLevelItem(1)->setCheckState(0, Qt::Unchecked);
+        dialog->findChild<QLineEdit *>("editPassword")->setText("secret");
+        QTest::mouseClick(dialog->findChild<QPushButton *>("buttonApply"), Qt::LeftButton);
+        QVERIFY(waitSummaries(1));
+        QCOMPARE(summaries, QStringList{Success});
+        QCOMPARE(requestMacs(sim, 3, 0), QStringList{"02 53 43 00 00 01"});
+        QCOMPARE(sim.events("apply").size(), 1);
     }
 };
 

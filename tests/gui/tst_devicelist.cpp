@@ -2,6 +2,7 @@
 // web page, and the command line's --json. Python reads the lists back.
 #include "devicerowcontent.h"
 #include "hextext.h"
+#include "pythonlists.h"
 #include "scoutel.h"
 #include "simdevice.h"
 #include "simulatorprocess.h"
@@ -14,6 +15,7 @@
 #include <QJsonDocument>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 #include <memory>
 
@@ -22,21 +24,6 @@ namespace {
 constexpr int SearchWaitMs = 60000;
 // Quotes, separators, line breaks, control characters and bytes beyond ASCII.
 const QString Hostile = QString::fromLatin1("Q\"t,\r\n;\x01\x1f\x7f\t\xe9\xff\x85=");
-
-// What Python's csv or json module reads from a list (JSON Lines for "jsonl"), as JSON.
-QJsonArray readWithPython(const QString &format, const QByteArray &list)
-{
-    static const char script[] = R"(import csv, io, json, sys
-t, f = sys.stdin.buffer.read().decode('utf-8'), sys.argv[1]
-print(json.dumps(list(csv.reader(io.StringIO(t, newline=''), strict=True)) if f == 'csv' else
-    json.loads(t) if f == 'json' else [json.loads(line) for line in t.split('\n')[:-1]])))";
-    QProcess python;
-    python.start("python3", {"-c", script, format});
-    python.write(list);
-    python.closeWriteChannel();
-    python.waitForFinished(30000);
-    return QJsonDocument::fromJson(python.readAllStandardOutput()).array();
-}
 
 // Device i of a fleet with hostile names and no up time as a list has it.
 QJsonObject simulated(int i)
@@ -139,6 +126,18 @@ private Q_SLOTS:
         QVERIFY(scoutel.waitForFinished(SearchWaitMs) && scoutel.exitCode() == 0);
         QCOMPARE(scoutel.readAllStandardError(), "# Search complete\n");
         lists["jsonl"] = scoutel.readAllStandardOutput();
+        // Both read back as plans change nothing, hostile names included.
+        for (const char *format : {"csv", "jsonl"}) {
+            const QString plan = folder.filePath(QStringLiteral("plan.") + format);
+            QVERIFY(writeFileContent(plan, lists[format]));
+            scoutel.start(SCOUTEL_BIN_DIR "/scoutel", {"--plan=" + plan, "-t=8000"});
+            QVERIFY(scoutel.waitForFinished(SearchWaitMs) && scoutel.exitCode() == 0);
+            const QStringList lines = QString(scoutel.readAllStandardError()).split('\n');
+            QCOMPARE(
+                lines.filter(QRegularExpression("^row \\d+ \\(.*\\): nothing to change$")).size(),
+                2000);
+            QCOMPARE(lines.size(), 2000 + 3); // then 0, the verdict and the last line break
+        }
         // The CSV cells that hold a JSON value, in column order.
         const QStringList keys{"mac_address", "current_ip", "ip_address", "subnet_mask",
                                "gateway",     "dns",        "dhcp",       "tcp_port",

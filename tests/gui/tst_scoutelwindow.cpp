@@ -70,9 +70,9 @@ private Q_SLOTS:
         QVERIFY(!tree->isHeaderHidden());
         QTreeWidgetItem *row = tree->topLevelItem(0);
         // The menu on a row offers Edit and Copy; below the rows it does not.
-        const QStringList common{"Select All",        "Deselect All", "|",
-                                 "Expand All",        "Collapse All", "|",
-                                 "Export List\u2026", "Clear"};
+        const QStringList common{"Select All",        "Deselect All",      "|",
+                                 "Expand All",        "Collapse All",      "|",
+                                 "Export List\u2026", "Import Plan\u2026", "Clear"};
         QCOMPARE(contextMenuAt(tree, tree->visualItemRect(row).center()),
                  QStringList({"Edit", "Copy", "Open Web Page", "|"}) + common);
         QVERIFY(!action("actionOpenWebPage")->isEnabled()); // HTTP port 0: no page

@@ -53,6 +53,7 @@ desktop-file-validate "$desktop" || fail "launcher"
 icon=$(sed -n 's/^Icon=//p' "$desktop")
 [ -f "$root/usr/share/icons/hicolor/48x48/apps/$icon.png" ] || fail "no icon $icon"
 gzip -t "$root/usr/share/man/man1/scoutel.1.gz" || fail "manual page"
+[ -f "$root/usr/share/doc/scoutel/example-plan.csv" ] || fail "no example plan"
 command -v tshark >/dev/null || fail "tshark is not installed"
 plugins=$(tshark -G folders 2>/dev/null | sed -n 's/^Global Lua Plugins:[[:space:]]*//p')
 [ -n "$plugins" ] && [ -f "$root$plugins/sctl.lua" ] || fail "no sctl.lua in ${plugins:-?}"

@@ -42,6 +42,11 @@ bool SimSocket::open(const SimNetwork &network, QString *error)
         *error = systemError("share port 2462");
         return false;
     }
+    // One socket hears what a whole fleet of devices would each hear on its
+    // own: a burst to 2,000 devices must not overflow it. Best effort.
+    const int bufferBytes = 16 * 1024 * 1024;
+    if (::setsockopt(fd, SOL_SOCKET, SO_RCVBUFFORCE, &bufferBytes, sizeof bufferBytes) != 0)
+        ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &bufferBytes, sizeof bufferBytes);
     sockaddr_in local{};
     local.sin_family = AF_INET;
     local.sin_port = htons(Sctl::DevicePort);
