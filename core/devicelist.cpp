@@ -87,9 +87,9 @@ QJsonObject DeviceList::toJson(const ScoutelSharedData &record)
     return object;
 }
 
-QByteArray DeviceList::jsonLine(const ScoutelSharedData &record)
+QByteArray DeviceList::jsonLine(const QJsonObject &object)
 {
-    return QJsonDocument(toJson(record)).toJson(QJsonDocument::Compact) + '\n';
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
 QByteArray DeviceList::json(const QList<ScoutelContainer> &records)

@@ -15,8 +15,8 @@ namespace DeviceList {
 // One device: keys as in configuration files; fields the device did not send
 // are left out.
 QJsonObject toJson(const ScoutelSharedData &record);
-// The object on one line, for JSON Lines.
-QByteArray jsonLine(const ScoutelSharedData &record);
+// An object on one line, for JSON Lines.
+QByteArray jsonLine(const QJsonObject &object);
 // Every device as one JSON array.
 QByteArray json(const QList<ScoutelContainer> &records);
 // RFC 4180 in UTF-8: a header row of the titles (one per DeviceColumn; the

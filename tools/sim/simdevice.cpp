@@ -32,7 +32,7 @@ QByteArray answer(PacketWriter &w, quint16 sequence, quint16 command, const QByt
 }
 } // namespace
 
-SimDevice::SimDevice(int number, const QString &initialPassword, const QString &namePrefix,
+SimDevice::SimDevice(int number, const QString &initialPassword, const QString &name,
                      const QByteArray &hwVersion, const FleetBehaviour &fleetBehaviour,
                      qint64 nowMs)
     : deviceNumber(number),
@@ -46,8 +46,7 @@ SimDevice::SimDevice(int number, const QString &initialPassword, const QString &
     settings.mainPort = quint16(10000 + number);
     settings.auxPort = quint16(20000 + number);
     settings.httpPort = behaviour.webPages ? quint16(30000 + number) : 0;
-    settings.name =
-        QStringLiteral("%1 %2").arg(namePrefix).arg(number).toLatin1().left(Sctl::MaxTextLength);
+    settings.name = name.toLatin1().left(Sctl::MaxTextLength);
 }
 
 QHostAddress SimDevice::addressOf(int number)

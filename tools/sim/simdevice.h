@@ -36,7 +36,7 @@ class SimDevice
 {
 public:
     // An empty hwVersion gives the fleet's usual 3.1.
-    SimDevice(int number, const QString &initialPassword, const QString &namePrefix,
+    SimDevice(int number, const QString &initialPassword, const QString &name,
               const QByteArray &hwVersion, const FleetBehaviour &fleetBehaviour, qint64 nowMs);
 
     // Device i answers from 127.0.0.(i+1) up to i = 253, then from 127.0.x.y.

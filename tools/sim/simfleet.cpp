@@ -102,8 +102,11 @@ SimFleet::SimFleet(const SimOptions &fleetOptions, QRandomGenerator *generator, 
         options.unknownFields, options.network,      options.webPages};
     devices.reserve(size_t(options.count));
     for (int number = 1; number <= options.count; ++number)
-        devices.emplace_back(number, options.passwords.value(number - 1), options.namePrefix,
-                             options.hwVersions.value(number - 1), behaviour, nowMs);
+        devices.emplace_back(
+            number, options.passwords.value(number - 1),
+            options.names.value(number,
+                                QStringLiteral("%1 %2").arg(options.namePrefix).arg(number)),
+            options.hwVersions.value(number - 1), behaviour, nowMs);
 }
 
 QHostAddress SimFleet::sourceOf(int number) const
