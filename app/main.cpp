@@ -1,5 +1,6 @@
 #include "applicationidentity.h"
 #include "debugoutput.h"
+#include "forgetdevice.h"
 #include "programmode.h"
 #include "scoutel.h"
 #include "scoutelconsole.h"
@@ -48,6 +49,10 @@ int main(int argc, char **argv)
         return printTo(stdout, UsageText::version(), 0);
     case ProgramMode::Console:
         return runConsole(argc, argv);
+    case ProgramMode::Forget: {
+        QCoreApplication application(argc, argv);
+        return forgetDevice(QString::fromLocal8Bit(argv[1]).section(QLatin1Char('='), 1));
+    }
     case ProgramMode::Graphical:
         break;
     }

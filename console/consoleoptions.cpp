@@ -93,6 +93,7 @@ QString applyConsoleOptions(const OptionMap &options, ConsoleSettings &settings,
 {
     settings.listOnly = options.contains(QStringLiteral("X"));
     settings.json = options.contains(QStringLiteral("-json")); // "--json" less its first "-"
+    settings.missing = settings.listOnly && options.contains(QStringLiteral("-missing"));
     if (QString problem = applyInterface(options, settings); !problem.isEmpty())
         return problem;
     if (QString problem = applyTimeout(options, settings); !problem.isEmpty())

@@ -2,8 +2,8 @@
 
 // What the program is asked to do, read from its raw arguments before any
 // application object exists.
-enum class ProgramMode { Graphical, Console, Help, Version };
+enum class ProgramMode { Graphical, Console, Help, Version, Forget };
 
-// --help and --version count only as the single argument; otherwise any
+// --help, --version and --forget=MAC count only as the single argument; otherwise any
 // argument beginning with "-x=" or "-X" selects the command-line mode.
 ProgramMode chooseProgramMode(int argc, const char *const *argv);

@@ -8,6 +8,7 @@
 #include <QString>
 
 class ConfigurationOperation;
+class DeviceMemory;
 class DeviceSearch;
 class QTimer;
 class ScoutelClient;
@@ -45,6 +46,7 @@ private:
     void sendConfiguration();
     void searchAnswer(const ScoutelContainer &record, bool first);
     void endSearch();
+    void printMissing();
     void report(const ConfigurationRun::Summary &summary);
     static QString errorOn(const ScoutelSharedData &answer);
 
@@ -60,6 +62,7 @@ private:
     ConsoleSettings settings;
     State state = Idle;
     DeviceSearch *search = nullptr;
+    DeviceMemory *memory = nullptr;
     ConfigurationOperation *operation = nullptr;
     ScoutelContainer config;
     // A failure found before the run started, reported by start().

@@ -32,6 +32,8 @@ public:
     start(const QList<ScoutelContainer> &targets,
           ConfigurationRun::Challenges challenges = ConfigurationRun::Challenges::AskEachTarget);
     ConfigurationRun::Phase phase() const { return run.phase(); }
+    // The targets of the last operation, each with the configuration it was sent.
+    const QList<ScoutelContainer> &targets() const { return run.targets(); }
     // Until its summary, an operation is in progress.
     bool isRunning() const { return run.isRunning(); }
 

@@ -4,12 +4,17 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-ConsoleRun runScoutel(const QStringList &arguments, int limitMs)
+ConsoleRun runScoutel(const QStringList &arguments, int limitMs, const QString &home)
 {
     ConsoleRun run;
     QTemporaryDir directory;
     const QString reportFile = directory.filePath(QStringLiteral("report"));
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    const QString folder = home.isEmpty() ? directory.path() : home;
+    for (const char *name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+        environment.insert(QLatin1String(name), folder);
+    process.setProcessEnvironment(environment);
     process.setStandardErrorFile(reportFile);
     process.start(QStringLiteral(SCOUTEL_BIN_DIR "/scoutel"), arguments);
     const bool ended = process.waitForFinished(limitMs);

@@ -1,0 +1,113 @@
+#include "devicememory.h"
+
+#include "configurationanswer.h"
+#include "configurationoperation.h"
+#include "devicesearch.h"
+#include "inventoryfile.h"
+#include "networkinterfaces.h"
+
+#include <QDateTime>
+#include <QDebug>
+
+DeviceMemory::DeviceMemory(DeviceSearch *search, ConfigurationOperation *configuration,
+                           const QString &file, QObject *parent)
+    : QObject(parent), operation(configuration), path(file),
+      interfaceIndex([] { return int(NetworkInterfaces::SystemChoice); })
+{
+    connect(search, &DeviceSearch::started, this, &DeviceMemory::searchStarted);
+    connect(search, &DeviceSearch::answered, this, &DeviceMemory::answered);
+    connect(search, &DeviceSearch::finished, this, &DeviceMemory::saveIfChanged);
+    connect(operation, &ConfigurationOperation::finished, this, &DeviceMemory::confirmed);
+}
+
+DeviceMemory::~DeviceMemory()
+{
+    // No one is left to tell but the debug output.
+    if (const QString problem = write(); !problem.isEmpty())
+        qDebug().noquote() << problem;
+}
+
+void DeviceMemory::load()
+{
+    if (std::exchange(loaded, true))
+        return;
+    InventoryFile::Loaded file = InventoryFile::load(path);
+    memory = std::move(file.inventory);
+    writable = file.writable;
+    if (!file.problem.isEmpty())
+        Q_EMIT fileProblem(file.problem);
+}
+
+void DeviceMemory::saveIfChanged()
+{
+    if (const QString problem = write(); !problem.isEmpty())
+        Q_EMIT fileProblem(problem);
+}
+
+QString DeviceMemory::write()
+{
+    if (!loaded || !writable || !memory.isDirty())
+        return QString();
+    const QString problem = InventoryFile::save(path, memory);
+    if (problem.isEmpty())
+        memory.markSaved();
+    // Told once: a search every period would tell it again and again.
+    if (problem.isEmpty() || std::exchange(saveFailed, true))
+        return QString();
+    return tr("The device memory was not saved: %1").arg(problem);
+}
+
+const Inventory &DeviceMemory::inventory()
+{
+    load();
+    return memory;
+}
+
+bool DeviceMemory::forget(const QByteArray &mac)
+{
+    load();
+    notes.remove(mac);
+    return memory.forget(mac);
+}
+
+void DeviceMemory::searchStarted()
+{
+    load();
+    memory.beginSearch();
+    const int index = interfaceIndex();
+    for (const QNetworkInterface &interface : NetworkInterfaces::usable()) {
+        if (index != NetworkInterfaces::All && interface.index() != index)
+            continue;
+        for (const QPair<QHostAddress, int> &subnet : NetworkInterfaces::subnetsOf(interface)) {
+            if (subnet.first.protocol() == QAbstractSocket::IPv4Protocol)
+                memory.addReached(Inventory::networkText(subnet.first, subnet.second));
+        }
+    }
+}
+
+void DeviceMemory::answered(const ScoutelContainer &record)
+{
+    load();
+    const Sighting seen = memory.see(*record.constData(), QDateTime::currentMSecsSinceEpoch());
+    Sighting &note = notes[record->mac];
+    note.firstSeen = note.firstSeen || seen.firstSeen;
+    note.markedNew = note.markedNew || seen.markedNew;
+    if (!seen.changes.isEmpty()) {
+        note.changes = seen.changes;
+        note.since = seen.since;
+    }
+}
+
+void DeviceMemory::confirmed(const ConfigurationRun::Summary &summary)
+{
+    // The one place that reads the outcome of an operation for the memory.
+    const QList<ScoutelContainer> &targets = operation->targets();
+    for (const ScoutelContainer &answer : summary.answers) {
+        if (!ConfigurationAnswer::succeeded(*answer.constData()))
+            continue;
+        for (const ScoutelContainer &target : targets) {
+            if (target->mac == answer->mac)
+                memory.noteOwnChange(target->mac, Inventory::valuesSent(*target.constData()));
+        }
+    }
+}
