@@ -1,6 +1,7 @@
 #include "devicerows.h"
 
 #include "devicerowcontent.h"
+#include "memorynotes.h"
 
 #include <QBrush>
 #include <QCollator>
@@ -132,10 +133,17 @@ void DeviceRows::write(const ScoutelContainer &record)
         qDeleteAll(row->takeChildren());
     const DeviceRowContent content(record);
     applyColour(row, content);
+    QList<QTreeWidgetItem *> children = writeCells(row, content);
+    if (notes) {
+        const QStringList remarks = notes(mac);
+        for (const QString &remark : remarks)
+            children.append(childRow(DeviceRowContent::warningLabel(), remark, false));
+    }
     // All child rows go in at once: one insertion for the view, not one per row.
-    row->addChildren(writeCells(row, content));
+    row->addChildren(children);
     // A new row is complete before the view learns of it.
     if (isNew) {
+        removeMissing(mac);
         tree->addTopLevelItem(row);
         rowsByMac.insert(mac, row);
     }
@@ -148,15 +156,63 @@ void DeviceRows::removeStale(const QList<QByteArray> &stale)
     const QSet<QByteArray> gone(stale.cbegin(), stale.cend());
     for (int i = tree->topLevelItemCount() - 1; i >= 0; --i) {
         const QByteArray mac = key(tree->topLevelItem(i));
-        if (gone.contains(mac)) {
+        if (gone.contains(mac) && rowsByMac.value(mac) == tree->topLevelItem(i)) {
             rowsByMac.remove(mac);
             delete tree->takeTopLevelItem(i);
         }
     }
 }
 
+void DeviceRows::showMissing(const QList<InventoryEntry> &missing)
+{
+    qDeleteAll(missingRows);
+    missingRows.clear();
+    const QTreeWidgetItem *header = tree->headerItem();
+    const QColor grey = tree->palette().color(QPalette::Disabled, QPalette::Text);
+    for (const InventoryEntry &entry : missing) {
+        if (rowsByMac.contains(entry.mac))
+            continue;
+        DeviceRowItem *row = createRow(entry.mac);
+        row->setFlags(Qt::ItemIsEnabled);
+        const QString note = MemoryNotes::missing(entry.lastSeen);
+        row->setData(ColumnMac, Qt::AccessibleDescriptionRole, note);
+        QList<QTreeWidgetItem *> children{childRow(DeviceRowContent::warningLabel(), note, false)};
+        const std::pair<int, const char *> cells[] = {{ColumnCurrentIp, "current_ip"},
+                                                      {ColumnIpAddress, "ip_address"},
+                                                      {ColumnName, "name"},
+                                                      {ColumnInterface, "interface"}};
+        for (const auto &[column, key] : cells) {
+            const QString text =
+                column == ColumnInterface
+                    ? entry.interfaceName
+                    : MemoryNotes::valueText(entry.values.value(QLatin1String(key)));
+            row->setText(column, text);
+            if (column != ColumnCurrentIp)
+                children.append(childRow(header->text(column), text, false));
+        }
+        for (int column = 0; column < DeviceColumnCount; ++column)
+            row->setForeground(column, grey);
+        row->addChildren(children);
+        tree->addTopLevelItem(row);
+        missingRows.insert(entry.mac, row);
+        applyFilter(row);
+    }
+    keepSorted();
+}
+
+bool DeviceRows::isMissing(const QTreeWidgetItem *row) const
+{
+    return missingRows.value(key(row)) == row;
+}
+
+void DeviceRows::removeMissing(const QByteArray &mac)
+{
+    delete missingRows.take(mac);
+}
+
 void DeviceRows::clear()
 {
+    missingRows.clear();
     pending.clear();
     pendingOrder.clear();
     writer->stop();

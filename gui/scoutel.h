@@ -11,6 +11,7 @@
 #include <QUrl>
 
 class ConfigurationOperation;
+class DeviceMemory;
 class DeviceRows;
 class DeviceSearch;
 class QActionGroup;
@@ -57,6 +58,8 @@ private Q_SLOTS:
     void on_actionCopy_triggered();
     void on_actionExportList_triggered();
     void on_actionOpenWebPage_triggered();
+    void on_actionShowMissing_toggled(bool on);
+    void on_actionForget_triggered();
     void on_editFind_textChanged(const QString &text);
     void on_tree_customContextMenuRequested(const QPoint &pos);
 
@@ -76,6 +79,8 @@ private:
     void fillLanguageMenu();
     void connectSearch();
     void connectOperation();
+    void connectMemory();
+    void showMissing();
     void refresh();
     void endSearch(const QList<QByteArray> &stale);
     void startEdit();
@@ -87,7 +92,8 @@ private:
     void warn(const QString &text);
     // Searching, or waiting for the targets' challenges.
     bool isBusy() const;
-    // "120 devices, 3 selected", or "12 of 120 devices, ..." while a find hides rows.
+    // "120 devices, 3 missing, 2 selected", or "12 of 120 devices, ..." while a
+    // find hides rows.
     QString countText() const;
     void showBackground(bool picture, bool animated);
 
@@ -99,6 +105,7 @@ private:
     DeviceSearch *search;
     ConfigurationOperation *operation;
     DeviceRows *rows = nullptr;
+    DeviceMemory *memory;
     // The summary of the running operation is followed by a search.
     bool searchAfterSummary = false;
     // Nothing searched since the start or the last Clear: no picture for an empty tree.

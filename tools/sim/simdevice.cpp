@@ -32,7 +32,7 @@ QByteArray answer(PacketWriter &w, quint16 sequence, quint16 command, const QByt
 }
 } // namespace
 
-SimDevice::SimDevice(int number, const QString &initialPassword, const QString &name,
+SimDevice::SimDevice(int number, const QString &initialPassword, const QString &namePrefix,
                      const QByteArray &hwVersion, const FleetBehaviour &fleetBehaviour,
                      qint64 nowMs)
     : deviceNumber(number),
@@ -46,6 +46,12 @@ SimDevice::SimDevice(int number, const QString &initialPassword, const QString &
     settings.mainPort = quint16(10000 + number);
     settings.auxPort = quint16(20000 + number);
     settings.httpPort = behaviour.webPages ? quint16(30000 + number) : 0;
+    settings.name =
+        QStringLiteral("%1 %2").arg(namePrefix).arg(number).toLatin1().left(Sctl::MaxTextLength);
+}
+
+void SimDevice::rename(const QString &name)
+{
     settings.name = name.toLatin1().left(Sctl::MaxTextLength);
 }
 

@@ -36,7 +36,7 @@ class SimDevice
 {
 public:
     // An empty hwVersion gives the fleet's usual 3.1.
-    SimDevice(int number, const QString &initialPassword, const QString &name,
+    SimDevice(int number, const QString &initialPassword, const QString &namePrefix,
               const QByteArray &hwVersion, const FleetBehaviour &fleetBehaviour, qint64 nowMs);
 
     // Device i answers from 127.0.0.(i+1) up to i = 253, then from 127.0.x.y.
@@ -50,6 +50,7 @@ public:
     int number() const { return deviceNumber; }
     QByteArray mac() const { return macOf(deviceNumber, behaviour.network.macByte()); }
     QString name() const { return QString::fromLatin1(settings.name); }
+    void rename(const QString &name);
     QByteArray latestChallenge() const { return challenge; }
     // A restarting device hears nothing.
     bool isSilent(qint64 nowMs) const { return nowMs < silentUntilMs; }
