@@ -29,6 +29,24 @@ QString setAside(const QString &path, const QString &why, InventoryFile::Loaded 
                "and nothing is remembered this time.")
         .arg(QDir::toNativeSeparators(path), why);
 }
+QString write(const QString &path, const Inventory &inventory,
+              const std::function<bool()> &beforeCommit)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder) || !QFile::setPermissions(folder, OwnerOnly | QFileDevice::ExeOwner))
+        return QCoreApplication::translate("Inventory", "its folder could not be made private");
+    const QByteArray content = inventory.toJson();
+    QSaveFile file(path);
+    // Flushed by hand: commit() does not notice a short write.
+    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(OwnerOnly) ||
+        file.write(content) != content.size() || !file.flush())
+        return file.errorString();
+    if (beforeCommit && !beforeCommit()) {
+        file.cancelWriting();
+        return QCoreApplication::translate("Inventory", "stopped before it was complete");
+    }
+    return file.commit() ? QString() : file.errorString();
+}
 } // namespace
 
 QString InventoryFile::defaultPath()
@@ -71,19 +89,9 @@ InventoryFile::Loaded InventoryFile::load(const QString &path)
 QString InventoryFile::save(const QString &path, const Inventory &inventory,
                             const std::function<bool()> &beforeCommit)
 {
-    const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder) || !QFile::setPermissions(folder, OwnerOnly | QFileDevice::ExeOwner))
-        return QCoreApplication::translate("Inventory", "The folder %1 could not be made private.")
-            .arg(QDir::toNativeSeparators(folder));
-    const QByteArray content = inventory.toJson();
-    QSaveFile file(path);
-    // Flushed by hand: commit() does not notice a short write.
-    if (!file.open(QIODevice::WriteOnly) || !file.setPermissions(OwnerOnly) ||
-        file.write(content) != content.size() || !file.flush())
-        return file.errorString();
-    if (beforeCommit && !beforeCommit()) {
-        file.cancelWriting();
-        return QCoreApplication::translate("Inventory", "The save was stopped.");
-    }
-    return file.commit() ? QString() : file.errorString();
+    const QString problem = write(path, inventory, beforeCommit);
+    if (problem.isEmpty())
+        return problem;
+    return QCoreApplication::translate("Inventory", "The device memory %1 was not saved: %2")
+        .arg(QDir::toNativeSeparators(path), problem);
 }

@@ -54,7 +54,7 @@ QString DeviceMemory::write()
     // Told once: a search every period would tell it again and again.
     if (problem.isEmpty() || std::exchange(saveFailed, true))
         return QString();
-    return tr("The device memory was not saved: %1").arg(problem);
+    return problem;
 }
 
 const Inventory &DeviceMemory::inventory()

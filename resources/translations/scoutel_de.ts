@@ -191,18 +191,6 @@ Möchten Sie fortfahren?</translation>
         <translation>Fehler in Zeile %1: %2 ist keine ganze Zahl von 0 bis 65535.</translation>
     </message>
     <message>
-        <source>Password cannot be empty.</source>
-        <translation type="vanished">Das Passwort darf nicht leer sein.</translation>
-    </message>
-    <message>
-        <source>The configuration holds characters that cannot be stored in a file.</source>
-        <translation type="vanished">Die Konfiguration enthält Zeichen, die nicht in einer Datei gespeichert werden können.</translation>
-    </message>
-    <message>
-        <source>Cannot write to the file: %1</source>
-        <translation type="vanished">In die Datei kann nicht geschrieben werden: %1</translation>
-    </message>
-    <message>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>
         <translation>Jedes Gerät erhält seinen eigenen Eintrag aus der gemerkten Datei, außer Sie ändern das Formular.</translation>
     </message>
@@ -217,6 +205,41 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>Only %1 addresses are free from %2 to the end of its subnet: not enough for %3 devices.</source>
         <translation>Nur %1 Adressen sind ab %2 bis zum Ende des Subnetzes frei: zu wenige für %3 Geräte.</translation>
+    </message>
+</context>
+<context>
+    <name>Inventory</name>
+    <message>
+        <source>The device memory %1 could not be read (%2) and was moved to %3; a new one is started.</source>
+        <translation>Das Gerätegedächtnis %1 konnte nicht gelesen werden (%2) und wurde nach %3 verschoben; ein neues wird begonnen.</translation>
+    </message>
+    <message>
+        <source>The device memory %1 could not be read (%2) nor moved aside; it is left as it is and nothing is remembered this time.</source>
+        <translation>Das Gerätegedächtnis %1 konnte weder gelesen (%2) noch beiseitegelegt werden; es bleibt unverändert, und diesmal wird nichts gemerkt.</translation>
+    </message>
+    <message>
+        <source>The device memory %1 could not be opened: %2</source>
+        <translation>Das Gerätegedächtnis %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>zu groß</translation>
+    </message>
+    <message>
+        <source>damaged or of another version</source>
+        <translation>beschädigt oder aus einer anderen Version</translation>
+    </message>
+    <message>
+        <source>its folder could not be made private</source>
+        <translation>sein Ordner konnte nicht privat gemacht werden</translation>
+    </message>
+    <message>
+        <source>stopped before it was complete</source>
+        <translation>vor dem Abschluss abgebrochen</translation>
+    </message>
+    <message>
+        <source>The device memory %1 was not saved: %2</source>
+        <translation>Das Gerätegedächtnis %1 wurde nicht gespeichert: %2</translation>
     </message>
 </context>
 <context>
@@ -548,6 +571,41 @@ Möchten Sie fortfahren?</translation>
         <source>System Default</source>
         <translation>Systemstandard</translation>
     </message>
+    <message>
+        <source>Show Missing Devices</source>
+        <translation>Fehlende Geräte anzeigen</translation>
+    </message>
+    <message>
+        <source>Forget Device</source>
+        <translation>Gerät vergessen</translation>
+    </message>
+    <message>
+        <source>Session Minutes</source>
+        <translation>Sitzungsminuten</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netz</translation>
+    </message>
+    <message>
+        <source>New on %1</source>
+        <translation>Neu am %1</translation>
+    </message>
+    <message>
+        <source>Changed since %1: %2</source>
+        <translation>Geändert seit %1: %2</translation>
+    </message>
+    <message>
+        <source>Not found since %1</source>
+        <translation>Nicht gefunden seit %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln missing</source>
+        <translation>
+            <numerusform>%1, %Ln fehlt</numerusform>
+            <numerusform>%1, %Ln fehlen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -765,6 +823,46 @@ Exit-Status, wie die Shell ihn sieht:
   156 bis 150
              das Gerät hat die Anfrage abgelehnt (-100 bis -106);
              151 Sitzung abgelaufen (-105), 150 falsches Passwort (-106)
+</translation>
+    </message>
+    <message>
+        <source>Not a MAC address: %1</source>
+        <translation>Keine MAC-Adresse: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not remembered.</source>
+        <translation>%1 ist nicht gemerkt.</translation>
+    </message>
+    <message>
+        <source>%1 is forgotten.</source>
+        <translation>%1 ist vergessen.</translation>
+    </message>
+    <message>
+        <source>
+Device memory: both modes remember every device that answers, by MAC, with
+its last values, network and times, in the file
+  %1
+which only its user may read; delete it to forget every device.
+  --missing     with -X: list instead the remembered devices of the networks
+                searched that did not answer; JSON Lines with --json
+                                                       -X --missing --json
+  --forget=MAC  forget one device, given alone; status 0 when forgotten,
+                1 when not remembered          --forget=02-53-43-00-00-07
+With -X --json each device also has first_seen and last_seen, new (seen for
+the first time) and changes (fields that differ from the time before).
+</source>
+        <translation>
+Gerätegedächtnis: beide Modi merken sich jedes Gerät, das antwortet, nach MAC,
+mit seinen letzten Werten, Netz und Zeiten, in der Datei
+  %1
+die nur ihr Benutzer lesen darf; löschen Sie sie, um alle Geräte zu vergessen.
+  --missing     mit -X: stattdessen die gemerkten Geräte der durchsuchten Netze
+                auflisten, die nicht antworteten; JSON Lines mit --json
+                                                       -X --missing --json
+  --forget=MAC  ein Gerät vergessen, allein angegeben; Status 0 wenn vergessen,
+                1 wenn nicht gemerkt               --forget=02-53-43-00-00-07
+Mit -X --json hat jedes Gerät auch first_seen und last_seen, new (zum ersten
+Mal gesehen) und changes (Felder, die vom letzten Mal abweichen).
 </translation>
     </message>
 </context>
