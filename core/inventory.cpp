@@ -3,6 +3,7 @@
 #include "devicelist.h"
 #include "devicerowcontent.h"
 #include "fieldtable.h"
+#include "jsonwriter.h"
 #include "safeattributes.h"
 
 #include <QDateTime>
@@ -273,22 +274,50 @@ const InventoryEntry *Inventory::find(const QByteArray &mac) const
 
 QByteArray Inventory::toJson() const
 {
-    QJsonArray devices;
-    for (const InventoryEntry &entry : entries) {
-        devices.append(QJsonObject{
-            {QStringLiteral("mac"), DeviceRowContent::macText(entry.mac)},
-            {QStringLiteral("values"), entry.values},
-            {QStringLiteral("interface"), entry.interfaceName},
-            {NetworkKey, entry.network},
-            {QStringLiteral("first_seen"), entry.firstSeen},
-            {QStringLiteral("last_seen"), entry.lastSeen},
-            {QStringLiteral("changed_at"), entry.changedAt},
-            {QStringLiteral("changes"), changesJson(entry.lastChange)},
-        });
+    // By MAC, one device a line: the same memory always reads the same.
+    QList<const InventoryEntry *> sorted;
+    sorted.reserve(entries.size());
+    for (const InventoryEntry &entry : entries)
+        sorted.append(&entry);
+    std::sort(sorted.begin(), sorted.end(),
+              [](const InventoryEntry *a, const InventoryEntry *b) { return a->mac < b->mac; });
+    QByteArray out;
+    out.reserve(sorted.size() * 512 + 64);
+    out += "{\"version\":" + QByteArray::number(FormatVersion) + ",\"devices\":[";
+    for (const InventoryEntry *device : std::as_const(sorted)) {
+        const InventoryEntry &entry = *device;
+        if (device != sorted.constFirst())
+            out += ',';
+        out += "\n{\"mac\":";
+        JsonWriter::appendString(out, DeviceRowContent::macText(entry.mac));
+        out += ",\"values\":";
+        JsonWriter::appendValue(out, entry.values);
+        out += ",\"interface\":";
+        JsonWriter::appendString(out, entry.interfaceName);
+        out += ",\"network\":";
+        JsonWriter::appendString(out, entry.network);
+        out += ",\"first_seen\":";
+        out += QByteArray::number(entry.firstSeen);
+        out += ",\"last_seen\":";
+        out += QByteArray::number(entry.lastSeen);
+        out += ",\"changed_at\":";
+        out += QByteArray::number(entry.changedAt);
+        out += ",\"changes\":[";
+        for (const InventoryChange &change : entry.lastChange) {
+            if (&change != &entry.lastChange.constFirst())
+                out += ',';
+            out += "{\"field\":";
+            JsonWriter::appendString(out, change.key);
+            out += ",\"new\":";
+            JsonWriter::appendValue(out, change.after);
+            out += ",\"old\":";
+            JsonWriter::appendValue(out, change.before);
+            out += '}';
+        }
+        out += "]}";
     }
-    return QJsonDocument(QJsonObject{{QStringLiteral("version"), FormatVersion},
-                                     {QStringLiteral("devices"), devices}})
-        .toJson(QJsonDocument::Compact);
+    out += "\n]}\n";
+    return out;
 }
 
 std::optional<Inventory> Inventory::fromJson(const QByteArray &document)

@@ -122,8 +122,6 @@ void Scoutel::connectMemory()
         return entry ? MemoryNotes::of(memory->noted(mac), entry->firstSeen) : QStringList();
     });
     form->actionShowMissing->setChecked(settings->showMissingDevices);
-    // After the window shows: a large memory must not delay it.
-    QTimer::singleShot(0, memory, &DeviceMemory::load);
 }
 
 void Scoutel::prepareTree()
@@ -561,6 +559,15 @@ void Scoutel::changeEvent(QEvent *event)
         }
     }
     QDialog::changeEvent(event);
+}
+
+void Scoutel::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    // Read once the window is painted: a large memory must not delay it. A
+    // search before then reads it at once.
+    if (!std::exchange(memoryAsked, true))
+        QTimer::singleShot(0, memory, &DeviceMemory::load);
 }
 
 void Scoutel::closeEvent(QCloseEvent *event)

@@ -71,6 +71,7 @@ protected:
 
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
@@ -116,4 +117,5 @@ private:
     // What the tree's background last showed: repainting it for every answer
     // would stall the window when thousands of devices answer at once.
     int backgroundShown = -1;
+    bool memoryAsked = false;
 };

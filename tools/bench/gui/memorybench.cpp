@@ -4,6 +4,7 @@
 #include "inventoryfile.h"
 #include "simdevice.h"
 
+#include <QAbstractButton>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -50,6 +51,27 @@ double median(QList<double> values)
 {
     std::sort(values.begin(), values.end());
     return values.at(values.size() / 2);
+}
+
+// The longest gap between the ticks of a 1 ms timer until done() holds (at
+// most 10 s).
+double longestStallMs(const std::function<bool()> &done)
+{
+    QElapsedTimer clock;
+    clock.start();
+    qint64 lastUs = 0;
+    qint64 longestUs = 0;
+    QTimer probe;
+    probe.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&probe, &QTimer::timeout, [&] {
+        const qint64 nowUs = clock.nsecsElapsed() / 1000;
+        longestUs = qMax(longestUs, nowUs - lastUs);
+        lastUs = nowUs;
+    });
+    probe.start(1);
+    while (!done() && !clock.hasExpired(10000))
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    return longestUs / 1000.0;
 }
 
 // Milliseconds from the window's creation until it is first painted.
@@ -119,12 +141,20 @@ bool benchMemory(const SearchOnce &searchOnce)
         ok = ok && InventoryFile::save(path, inventory).isEmpty();
         Scoutel window;
         window.show();
+        // The window reads its memory once it is painted; a period's end
+        // saves it and, when asked, writes the rows of the missing.
+        QElapsedTimer started;
+        started.start();
+        const double reading = longestStallMs([&] { return started.hasExpired(500); });
         const Search search = searchOnce(window, Answering);
+        auto *refresh = window.findChild<QAbstractButton *>(QStringLiteral("buttonRefresh"));
+        const double ending = longestStallMs([&] { return refresh->isEnabled(); });
         ok = ok && search.shownUs >= 0;
         std::printf("%d devices against a memory of %d%s: last row shown after %.1f ms, longest "
-                    "stall %.1f ms\n",
+                    "stall %.1f ms, until the period ended %.1f ms; reading the memory after "
+                    "the window showed: longest stall %.1f ms\n",
                     Answering, Remembered, greyed ? ", missing shown" : "", search.shownUs / 1000.0,
-                    search.longestStallUs / 1000.0);
+                    search.longestStallUs / 1000.0, ending, reading);
         std::fflush(stdout);
     }
     QSettings().remove(QStringLiteral("System/showMissingDevices"));
