@@ -165,39 +165,60 @@ void DeviceRows::removeStale(const QList<QByteArray> &stale)
 
 void DeviceRows::showMissing(const QList<InventoryEntry> &missing)
 {
-    qDeleteAll(missingRows);
-    missingRows.clear();
-    const QTreeWidgetItem *header = tree->headerItem();
-    const QColor grey = tree->palette().color(QPalette::Disabled, QPalette::Text);
+    QSet<QByteArray> wanted;
     for (const InventoryEntry &entry : missing) {
-        if (rowsByMac.contains(entry.mac))
-            continue;
-        DeviceRowItem *row = createRow(entry.mac);
-        row->setFlags(Qt::ItemIsEnabled);
-        const QString note = MemoryNotes::missing(entry.lastSeen);
-        row->setData(ColumnMac, Qt::AccessibleDescriptionRole, note);
-        QList<QTreeWidgetItem *> children{childRow(DeviceRowContent::warningLabel(), note, false)};
-        const std::pair<int, const char *> cells[] = {{ColumnCurrentIp, "current_ip"},
-                                                      {ColumnIpAddress, "ip_address"},
-                                                      {ColumnName, "name"},
-                                                      {ColumnInterface, "interface"}};
-        for (const auto &[column, key] : cells) {
-            const QString text =
-                column == ColumnInterface
-                    ? entry.interfaceName
-                    : MemoryNotes::valueText(entry.values.value(QLatin1String(key)));
-            row->setText(column, text);
-            if (column != ColumnCurrentIp)
-                children.append(childRow(header->text(column), text, false));
-        }
-        for (int column = 0; column < DeviceColumnCount; ++column)
-            row->setForeground(column, grey);
-        row->addChildren(children);
-        tree->addTopLevelItem(row);
-        missingRows.insert(entry.mac, row);
-        applyFilter(row);
+        if (!rowsByMac.contains(entry.mac))
+            wanted.insert(entry.mac);
     }
+    // Rows that stay are kept: each period would otherwise rebuild thousands.
+    for (auto row = missingRows.begin(); row != missingRows.end();) {
+        if (wanted.contains(row.key())) {
+            ++row;
+        } else {
+            delete row.value();
+            row = missingRows.erase(row);
+        }
+    }
+    QList<QTreeWidgetItem *> added;
+    for (const InventoryEntry &entry : missing) {
+        if (wanted.contains(entry.mac) && !missingRows.contains(entry.mac)) {
+            DeviceRowItem *row = missingRow(entry);
+            missingRows.insert(entry.mac, row);
+            added.append(row);
+        }
+    }
+    // One insertion for the view, not one per row.
+    tree->addTopLevelItems(added);
+    for (QTreeWidgetItem *row : std::as_const(added))
+        applyFilter(row);
     keepSorted();
+}
+
+DeviceRowItem *DeviceRows::missingRow(const InventoryEntry &entry) const
+{
+    DeviceRowItem *row = createRow(entry.mac);
+    row->setFlags(Qt::ItemIsEnabled);
+    const QString note = MemoryNotes::missing(entry.lastSeen);
+    row->setData(ColumnMac, Qt::AccessibleDescriptionRole, note);
+    QList<QTreeWidgetItem *> children{childRow(DeviceRowContent::warningLabel(), note, false)};
+    const std::pair<int, const char *> cells[] = {{ColumnCurrentIp, "current_ip"},
+                                                  {ColumnIpAddress, "ip_address"},
+                                                  {ColumnName, "name"},
+                                                  {ColumnInterface, "interface"}};
+    const QTreeWidgetItem *header = tree->headerItem();
+    for (const auto &[column, key] : cells) {
+        const QString text = column == ColumnInterface
+                                 ? entry.interfaceName
+                                 : MemoryNotes::valueText(entry.values.value(QLatin1String(key)));
+        row->setText(column, text);
+        if (column != ColumnCurrentIp)
+            children.append(childRow(header->text(column), text, false));
+    }
+    const QColor grey = tree->palette().color(QPalette::Disabled, QPalette::Text);
+    for (int column = 0; column < DeviceColumnCount; ++column)
+        row->setForeground(column, grey);
+    row->addChildren(children);
+    return row;
 }
 
 bool DeviceRows::isMissing(const QTreeWidgetItem *row) const
@@ -293,7 +314,7 @@ QByteArray DeviceRows::key(const QTreeWidgetItem *row)
     return row->data(ColumnMac, Qt::UserRole).toByteArray();
 }
 
-DeviceRowItem *DeviceRows::createRow(const QByteArray &mac)
+DeviceRowItem *DeviceRows::createRow(const QByteArray &mac) const
 {
     auto *row = new DeviceRowItem(mac);
     row->setText(ColumnMac, DeviceRowContent::macText(mac));

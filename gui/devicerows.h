@@ -72,7 +72,9 @@ private:
     // Writes waiting rows for at most budgetMs, or all of them when negative.
     void writePending(qint64 budgetMs);
     void write(const ScoutelContainer &record);
-    DeviceRowItem *createRow(const QByteArray &mac);
+    DeviceRowItem *createRow(const QByteArray &mac) const;
+    // A greyed row of a remembered device, with its last values.
+    DeviceRowItem *missingRow(const InventoryEntry &entry) const;
     void applyColour(QTreeWidgetItem *row, const DeviceRowContent &content) const;
     // Hides or shows the row as the filter says; true when hidden.
     bool applyFilter(QTreeWidgetItem *row) const;

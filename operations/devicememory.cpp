@@ -85,8 +85,11 @@ void DeviceMemory::searchStarted()
     }
 }
 
-void DeviceMemory::answered(const ScoutelContainer &record)
+void DeviceMemory::answered(const ScoutelContainer &record, bool first)
 {
+    // A device heard on two interfaces would seem to move back and forth.
+    if (!first)
+        return;
     load();
     const Sighting seen = memory.see(*record.constData(), QDateTime::currentMSecsSinceEpoch());
     Sighting &note = notes[record->mac];

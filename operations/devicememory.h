@@ -47,7 +47,7 @@ Q_SIGNALS:
 
 private:
     void searchStarted();
-    void answered(const ScoutelContainer &record);
+    void answered(const ScoutelContainer &record, bool first);
     void confirmed(const ConfigurationRun::Summary &summary);
     // Saves when needed; returns a problem not told before.
     QString write();

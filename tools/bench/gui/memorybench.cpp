@@ -82,20 +82,21 @@ double windowShownMs()
     Scoutel window;
     struct PaintSeen : QObject
     {
-        bool painted = false;
+        QElapsedTimer *clock = nullptr;
+        qint64 paintedNs = -1;
         bool eventFilter(QObject *, QEvent *event) override
         {
-            painted = painted || event->type() == QEvent::Paint;
+            if (event->type() == QEvent::Paint && paintedNs < 0)
+                paintedNs = clock->nsecsElapsed();
             return false;
         }
     } seen;
+    seen.clock = &clock;
     window.installEventFilter(&seen);
     window.show();
-    QElapsedTimer limit;
-    limit.start();
-    while (!seen.painted && !limit.hasExpired(5000))
+    while (seen.paintedNs < 0 && !clock.hasExpired(5000))
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    return seen.painted ? clock.nsecsElapsed() / 1e6 : -1;
+    return seen.paintedNs / 1e6;
 }
 } // namespace
 
