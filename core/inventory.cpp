@@ -31,9 +31,7 @@ QJsonObject remembered(const ScoutelSharedData &answer)
     return values;
 }
 
-} // namespace
-
-QJsonArray Inventory::changesJson(const QList<InventoryChange> &changes)
+QJsonArray changesJson(const QList<InventoryChange> &changes)
 {
     QJsonArray list;
     for (const InventoryChange &change : changes)
@@ -43,7 +41,6 @@ QJsonArray Inventory::changesJson(const QList<InventoryChange> &changes)
     return list;
 }
 
-namespace {
 std::optional<QList<InventoryChange>> changesFrom(const QJsonValue &value)
 {
     if (!value.isArray())
@@ -244,7 +241,7 @@ QList<InventoryEntry> Inventory::missing() const
 {
     QList<InventoryEntry> list;
     for (const InventoryEntry &entry : entries) {
-        if (isMissing(entry.mac))
+        if (isMissing(entry))
             list.append(entry);
     }
     std::sort(list.begin(), list.end(),
@@ -252,11 +249,9 @@ QList<InventoryEntry> Inventory::missing() const
     return list;
 }
 
-bool Inventory::isMissing(const QByteArray &mac) const
+bool Inventory::isMissing(const InventoryEntry &entry) const
 {
-    const auto known = entries.constFind(mac);
-    return known != entries.constEnd() && !answered.contains(mac) &&
-           reached.contains(known->network);
+    return !answered.contains(entry.mac) && reached.contains(entry.network);
 }
 
 bool Inventory::forget(const QByteArray &mac)

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QHash>
-#include <QJsonArray>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QList>
@@ -59,15 +58,12 @@ struct Sighting
 class Inventory
 {
 public:
-    // The keys whose change marks a device: name, addresses, ports, session length.
-    static const QStringList &watchedKeys();
     // "10.1.0.0/16" of the arrival interface's network that holds the sender,
     // else its first IPv4 network; empty when the arrival is not known.
     static QString networkOf(const ScoutelSharedData &answer);
     static QString networkText(const QHostAddress &address, int prefixLength);
     // The watched values a configuration carries in its sendFields.
     static QJsonObject valuesSent(const ScoutelSharedData &target);
-    static QJsonArray changesJson(const QList<InventoryChange> &changes);
     // The keys a device list adds from the memory: first_seen, last_seen, new, changes.
     static void addMemoryKeys(QJsonObject &object, const InventoryEntry &entry,
                               const Sighting &seen);
@@ -87,7 +83,6 @@ public:
     // Remembered devices of the networks this search reached that did not
     // answer it, by MAC.
     QList<InventoryEntry> missing() const;
-    bool isMissing(const QByteArray &mac) const;
     bool forget(const QByteArray &mac);
 
     const InventoryEntry *find(const QByteArray &mac) const;
@@ -101,6 +96,10 @@ public:
     static std::optional<Inventory> fromJson(const QByteArray &document);
 
 private:
+    // The keys whose change marks a device: name, addresses, ports, session length.
+    static const QStringList &watchedKeys();
+    bool isMissing(const InventoryEntry &entry) const;
+
     QHash<QByteArray, InventoryEntry> entries;
     QSet<QByteArray> answered;
     QSet<QString> reached;

@@ -114,10 +114,25 @@ void DeviceRows::writePending(qint64 budgetMs)
 {
     QElapsedTimer slice;
     slice.start();
-    while (!pendingOrder.isEmpty() && (budgetMs < 0 || !slice.hasExpired(budgetMs)))
+    const auto inBudget = [&] { return budgetMs < 0 || !slice.hasExpired(budgetMs); };
+    while (!pendingOrder.isEmpty() && inBudget())
         write(pending.take(pendingOrder.takeFirst()));
+    // Missing rows after the answers, also in slices: thousands at once stall the window.
+    QList<QTreeWidgetItem *> added;
+    while (!pendingMissing.isEmpty() && inBudget()) {
+        const InventoryEntry entry = pendingMissing.takeLast();
+        if (rowsByMac.contains(entry.mac) || missingRows.contains(entry.mac))
+            continue;
+        DeviceRowItem *row = missingRow(entry);
+        missingRows.insert(entry.mac, row);
+        added.append(row);
+    }
+    // One insertion for the view, not one per row.
+    tree->addTopLevelItems(added);
+    for (QTreeWidgetItem *row : std::as_const(added))
+        applyFilter(row);
     keepSorted();
-    if (pendingOrder.isEmpty())
+    if (pendingOrder.isEmpty() && pendingMissing.isEmpty())
         writer->stop();
     Q_EMIT written();
 }
@@ -143,7 +158,7 @@ void DeviceRows::write(const ScoutelContainer &record)
     row->addChildren(children);
     // A new row is complete before the view learns of it.
     if (isNew) {
-        removeMissing(mac);
+        delete missingRows.take(mac); // its pending one, if any, is skipped
         tree->addTopLevelItem(row);
         rowsByMac.insert(mac, row);
     }
@@ -179,19 +194,14 @@ void DeviceRows::showMissing(const QList<InventoryEntry> &missing)
             row = missingRows.erase(row);
         }
     }
-    QList<QTreeWidgetItem *> added;
-    for (const InventoryEntry &entry : missing) {
-        if (wanted.contains(entry.mac) && !missingRows.contains(entry.mac)) {
-            DeviceRowItem *row = missingRow(entry);
-            missingRows.insert(entry.mac, row);
-            added.append(row);
-        }
+    // Taken from the back: in the order given.
+    pendingMissing.clear();
+    for (auto entry = missing.crbegin(); entry != missing.crend(); ++entry) {
+        if (wanted.contains(entry->mac) && !missingRows.contains(entry->mac))
+            pendingMissing.append(*entry);
     }
-    // One insertion for the view, not one per row.
-    tree->addTopLevelItems(added);
-    for (QTreeWidgetItem *row : std::as_const(added))
-        applyFilter(row);
-    keepSorted();
+    if (!pendingMissing.isEmpty() && !writer->isActive())
+        writer->start();
 }
 
 DeviceRowItem *DeviceRows::missingRow(const InventoryEntry &entry) const
@@ -228,11 +238,13 @@ bool DeviceRows::isMissing(const QTreeWidgetItem *row) const
 
 void DeviceRows::removeMissing(const QByteArray &mac)
 {
+    pendingMissing.removeIf([&mac](const InventoryEntry &entry) { return entry.mac == mac; });
     delete missingRows.take(mac);
 }
 
 void DeviceRows::clear()
 {
+    pendingMissing.clear();
     missingRows.clear();
     pending.clear();
     pendingOrder.clear();

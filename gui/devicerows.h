@@ -43,7 +43,7 @@ public:
         notes = std::move(notesOf);
     }
     // Greyed rows that cannot be selected, for remembered devices that did not
-    // answer; they replace the earlier ones.
+    // answer; they replace the earlier ones and are written in slices.
     void showMissing(const QList<InventoryEntry> &missing);
     bool isMissing(const QTreeWidgetItem *row) const;
     int missingCount() const { return int(missingRows.size()); }
@@ -83,6 +83,7 @@ private:
     QTreeWidget *tree;
     QHash<QByteArray, DeviceRowItem *> rowsByMac;
     QHash<QByteArray, DeviceRowItem *> missingRows;
+    QList<InventoryEntry> pendingMissing; // the next one last
     std::function<QStringList(const QByteArray &)> notes;
     QHash<QByteArray, ScoutelContainer> pending;
     QList<QByteArray> pendingOrder;
