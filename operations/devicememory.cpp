@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QDebug>
+#include <QTimer>
 
 DeviceMemory::DeviceMemory(DeviceSearch *search, ConfigurationOperation *configuration,
                            const QString &file, QObject *parent)
@@ -16,7 +17,9 @@ DeviceMemory::DeviceMemory(DeviceSearch *search, ConfigurationOperation *configu
 {
     connect(search, &DeviceSearch::started, this, &DeviceMemory::searchStarted);
     connect(search, &DeviceSearch::answered, this, &DeviceMemory::answered);
-    connect(search, &DeviceSearch::finished, this, &DeviceMemory::saveIfChanged);
+    // Saved in an event of its own: the rows of the period's end come first.
+    connect(search, &DeviceSearch::finished, this,
+            [this] { QTimer::singleShot(0, this, &DeviceMemory::saveIfChanged); });
     connect(operation, &ConfigurationOperation::finished, this, &DeviceMemory::confirmed);
 }
 

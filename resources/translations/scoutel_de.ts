@@ -191,6 +191,18 @@ Möchten Sie fortfahren?</translation>
         <translation>Fehler in Zeile %1: %2 ist keine ganze Zahl von 0 bis 65535.</translation>
     </message>
     <message>
+        <source>Password cannot be empty.</source>
+        <translation type="vanished">Das Passwort darf nicht leer sein.</translation>
+    </message>
+    <message>
+        <source>The configuration holds characters that cannot be stored in a file.</source>
+        <translation type="vanished">Die Konfiguration enthält Zeichen, die nicht in einer Datei gespeichert werden können.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the file: %1</source>
+        <translation type="vanished">In die Datei kann nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>
         <translation>Jedes Gerät erhält seinen eigenen Eintrag aus der gemerkten Datei, außer Sie ändern das Formular.</translation>
     </message>
@@ -218,6 +230,14 @@ Möchten Sie fortfahren?</translation>
         <translation>Das Gerätegedächtnis %1 konnte weder gelesen (%2) noch beiseitegelegt werden; es bleibt unverändert, und diesmal wird nichts gemerkt.</translation>
     </message>
     <message>
+        <source>its folder could not be made private</source>
+        <translation>sein Ordner konnte nicht privat gemacht werden</translation>
+    </message>
+    <message>
+        <source>stopped before it was complete</source>
+        <translation>vor dem Abschluss abgebrochen</translation>
+    </message>
+    <message>
         <source>The device memory %1 could not be opened: %2</source>
         <translation>Das Gerätegedächtnis %1 konnte nicht geöffnet werden: %2</translation>
     </message>
@@ -228,14 +248,6 @@ Möchten Sie fortfahren?</translation>
     <message>
         <source>damaged or of another version</source>
         <translation>beschädigt oder aus einer anderen Version</translation>
-    </message>
-    <message>
-        <source>its folder could not be made private</source>
-        <translation>sein Ordner konnte nicht privat gemacht werden</translation>
-    </message>
-    <message>
-        <source>stopped before it was complete</source>
-        <translation>vor dem Abschluss abgebrochen</translation>
     </message>
     <message>
         <source>The device memory %1 was not saved: %2</source>

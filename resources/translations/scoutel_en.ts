@@ -191,6 +191,18 @@ Do you want to continue?</translation>
         <translation>Load configuration file</translation>
     </message>
     <message>
+        <source>Password cannot be empty.</source>
+        <translation type="vanished">Password cannot be empty.</translation>
+    </message>
+    <message>
+        <source>The configuration holds characters that cannot be stored in a file.</source>
+        <translation type="vanished">The configuration holds characters that cannot be stored in a file.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the file: %1</source>
+        <translation type="vanished">Cannot write to the file: %1</translation>
+    </message>
+    <message>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>
         <translation>Each device gets its own entry from the remembered file, unless you change the form.</translation>
     </message>
@@ -218,6 +230,14 @@ Do you want to continue?</translation>
         <translation>The device memory %1 could not be read (%2) nor moved aside; it is left as it is and nothing is remembered this time.</translation>
     </message>
     <message>
+        <source>its folder could not be made private</source>
+        <translation>its folder could not be made private</translation>
+    </message>
+    <message>
+        <source>stopped before it was complete</source>
+        <translation>stopped before it was complete</translation>
+    </message>
+    <message>
         <source>The device memory %1 could not be opened: %2</source>
         <translation>The device memory %1 could not be opened: %2</translation>
     </message>
@@ -228,14 +248,6 @@ Do you want to continue?</translation>
     <message>
         <source>damaged or of another version</source>
         <translation>damaged or of another version</translation>
-    </message>
-    <message>
-        <source>its folder could not be made private</source>
-        <translation>its folder could not be made private</translation>
-    </message>
-    <message>
-        <source>stopped before it was complete</source>
-        <translation>stopped before it was complete</translation>
     </message>
     <message>
         <source>The device memory %1 was not saved: %2</source>

@@ -191,6 +191,18 @@ Continuare?</translation>
         <translation>Errore alla riga %1: %2 non è un numero intero da 0 a 65535.</translation>
     </message>
     <message>
+        <source>Password cannot be empty.</source>
+        <translation type="vanished">La password non può essere vuota.</translation>
+    </message>
+    <message>
+        <source>The configuration holds characters that cannot be stored in a file.</source>
+        <translation type="vanished">La configurazione contiene caratteri che non si possono salvare in un file.</translation>
+    </message>
+    <message>
+        <source>Cannot write to the file: %1</source>
+        <translation type="vanished">Impossibile scrivere nel file: %1</translation>
+    </message>
+    <message>
         <source>Each device gets its own entry from the remembered file, unless you change the form.</source>
         <translation>Ogni dispositivo riceve la propria voce dal file ricordato, a meno che il modulo non venga modificato.</translation>
     </message>
@@ -218,6 +230,14 @@ Continuare?</translation>
         <translation>La memoria dei dispositivi %1 non è leggibile (%2) né spostabile; resta com&apos;è e questa volta non si ricorda nulla.</translation>
     </message>
     <message>
+        <source>its folder could not be made private</source>
+        <translation>la sua cartella non può essere resa privata</translation>
+    </message>
+    <message>
+        <source>stopped before it was complete</source>
+        <translation>interrotto prima del completamento</translation>
+    </message>
+    <message>
         <source>The device memory %1 could not be opened: %2</source>
         <translation>Impossibile aprire la memoria dei dispositivi %1: %2</translation>
     </message>
@@ -228,14 +248,6 @@ Continuare?</translation>
     <message>
         <source>damaged or of another version</source>
         <translation>danneggiata o di un&apos;altra versione</translation>
-    </message>
-    <message>
-        <source>its folder could not be made private</source>
-        <translation>la sua cartella non può essere resa privata</translation>
-    </message>
-    <message>
-        <source>stopped before it was complete</source>
-        <translation>interrotto prima del completamento</translation>
     </message>
     <message>
         <source>The device memory %1 was not saved: %2</source>
