@@ -279,34 +279,41 @@ QByteArray Inventory::toJson() const
     QByteArray out;
     out.reserve(sorted.size() * 512 + 64);
     out += "{\"version\":" + QByteArray::number(FormatVersion) + ",\"devices\":[";
-    for (const InventoryEntry *device : std::as_const(sorted)) {
-        const InventoryEntry &entry = *device;
-        if (device != sorted.constFirst())
-            out += ',';
-        out += "\n{\"mac\":";
-        JsonWriter::appendString(out, DeviceRowContent::macText(entry.mac));
-        out += ",\"values\":";
-        JsonWriter::appendValue(out, entry.values);
-        out += ",\"interface\":";
-        JsonWriter::appendString(out, entry.interfaceName);
-        out += ",\"network\":";
-        JsonWriter::appendString(out, entry.network);
-        out += ",\"first_seen\":";
-        out += QByteArray::number(entry.firstSeen);
-        out += ",\"last_seen\":";
-        out += QByteArray::number(entry.lastSeen);
-        out += ",\"changed_at\":";
-        out += QByteArray::number(entry.changedAt);
-        out += ",\"changes\":[";
-        for (const InventoryChange &change : entry.lastChange) {
-            if (&change != &entry.lastChange.constFirst())
-                out += ',';
-            out += "{\"field\":";
+    // Members after the first; no QJsonValue for texts and numbers: building
+    // one costs more than writing it.
+    const auto key = [&out](const char *name) {
+        out += ",\"";
+        out += name;
+        out += "\":";
+    };
+    const auto text = [&](const char *name, QStringView value) {
+        key(name);
+        JsonWriter::appendString(out, value);
+    };
+    const auto number = [&](const char *name, qint64 value) {
+        key(name);
+        out += QByteArray::number(value);
+    };
+    const auto json = [&](const char *name, const QJsonValue &value) {
+        key(name);
+        JsonWriter::appendValue(out, value);
+    };
+    for (const InventoryEntry *entry : std::as_const(sorted)) {
+        out += entry == sorted.constFirst() ? "\n{\"mac\":" : ",\n{\"mac\":";
+        JsonWriter::appendString(out, DeviceRowContent::macText(entry->mac));
+        json("values", entry->values);
+        text("interface", entry->interfaceName);
+        text("network", entry->network);
+        number("first_seen", entry->firstSeen);
+        number("last_seen", entry->lastSeen);
+        number("changed_at", entry->changedAt);
+        key("changes");
+        out += '[';
+        for (const InventoryChange &change : entry->lastChange) {
+            out += &change == &entry->lastChange.constFirst() ? "{\"field\":" : ",{\"field\":";
             JsonWriter::appendString(out, change.key);
-            out += ",\"new\":";
-            JsonWriter::appendValue(out, change.after);
-            out += ",\"old\":";
-            JsonWriter::appendValue(out, change.before);
+            json("new", change.after);
+            json("old", change.before);
             out += '}';
         }
         out += "]}";
