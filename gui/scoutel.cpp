@@ -31,6 +31,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <utility>
@@ -121,6 +122,8 @@ void Scoutel::connectMemory()
         const InventoryEntry *entry = memory->inventory().find(mac);
         return entry ? MemoryNotes::of(memory->noted(mac), entry->firstSeen) : QStringList();
     });
+    // Quietly: nothing is searched yet, and the memory is read once the window shows.
+    const QSignalBlocker quiet(form->actionShowMissing);
     form->actionShowMissing->setChecked(settings->showMissingDevices);
 }
 
