@@ -1,5 +1,6 @@
 #include "applicationidentity.h"
 #include "debugoutput.h"
+#include "forgetdevice.h"
 #include "historycommand.h"
 #include "operationlog.h"
 #include "programmode.h"
@@ -54,6 +55,10 @@ int main(int argc, char **argv)
         return 0;
     case ProgramMode::Console:
         return runConsole(argc, argv);
+    case ProgramMode::Forget: {
+        QCoreApplication application(argc, argv);
+        return forgetDevice(QString::fromLocal8Bit(argv[1]).section(QLatin1Char('='), 1));
+    }
     case ProgramMode::Graphical:
         break;
     }

@@ -9,6 +9,7 @@ const char languageKey[] = "language";
 const char rememberFilenameKey[] = "rememberFilename";
 const char filenameKey[] = "filename";
 const char interfaceIndexKey[] = "interfaceIndex";
+const char showMissingDevicesKey[] = "showMissingDevices";
 
 } // namespace
 
@@ -22,6 +23,7 @@ void Settings::loadSettings()
     rememberFilename = store.value(rememberFilenameKey, false).toBool();
     filename = store.value(filenameKey, QString()).toString();
     interfaceIndex = store.value(interfaceIndexKey, -1).toInt();
+    showMissingDevices = store.value(showMissingDevicesKey, false).toBool();
     store.endGroup();
 }
 
@@ -33,6 +35,7 @@ void Settings::saveSettings()
     store.setValue(rememberFilenameKey, rememberFilename);
     store.setValue(filenameKey, filename);
     store.setValue(interfaceIndexKey, interfaceIndex);
+    store.setValue(showMissingDevicesKey, showMissingDevices);
     store.endGroup();
 }
 

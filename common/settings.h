@@ -20,4 +20,6 @@ public:
     bool rememberFilename = false;
     QString filename;
     qint32 interfaceIndex = -1;
+    // Remembered devices that did not answer get greyed rows.
+    bool showMissingDevices = false;
 };

@@ -95,6 +95,7 @@ QString applyConsoleOptions(const OptionMap &options, ConsoleSettings &settings,
     settings.json = options.contains(QStringLiteral("-json")); // "--json" less its first "-"
     settings.planFile = value(options, "-plan").value_or(QString());
     settings.applyPlan = options.contains(QStringLiteral("-apply"));
+    settings.missing = settings.listOnly && options.contains(QStringLiteral("-missing"));
     if (QString problem = applyInterface(options, settings); !problem.isEmpty())
         return problem;
     if (QString problem = applyTimeout(options, settings); !problem.isEmpty())

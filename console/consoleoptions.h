@@ -15,6 +15,8 @@ struct ConsoleSettings
     bool listOnly = false;
     // List mode prints one JSON object per device on standard output.
     bool json = false;
+    // List mode prints the remembered devices that did not answer instead.
+    bool missing = false;
     // The interface index searches and the configuration go through.
     int interfaceIndex = NetworkInterfaces::SystemChoice;
     // --plan=FILE: preview the plan against the devices that answer, and

@@ -35,3 +35,12 @@ QStringList deviceBlock(const ScoutelContainer &record, int count)
         QString::number(r.sessionMinutes),
     };
 }
+
+QString missingLine(const InventoryEntry &entry)
+{
+    return QStringList{hexText(entry.mac),
+                       printable(entry.values.value(QLatin1String("name")).toString()),
+                       entry.values.value(QLatin1String("current_ip")).toString(), entry.network,
+                       Inventory::timeText(entry.lastSeen)}
+        .join(QLatin1Char('|'));
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "inventory.h"
 #include "scoutelcontainer.h"
 
 #include <QStringList>
@@ -9,3 +10,7 @@
 // length. Control characters in the device's name are shown as \xNN so that a
 // device cannot forge report lines.
 QStringList deviceBlock(const ScoutelContainer &record, int count);
+
+// A remembered device that did not answer: MAC, name, last address, network
+// and when it was last seen, separated by "|".
+QString missingLine(const InventoryEntry &entry);

@@ -15,6 +15,8 @@ ProgramMode chooseProgramMode(int argc, const char *const *argv)
         return ProgramMode::Help;
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
         return ProgramMode::Version;
+    if (argc == 2 && startsWith(argv[1], "--forget="))
+        return ProgramMode::Forget;
     bool history = false;
     for (int i = 1; i < argc; ++i) {
         if (startsWith(argv[i], "-x=") || startsWith(argv[i], "-X") ||

@@ -4,9 +4,11 @@
 #include "configurationoperation.h"
 #include "deviceblock.h"
 #include "devicelist.h"
+#include "devicememory.h"
 #include "devicesearch.h"
 #include "fieldtags.h"
 #include "hextext.h"
+#include "inventoryfile.h"
 #include "operationline.h"
 #include "operationlog.h"
 #include "optionmap.h"
@@ -54,10 +56,15 @@ ScoutelConsole::ScoutelConsole(int argc, char **argv, QObject *parent)
     const auto interfaceIndex = [this] { return settings.interfaceIndex; };
     search = new DeviceSearch(client, PeriodTicks, this);
     search->setInterfaceChoice(interfaceIndex);
-    connect(search, &DeviceSearch::answered, this, &ScoutelConsole::searchAnswer);
-    connect(search, &DeviceSearch::finished, this, &ScoutelConsole::endSearch);
     operation = new ConfigurationOperation(client, settings.timeout, PeriodTicks, this);
     operation->setInterfaceChoice(interfaceIndex);
+    // Before the list: each device is printed with what the memory makes of it.
+    memory = new DeviceMemory(search, operation, InventoryFile::defaultPath(), this);
+    memory->setInterfaceChoice(interfaceIndex);
+    connect(memory, &DeviceMemory::fileProblem, this,
+            [](const QString &text) { qDebug().noquote() << text; });
+    connect(search, &DeviceSearch::answered, this, &ScoutelConsole::searchAnswer);
+    connect(search, &DeviceSearch::finished, this, &ScoutelConsole::endSearch);
     connect(operation, &ConfigurationOperation::sendFailed, this, [this](const QString &errorText) {
         fail(client->lastError(), tr("Send error: %1").arg(errorText));
     });
@@ -125,6 +132,8 @@ void ScoutelConsole::endSearch()
 {
     if (plan)
         return runPlan();
+    if (settings.missing)
+        return printMissing();
     if (search->found() == 0)
         return fail(ErrorNoDevice, tr("No device found."));
     if (settings.listOnly) {
@@ -134,6 +143,20 @@ void ScoutelConsole::endSearch()
     if (search->found() > 1)
         return fail(ErrorSeveralDevices, tr("More than one device found, there must be only one."));
     sendConfiguration();
+}
+
+void ScoutelConsole::printMissing()
+{
+    const QList<InventoryEntry> missing = memory->inventory().missing();
+    for (const InventoryEntry &entry : missing) {
+        if (settings.json) {
+            printToStandardOutput(DeviceList::jsonLine(Inventory::entryJson(entry)));
+        } else {
+            qDebug().noquote() << missingLine(entry);
+        }
+    }
+    qDebug() << "# Search complete";
+    finish(0);
 }
 
 void ScoutelConsole::located(int result, ScoutelContainer record)
@@ -221,8 +244,14 @@ void ScoutelConsole::searchAnswer(const ScoutelContainer &record, bool first)
     target->interfaceIndex = answer.interfaceIndex;
     if (!settings.listOnly || !first)
         return;
-    if (settings.json)
-        return printToStandardOutput(DeviceList::jsonLine(answer));
+    if (settings.missing)
+        return;
+    if (settings.json) {
+        QJsonObject object = DeviceList::toJson(answer);
+        Inventory::addMemoryKeys(object, *memory->inventory().find(answer.mac),
+                                 memory->noted(answer.mac));
+        return printToStandardOutput(DeviceList::jsonLine(object));
+    }
     const QStringList lines = deviceBlock(record, search->found());
     for (const QString &line : lines)
         qDebug().noquote() << line;

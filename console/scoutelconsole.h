@@ -11,6 +11,7 @@
 #include <optional>
 
 class ConfigurationOperation;
+class DeviceMemory;
 class DeviceSearch;
 class QTimer;
 class ScoutelClient;
@@ -54,6 +55,7 @@ private:
     // Logs the record, and prints it with --json.
     void keep(const OperationRecord &record);
     void runPlan();
+    void printMissing();
     static QString errorOn(const ScoutelSharedData &answer);
 
     // Prints the code and the message, then ends the run with the code (not 0).
@@ -68,6 +70,7 @@ private:
     ConsoleSettings settings;
     State state = Idle;
     DeviceSearch *search = nullptr;
+    DeviceMemory *memory = nullptr;
     ConfigurationOperation *operation = nullptr;
     ScoutelContainer config;
     // The one device's search answer: what it was before the change.

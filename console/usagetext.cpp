@@ -1,5 +1,6 @@
 #include "usagetext.h"
 
+#include "inventoryfile.h"
 #include "languagefolder.h"
 
 QString UsageText::version()
@@ -96,5 +97,23 @@ QString UsageText::help()
               "  156 to 150 the device refused the request (-100 to -106);\n"
               "             151 session expired (-105), 150 wrong password (-106)\n") +
            tr("A status is the low 8 bits of the code, so a few coincide: a device answering\n"
-              "with result 112 and no device at all both give 112.\n");
+              "with result 112 and no device at all both give 112.\n") +
+           memoryHelp();
+}
+
+QString UsageText::memoryHelp()
+{
+    return tr("\n"
+              "Device memory: both modes remember every device that answers, by MAC, with\n"
+              "its last values, network and times, in the file\n"
+              "  %1\n"
+              "which only its user may read; delete it to forget every device.\n"
+              "  --missing     with -X: list instead the remembered devices of the networks\n"
+              "                searched that did not answer; JSON Lines with --json\n"
+              "                                                       -X --missing --json\n"
+              "  --forget=MAC  forget one device, given alone; status 0 when forgotten,\n"
+              "                1 when not remembered          --forget=02-53-43-00-00-07\n"
+              "With -X --json each device also has first_seen and last_seen, new (seen for\n"
+              "the first time) and changes (fields that differ from the time before).\n")
+        .arg(InventoryFile::defaultPath());
 }

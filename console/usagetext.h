@@ -11,4 +11,8 @@ class UsageText
 public:
     static QString help();
     static QString version();
+
+private:
+    // The device memory's file and options.
+    static QString memoryHelp();
 };

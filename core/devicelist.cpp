@@ -175,9 +175,9 @@ QString DeviceList::unguardedCell(const QString &cell)
                                                                                       : cell;
 }
 
-QByteArray DeviceList::jsonLine(const ScoutelSharedData &record)
+QByteArray DeviceList::jsonLine(const QJsonObject &object)
 {
-    return QJsonDocument(toJson(record)).toJson(QJsonDocument::Compact) + '\n';
+    return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
 QByteArray DeviceList::json(const QList<ScoutelContainer> &records)

@@ -19,8 +19,8 @@ QJsonValue fieldValue(const FieldTable::Field &field, const ScoutelSharedData &r
 // One device: keys as in configuration files; fields the device did not send
 // are left out.
 QJsonObject toJson(const ScoutelSharedData &record);
-// The object on one line, for JSON Lines.
-QByteArray jsonLine(const ScoutelSharedData &record);
+// An object on one line, for JSON Lines.
+QByteArray jsonLine(const QJsonObject &object);
 // A scalar of toJson as a cell holds it: texts as they are, whole numbers in
 // decimal, true or false; empty for anything else.
 QString cellOf(const QJsonValue &value);

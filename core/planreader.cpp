@@ -2,6 +2,7 @@
 
 #include "devicelist.h"
 #include "devicerowcontent.h"
+#include "inventory.h"
 #include "plantext.h"
 #include "safeattributes.h"
 #include "shippedtexts.h"
@@ -37,7 +38,7 @@ const QHash<QString, QString> &namedKeys()
 {
     static const QHash<QString, QString> names = [] {
         QHash<QString, QString> map;
-        for (const QString &key : DeviceList::keys())
+        for (const QString &key : DeviceList::keys() + Inventory::addedKeys())
             map.insert(key, key);
         for (const DeviceList::Column &column : DeviceList::columns()) {
             const QStringList titles = ShippedTexts::everyLanguage(column.title);

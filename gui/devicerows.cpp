@@ -1,6 +1,7 @@
 #include "devicerows.h"
 
 #include "devicerowcontent.h"
+#include "memorynotes.h"
 
 #include <QBrush>
 #include <QCollator>
@@ -113,10 +114,25 @@ void DeviceRows::writePending(qint64 budgetMs)
 {
     QElapsedTimer slice;
     slice.start();
-    while (!pendingOrder.isEmpty() && (budgetMs < 0 || !slice.hasExpired(budgetMs)))
+    const auto inBudget = [&] { return budgetMs < 0 || !slice.hasExpired(budgetMs); };
+    while (!pendingOrder.isEmpty() && inBudget())
         write(pending.take(pendingOrder.takeFirst()));
+    // Missing rows after the answers, also in slices: thousands at once stall the window.
+    QList<QTreeWidgetItem *> added;
+    while (!pendingMissing.isEmpty() && inBudget()) {
+        const InventoryEntry entry = pendingMissing.takeLast();
+        if (rowsByMac.contains(entry.mac) || missingRows.contains(entry.mac))
+            continue;
+        DeviceRowItem *row = missingRow(entry);
+        missingRows.insert(entry.mac, row);
+        added.append(row);
+    }
+    // One insertion for the view, not one per row.
+    tree->addTopLevelItems(added);
+    for (QTreeWidgetItem *row : std::as_const(added))
+        applyFilter(row);
     keepSorted();
-    if (pendingOrder.isEmpty())
+    if (pendingOrder.isEmpty() && pendingMissing.isEmpty())
         writer->stop();
     Q_EMIT written();
 }
@@ -132,10 +148,17 @@ void DeviceRows::write(const ScoutelContainer &record)
         qDeleteAll(row->takeChildren());
     const DeviceRowContent content(record);
     applyColour(row, content);
+    QList<QTreeWidgetItem *> children = writeCells(row, content);
+    if (notes) {
+        const QStringList remarks = notes(mac);
+        for (const QString &remark : remarks)
+            children.append(childRow(DeviceRowContent::warningLabel(), remark, false));
+    }
     // All child rows go in at once: one insertion for the view, not one per row.
-    row->addChildren(writeCells(row, content));
+    row->addChildren(children);
     // A new row is complete before the view learns of it.
     if (isNew) {
+        delete missingRows.take(mac); // its pending one, if any, is skipped
         tree->addTopLevelItem(row);
         rowsByMac.insert(mac, row);
     }
@@ -148,15 +171,81 @@ void DeviceRows::removeStale(const QList<QByteArray> &stale)
     const QSet<QByteArray> gone(stale.cbegin(), stale.cend());
     for (int i = tree->topLevelItemCount() - 1; i >= 0; --i) {
         const QByteArray mac = key(tree->topLevelItem(i));
-        if (gone.contains(mac)) {
+        if (gone.contains(mac) && rowsByMac.value(mac) == tree->topLevelItem(i)) {
             rowsByMac.remove(mac);
             delete tree->takeTopLevelItem(i);
         }
     }
 }
 
+void DeviceRows::showMissing(const QList<InventoryEntry> &missing)
+{
+    QSet<QByteArray> wanted;
+    for (const InventoryEntry &entry : missing) {
+        if (!rowsByMac.contains(entry.mac))
+            wanted.insert(entry.mac);
+    }
+    // Rows that stay are kept: each period would otherwise rebuild thousands.
+    for (auto row = missingRows.begin(); row != missingRows.end();) {
+        if (wanted.contains(row.key())) {
+            ++row;
+        } else {
+            delete row.value();
+            row = missingRows.erase(row);
+        }
+    }
+    // Taken from the back: in the order given.
+    pendingMissing.clear();
+    for (auto entry = missing.crbegin(); entry != missing.crend(); ++entry) {
+        if (wanted.contains(entry->mac) && !missingRows.contains(entry->mac))
+            pendingMissing.append(*entry);
+    }
+    if (!pendingMissing.isEmpty() && !writer->isActive())
+        writer->start();
+}
+
+DeviceRowItem *DeviceRows::missingRow(const InventoryEntry &entry) const
+{
+    DeviceRowItem *row = createRow(entry.mac);
+    row->setFlags(Qt::ItemIsEnabled);
+    const QString note = MemoryNotes::missing(entry.lastSeen);
+    row->setData(ColumnMac, Qt::AccessibleDescriptionRole, note);
+    QList<QTreeWidgetItem *> children{childRow(DeviceRowContent::warningLabel(), note, false)};
+    const std::pair<int, const char *> cells[] = {{ColumnCurrentIp, "current_ip"},
+                                                  {ColumnIpAddress, "ip_address"},
+                                                  {ColumnName, "name"},
+                                                  {ColumnInterface, "interface"}};
+    const QTreeWidgetItem *header = tree->headerItem();
+    for (const auto &[column, key] : cells) {
+        const QString text = column == ColumnInterface
+                                 ? entry.interfaceName
+                                 : MemoryNotes::valueText(entry.values.value(QLatin1String(key)));
+        row->setText(column, text);
+        if (column != ColumnCurrentIp)
+            children.append(childRow(header->text(column), text, false));
+    }
+    const QColor grey = tree->palette().color(QPalette::Disabled, QPalette::Text);
+    for (int column = 0; column < DeviceColumnCount; ++column)
+        row->setForeground(column, grey);
+    row->addChildren(children);
+    return row;
+}
+
+bool DeviceRows::isMissing(const QTreeWidgetItem *row) const
+{
+    return missingRows.value(key(row)) == row;
+}
+
+void DeviceRows::removeMissing(const QByteArray &mac)
+{
+    pendingMissing.removeIf([&mac](const InventoryEntry &entry) { return entry.mac == mac; });
+    delete missingRows.take(mac);
+}
+
 void DeviceRows::clear()
 {
+    pendingMissing.clear();
+    missingRows.clear();
     pending.clear();
     pendingOrder.clear();
     writer->stop();
@@ -237,7 +326,7 @@ QByteArray DeviceRows::key(const QTreeWidgetItem *row)
     return row->data(ColumnMac, Qt::UserRole).toByteArray();
 }
 
-DeviceRowItem *DeviceRows::createRow(const QByteArray &mac)
+DeviceRowItem *DeviceRows::createRow(const QByteArray &mac) const
 {
     auto *row = new DeviceRowItem(mac);
     row->setText(ColumnMac, DeviceRowContent::macText(mac));

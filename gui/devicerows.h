@@ -1,12 +1,16 @@
 #pragma once
 
 #include "devicefilter.h"
+#include "inventory.h"
 #include "scoutelcontainer.h"
 
 #include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QStringList>
+
+#include <functional>
 
 class DeviceRowContent;
 class DeviceRowItem;
@@ -33,8 +37,20 @@ public:
     // Removes the rows of these devices.
     void removeStale(const QList<QByteArray> &stale);
     void clear();
+    // Remarks a device row carries beside its warnings, without their colour.
+    void setNotes(std::function<QStringList(const QByteArray &)> notesOf)
+    {
+        notes = std::move(notesOf);
+    }
+    // Greyed rows that cannot be selected, for remembered devices that did not
+    // answer; they replace the earlier ones and are written in slices.
+    void showMissing(const QList<InventoryEntry> &missing);
+    bool isMissing(const QTreeWidgetItem *row) const;
+    int missingCount() const { return int(missingRows.size()); }
+    // Removes the device's missing row, if it has one.
+    void removeMissing(const QByteArray &mac);
     bool anyExpanded() const;
-    // The device rows the filter shows.
+    // The rows of answering devices the filter shows.
     int shownCount() const;
 
     // Shows only the rows the filter matches, now and as rows come; a hidden
@@ -56,7 +72,9 @@ private:
     // Writes waiting rows for at most budgetMs, or all of them when negative.
     void writePending(qint64 budgetMs);
     void write(const ScoutelContainer &record);
-    DeviceRowItem *createRow(const QByteArray &mac);
+    DeviceRowItem *createRow(const QByteArray &mac) const;
+    // A greyed row of a remembered device, with its last values.
+    DeviceRowItem *missingRow(const InventoryEntry &entry) const;
     void applyColour(QTreeWidgetItem *row, const DeviceRowContent &content) const;
     // Hides or shows the row as the filter says; true when hidden.
     bool applyFilter(QTreeWidgetItem *row) const;
@@ -64,6 +82,9 @@ private:
 
     QTreeWidget *tree;
     QHash<QByteArray, DeviceRowItem *> rowsByMac;
+    QHash<QByteArray, DeviceRowItem *> missingRows;
+    QList<InventoryEntry> pendingMissing; // the next one last
+    std::function<QStringList(const QByteArray &)> notes;
     QHash<QByteArray, ScoutelContainer> pending;
     QList<QByteArray> pendingOrder;
     QTimer *writer;

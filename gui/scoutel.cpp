@@ -2,6 +2,7 @@
 
 #include "configurationoperation.h"
 #include "devicelist.h"
+#include "devicememory.h"
 #include "devicerowcontent.h"
 #include "devicerows.h"
 #include "devicesearch.h"
@@ -9,6 +10,8 @@
 #include "dialogplan.h"
 #include "fieldtags.h"
 #include "historydialog.h"
+#include "inventoryfile.h"
+#include "memorynotes.h"
 #include "networkinterfaces.h"
 #include "operationline.h"
 #include "operationlog.h"
@@ -35,6 +38,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <utility>
@@ -51,7 +55,8 @@ constexpr int ColumnsShownAtStart[] = {ColumnMac,    ColumnCurrentIp, ColumnName
 Scoutel::Scoutel(QWidget *parent)
     : QDialog(parent), form(new Ui::Scoutel), settings(new Settings(this)),
       client(new ScoutelClient(this)), search(new DeviceSearch(client, SearchPeriodTicks, this)),
-      operation(new ConfigurationOperation(client, TickMs, ConfigurationPhaseTicks, this))
+      operation(new ConfigurationOperation(client, TickMs, ConfigurationPhaseTicks, this)),
+      memory(new DeviceMemory(search, operation, InventoryFile::defaultPath(), this))
 {
     form->setupUi(this);
     rows = new DeviceRows(form->tree, this);
@@ -64,6 +69,7 @@ Scoutel::Scoutel(QWidget *parent)
     RandomSource::seed(quint32(QDateTime::currentSecsSinceEpoch()));
     connectSearch();
     connectOperation();
+    connectMemory();
 
     prepareTree();
     buildButtonMenu();
@@ -121,6 +127,19 @@ void Scoutel::connectOperation()
             [](const QString &line) { qDebug().noquote() << line; });
 }
 
+void Scoutel::connectMemory()
+{
+    memory->setInterfaceChoice([this] { return settings->interfaceIndex; });
+    connect(memory, &DeviceMemory::fileProblem, this, &Scoutel::warn);
+    rows->setNotes([this](const QByteArray &mac) {
+        const InventoryEntry *entry = memory->inventory().find(mac);
+        return entry ? MemoryNotes::of(memory->noted(mac), entry->firstSeen) : QStringList();
+    });
+    // Quietly: nothing is searched yet, and the memory is read once the window shows.
+    const QSignalBlocker quiet(form->actionShowMissing);
+    form->actionShowMissing->setChecked(settings->showMissingDevices);
+}
+
 void Scoutel::prepareTree()
 {
     SkTreeWidget *tree = form->tree;
@@ -161,6 +180,7 @@ void Scoutel::buildButtonMenu()
     auto *menu = new QMenu(this);
     languageMenu = menu->addMenu(form->actionLanguage->text());
     interfaceMenu = menu->addMenu(form->actionInterface->text());
+    menu->addAction(form->actionShowMissing);
     menu->addAction(form->actionExportList);
     menu->addAction(form->actionOperationHistory);
     menu->addAction(form->actionImportPlan);
@@ -215,11 +235,14 @@ void Scoutel::updateUi()
 
 QString Scoutel::countText() const
 {
-    const int total = form->tree->topLevelItemCount();
+    const int missing = rows->missingCount();
+    const int total = form->tree->topLevelItemCount() - missing;
     const int shown = rows->shownCount();
-    const QString devices =
+    QString devices =
         shown == total ? tr("%Ln device(s)", nullptr, total)
                        : tr("%1 of %Ln device(s)", nullptr, total).arg(QLocale().toString(shown));
+    if (missing > 0)
+        devices = tr("%1, %Ln missing", nullptr, missing).arg(devices);
     const int selected = int(form->tree->selectionModel()->selectedRows().size());
     return tr("%1, %Ln selected", nullptr, selected).arg(devices);
 }
@@ -264,6 +287,32 @@ void Scoutel::endSearch(const QList<QByteArray> &stale)
 {
     rows->flush();
     rows->removeStale(stale);
+    showMissing();
+}
+
+void Scoutel::showMissing()
+{
+    rows->showMissing(form->actionShowMissing->isChecked() ? memory->inventory().missing()
+                                                           : QList<InventoryEntry>());
+    updateUi();
+}
+
+void Scoutel::on_actionShowMissing_toggled(bool on)
+{
+    settings->showMissingDevices = on;
+    showMissing();
+}
+
+void Scoutel::on_actionForget_triggered()
+{
+    const QByteArray mac = form->actionForget->data().toByteArray();
+    if (!memory->forget(mac))
+        return;
+    rows->removeMissing(mac);
+    // The row loses what the memory said of it.
+    const auto record = search->devices().constFind(mac);
+    if (record != search->devices().constEnd() && record.value()->result != -1)
+        rows->show(record.value());
     updateUi();
 }
 
@@ -320,7 +369,7 @@ void Scoutel::editSelected()
     const QHash<QByteArray, ScoutelContainer> &devices = search->devices();
     for (const QTreeWidgetItem *row : std::as_const(selected)) {
         const auto record = devices.constFind(DeviceRows::key(row));
-        if (record != devices.constEnd())
+        if (record != devices.constEnd() && !rows->isMissing(row))
             targets.append(record.value());
     }
     if (targets.isEmpty())
@@ -444,7 +493,11 @@ void Scoutel::on_tree_customContextMenuRequested(const QPoint &pos)
             *search->devices().value(DeviceRows::key(device)).constData());
         form->actionOpenWebPage->setData(page);
         form->actionOpenWebPage->setEnabled(!page.isEmpty());
-        menu.addActions({form->actionEdit, form->actionCopy, form->actionOpenWebPage});
+        const QByteArray mac = DeviceRows::key(device);
+        form->actionForget->setData(mac);
+        form->actionForget->setEnabled(memory->inventory().find(mac) != nullptr);
+        menu.addActions(
+            {form->actionEdit, form->actionCopy, form->actionOpenWebPage, form->actionForget});
         menu.addSeparator();
     }
     menu.addActions({form->actionSelectAll, form->actionDeselectAll});
@@ -480,7 +533,7 @@ void Scoutel::on_actionExportList_triggered()
     records.reserve(tree->topLevelItemCount());
     for (int i = 0; i < tree->topLevelItemCount(); ++i) {
         const auto record = devices.constFind(DeviceRows::key(tree->topLevelItem(i)));
-        if (record != devices.constEnd())
+        if (record != devices.constEnd() && !rows->isMissing(tree->topLevelItem(i)))
             records.append(record.value());
     }
     QStringList titles;
@@ -603,9 +656,19 @@ void Scoutel::changeEvent(QEvent *event)
     QDialog::changeEvent(event);
 }
 
+void Scoutel::paintEvent(QPaintEvent *event)
+{
+    QDialog::paintEvent(event);
+    // Read once the window is painted: a large memory must not delay it. A
+    // search before then reads it at once.
+    if (!std::exchange(memoryAsked, true))
+        QTimer::singleShot(0, memory, &DeviceMemory::load);
+}
+
 void Scoutel::closeEvent(QCloseEvent *event)
 {
     event->accept();
+    memory->saveIfChanged();
     settings->saveSettings();
     settings->saveGeometry(this, QString());
     QDialog::closeEvent(event);

@@ -12,6 +12,7 @@
 #include <QUrl>
 
 class ConfigurationOperation;
+class DeviceMemory;
 class DeviceRows;
 class DeviceSearch;
 class QActionGroup;
@@ -61,6 +62,8 @@ private Q_SLOTS:
     void on_actionOperationHistory_triggered();
     void on_actionImportPlan_triggered();
     void on_actionOpenWebPage_triggered();
+    void on_actionShowMissing_toggled(bool on);
+    void on_actionForget_triggered();
     void on_editFind_textChanged(const QString &text);
     void on_tree_customContextMenuRequested(const QPoint &pos);
 
@@ -74,6 +77,7 @@ protected:
 
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
@@ -82,6 +86,8 @@ private:
     void fillLanguageMenu();
     void connectSearch();
     void connectOperation();
+    void connectMemory();
+    void showMissing();
     void refresh();
     void endSearch(const QList<QByteArray> &stale);
     void startEdit();
@@ -98,7 +104,8 @@ private:
     void warn(const QString &text);
     // Searching, or waiting for the targets' challenges.
     bool isBusy() const;
-    // "120 devices, 3 selected", or "12 of 120 devices, ..." while a find hides rows.
+    // "120 devices, 3 missing, 2 selected", or "12 of 120 devices, ..." while a
+    // find hides rows.
     QString countText() const;
     void showBackground(bool picture, bool animated);
 
@@ -113,6 +120,7 @@ private:
     // The latest operation's record, and its results when shown.
     OperationRecord lastRecord;
     QPointer<ResultsDialog> results;
+    DeviceMemory *memory;
     // The summary of the running operation is followed by a search.
     bool searchAfterSummary = false;
     // Nothing searched since the start or the last Clear: no picture for an empty tree.
@@ -123,4 +131,5 @@ private:
     // What the tree's background last showed: repainting it for every answer
     // would stall the window when thousands of devices answer at once.
     int backgroundShown = -1;
+    bool memoryAsked = false;
 };

@@ -333,6 +333,41 @@ Möchten Sie fortfahren?</translation>
     </message>
 </context>
 <context>
+    <name>Inventory</name>
+    <message>
+        <source>The device memory %1 could not be read (%2) and was moved to %3; a new one is started.</source>
+        <translation>Das Gerätegedächtnis %1 konnte nicht gelesen werden (%2) und wurde nach %3 verschoben; ein neues wird begonnen.</translation>
+    </message>
+    <message>
+        <source>The device memory %1 could not be read (%2) nor moved aside; it is left as it is and nothing is remembered this time.</source>
+        <translation>Das Gerätegedächtnis %1 konnte weder gelesen (%2) noch beiseitegelegt werden; es bleibt unverändert, und diesmal wird nichts gemerkt.</translation>
+    </message>
+    <message>
+        <source>its folder could not be made private</source>
+        <translation>sein Ordner konnte nicht privat gemacht werden</translation>
+    </message>
+    <message>
+        <source>stopped before it was complete</source>
+        <translation>vor dem Abschluss abgebrochen</translation>
+    </message>
+    <message>
+        <source>The device memory %1 could not be opened: %2</source>
+        <translation>Das Gerätegedächtnis %1 konnte nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>zu groß</translation>
+    </message>
+    <message>
+        <source>damaged or of another version</source>
+        <translation>beschädigt oder aus einer anderen Version</translation>
+    </message>
+    <message>
+        <source>The device memory %1 was not saved: %2</source>
+        <translation>Das Gerätegedächtnis %1 wurde nicht gespeichert: %2</translation>
+    </message>
+</context>
+<context>
     <name>PlanPreview</name>
     <message>
         <source>%1 is not a whole number from 0 to %2</source>
@@ -888,6 +923,41 @@ Möchten Sie fortfahren?</translation>
         <source>Plans (*.csv *.tsv *.txt *.jsonl *.json);;All files (*)</source>
         <translation>Pläne (*.csv *.tsv *.txt *.jsonl *.json);;Alle Dateien (*)</translation>
     </message>
+    <message>
+        <source>Show Missing Devices</source>
+        <translation>Fehlende Geräte anzeigen</translation>
+    </message>
+    <message>
+        <source>Forget Device</source>
+        <translation>Gerät vergessen</translation>
+    </message>
+    <message>
+        <source>Session Minutes</source>
+        <translation>Sitzungsminuten</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Netz</translation>
+    </message>
+    <message>
+        <source>New on %1</source>
+        <translation>Neu am %1</translation>
+    </message>
+    <message>
+        <source>Changed since %1: %2</source>
+        <translation>Geändert seit %1: %2</translation>
+    </message>
+    <message>
+        <source>Not found since %1</source>
+        <translation>Nicht gefunden seit %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln missing</source>
+        <translation>
+            <numerusform>%1, %Ln fehlt</numerusform>
+            <numerusform>%1, %Ln fehlen</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -1167,6 +1237,46 @@ Exit-Status, wie die Shell ihn sieht:
   156 bis 150
              das Gerät hat die Anfrage abgelehnt (-100 bis -106);
              151 Sitzung abgelaufen (-105), 150 falsches Passwort (-106)</translation>
+    </message>
+    <message>
+        <source>Not a MAC address: %1</source>
+        <translation>Keine MAC-Adresse: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not remembered.</source>
+        <translation>%1 ist nicht gemerkt.</translation>
+    </message>
+    <message>
+        <source>%1 is forgotten.</source>
+        <translation>%1 ist vergessen.</translation>
+    </message>
+    <message>
+        <source>
+Device memory: both modes remember every device that answers, by MAC, with
+its last values, network and times, in the file
+  %1
+which only its user may read; delete it to forget every device.
+  --missing     with -X: list instead the remembered devices of the networks
+                searched that did not answer; JSON Lines with --json
+                                                       -X --missing --json
+  --forget=MAC  forget one device, given alone; status 0 when forgotten,
+                1 when not remembered          --forget=02-53-43-00-00-07
+With -X --json each device also has first_seen and last_seen, new (seen for
+the first time) and changes (fields that differ from the time before).
+</source>
+        <translation>
+Gerätegedächtnis: beide Modi merken sich jedes Gerät, das antwortet, nach MAC,
+mit seinen letzten Werten, Netz und Zeiten, in der Datei
+  %1
+die nur ihr Benutzer lesen darf; löschen Sie sie, um alle Geräte zu vergessen.
+  --missing     mit -X: stattdessen die gemerkten Geräte der durchsuchten Netze
+                auflisten, die nicht antworteten; JSON Lines mit --json
+                                                       -X --missing --json
+  --forget=MAC  ein Gerät vergessen, allein angegeben; Status 0 wenn vergessen,
+                1 wenn nicht gemerkt               --forget=02-53-43-00-00-07
+Mit -X --json hat jedes Gerät auch first_seen und last_seen, new (zum ersten
+Mal gesehen) und changes (Felder, die vom letzten Mal abweichen).
+</translation>
     </message>
 </context>
 <context>

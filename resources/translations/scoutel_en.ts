@@ -333,6 +333,41 @@ Do you want to continue?</translation>
     </message>
 </context>
 <context>
+    <name>Inventory</name>
+    <message>
+        <source>The device memory %1 could not be read (%2) and was moved to %3; a new one is started.</source>
+        <translation>The device memory %1 could not be read (%2) and was moved to %3; a new one is started.</translation>
+    </message>
+    <message>
+        <source>The device memory %1 could not be read (%2) nor moved aside; it is left as it is and nothing is remembered this time.</source>
+        <translation>The device memory %1 could not be read (%2) nor moved aside; it is left as it is and nothing is remembered this time.</translation>
+    </message>
+    <message>
+        <source>its folder could not be made private</source>
+        <translation>its folder could not be made private</translation>
+    </message>
+    <message>
+        <source>stopped before it was complete</source>
+        <translation>stopped before it was complete</translation>
+    </message>
+    <message>
+        <source>The device memory %1 could not be opened: %2</source>
+        <translation>The device memory %1 could not be opened: %2</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>too large</translation>
+    </message>
+    <message>
+        <source>damaged or of another version</source>
+        <translation>damaged or of another version</translation>
+    </message>
+    <message>
+        <source>The device memory %1 was not saved: %2</source>
+        <translation>The device memory %1 was not saved: %2</translation>
+    </message>
+</context>
+<context>
     <name>PlanPreview</name>
     <message>
         <source>%1 is not a whole number from 0 to %2</source>
@@ -888,6 +923,41 @@ Do you want to continue?</translation>
         <source>Plans (*.csv *.tsv *.txt *.jsonl *.json);;All files (*)</source>
         <translation>Plans (*.csv *.tsv *.txt *.jsonl *.json);;All files (*)</translation>
     </message>
+    <message>
+        <source>Show Missing Devices</source>
+        <translation>Show Missing Devices</translation>
+    </message>
+    <message>
+        <source>Forget Device</source>
+        <translation>Forget Device</translation>
+    </message>
+    <message>
+        <source>Session Minutes</source>
+        <translation>Session Minutes</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>New on %1</source>
+        <translation>New on %1</translation>
+    </message>
+    <message>
+        <source>Changed since %1: %2</source>
+        <translation>Changed since %1: %2</translation>
+    </message>
+    <message>
+        <source>Not found since %1</source>
+        <translation>Not found since %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln missing</source>
+        <translation>
+            <numerusform>%1, %Ln missing</numerusform>
+            <numerusform>%1, %Ln missing</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -1157,6 +1227,46 @@ Exit status as the shell sees it:
   254        the device answered with a generic error (-2)
   156 to 150 the device refused the request (-100 to -106);
              151 session expired (-105), 150 wrong password (-106)
+</translation>
+    </message>
+    <message>
+        <source>Not a MAC address: %1</source>
+        <translation>Not a MAC address: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not remembered.</source>
+        <translation>%1 is not remembered.</translation>
+    </message>
+    <message>
+        <source>%1 is forgotten.</source>
+        <translation>%1 is forgotten.</translation>
+    </message>
+    <message>
+        <source>
+Device memory: both modes remember every device that answers, by MAC, with
+its last values, network and times, in the file
+  %1
+which only its user may read; delete it to forget every device.
+  --missing     with -X: list instead the remembered devices of the networks
+                searched that did not answer; JSON Lines with --json
+                                                       -X --missing --json
+  --forget=MAC  forget one device, given alone; status 0 when forgotten,
+                1 when not remembered          --forget=02-53-43-00-00-07
+With -X --json each device also has first_seen and last_seen, new (seen for
+the first time) and changes (fields that differ from the time before).
+</source>
+        <translation>
+Device memory: both modes remember every device that answers, by MAC, with
+its last values, network and times, in the file
+  %1
+which only its user may read; delete it to forget every device.
+  --missing     with -X: list instead the remembered devices of the networks
+                searched that did not answer; JSON Lines with --json
+                                                       -X --missing --json
+  --forget=MAC  forget one device, given alone; status 0 when forgotten,
+                1 when not remembered          --forget=02-53-43-00-00-07
+With -X --json each device also has first_seen and last_seen, new (seen for
+the first time) and changes (fields that differ from the time before).
 </translation>
     </message>
 </context>

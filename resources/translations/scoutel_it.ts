@@ -333,6 +333,41 @@ Continuare?</translation>
     </message>
 </context>
 <context>
+    <name>Inventory</name>
+    <message>
+        <source>The device memory %1 could not be read (%2) and was moved to %3; a new one is started.</source>
+        <translation>La memoria dei dispositivi %1 non è leggibile (%2) ed è stata spostata in %3; se ne inizia una nuova.</translation>
+    </message>
+    <message>
+        <source>The device memory %1 could not be read (%2) nor moved aside; it is left as it is and nothing is remembered this time.</source>
+        <translation>La memoria dei dispositivi %1 non è leggibile (%2) né spostabile; resta com&apos;è e questa volta non si ricorda nulla.</translation>
+    </message>
+    <message>
+        <source>its folder could not be made private</source>
+        <translation>la sua cartella non può essere resa privata</translation>
+    </message>
+    <message>
+        <source>stopped before it was complete</source>
+        <translation>interrotto prima del completamento</translation>
+    </message>
+    <message>
+        <source>The device memory %1 could not be opened: %2</source>
+        <translation>Impossibile aprire la memoria dei dispositivi %1: %2</translation>
+    </message>
+    <message>
+        <source>too large</source>
+        <translation>troppo grande</translation>
+    </message>
+    <message>
+        <source>damaged or of another version</source>
+        <translation>danneggiata o di un&apos;altra versione</translation>
+    </message>
+    <message>
+        <source>The device memory %1 was not saved: %2</source>
+        <translation>La memoria dei dispositivi %1 non è stata salvata: %2</translation>
+    </message>
+</context>
+<context>
     <name>PlanPreview</name>
     <message>
         <source>%1 is not a whole number from 0 to %2</source>
@@ -888,6 +923,41 @@ Continuare?</translation>
         <source>Plans (*.csv *.tsv *.txt *.jsonl *.json);;All files (*)</source>
         <translation>Piani (*.csv *.tsv *.txt *.jsonl *.json);;Tutti i file (*)</translation>
     </message>
+    <message>
+        <source>Show Missing Devices</source>
+        <translation>Mostra dispositivi mancanti</translation>
+    </message>
+    <message>
+        <source>Forget Device</source>
+        <translation>Dimentica dispositivo</translation>
+    </message>
+    <message>
+        <source>Session Minutes</source>
+        <translation>Minuti di sessione</translation>
+    </message>
+    <message>
+        <source>Network</source>
+        <translation>Rete</translation>
+    </message>
+    <message>
+        <source>New on %1</source>
+        <translation>Nuovo il %1</translation>
+    </message>
+    <message>
+        <source>Changed since %1: %2</source>
+        <translation>Modificato dal %1: %2</translation>
+    </message>
+    <message>
+        <source>Not found since %1</source>
+        <translation>Non trovato dal %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %Ln missing</source>
+        <translation>
+            <numerusform>%1, %Ln mancante</numerusform>
+            <numerusform>%1, %Ln mancanti</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>ScoutelConsole</name>
@@ -1166,6 +1236,46 @@ Stato di uscita visto dalla shell:
   da 156 a 150
              il dispositivo ha rifiutato la richiesta (da -100 a -106);
              151 sessione scaduta (-105), 150 password errata (-106)</translation>
+    </message>
+    <message>
+        <source>Not a MAC address: %1</source>
+        <translation>Non è un indirizzo MAC: %1</translation>
+    </message>
+    <message>
+        <source>%1 is not remembered.</source>
+        <translation>%1 non è ricordato.</translation>
+    </message>
+    <message>
+        <source>%1 is forgotten.</source>
+        <translation>%1 è dimenticato.</translation>
+    </message>
+    <message>
+        <source>
+Device memory: both modes remember every device that answers, by MAC, with
+its last values, network and times, in the file
+  %1
+which only its user may read; delete it to forget every device.
+  --missing     with -X: list instead the remembered devices of the networks
+                searched that did not answer; JSON Lines with --json
+                                                       -X --missing --json
+  --forget=MAC  forget one device, given alone; status 0 when forgotten,
+                1 when not remembered          --forget=02-53-43-00-00-07
+With -X --json each device also has first_seen and last_seen, new (seen for
+the first time) and changes (fields that differ from the time before).
+</source>
+        <translation>
+Memoria dei dispositivi: entrambe le modalità ricordano ogni dispositivo che
+risponde, per MAC, con gli ultimi valori, la rete e gli orari, nel file
+  %1
+leggibile solo dal suo utente; cancellarlo per dimenticare tutti i dispositivi.
+  --missing     con -X: elenca invece i dispositivi ricordati delle reti
+                cercate che non hanno risposto; JSON Lines con --json
+                                                       -X --missing --json
+  --forget=MAC  dimentica un dispositivo, dato da solo; stato 0 se dimenticato,
+                1 se non ricordato                 --forget=02-53-43-00-00-07
+Con -X --json ogni dispositivo ha anche first_seen e last_seen, new (visto per
+la prima volta) e changes (campi diversi dalla volta precedente).
+</translation>
     </message>
 </context>
 <context>

@@ -35,20 +35,23 @@ private Q_SLOTS:
             QCOMPARE(settings->language, QStringLiteral("de"));
             QCOMPARE(settings->rememberFilename, false);
             QCOMPARE(settings->interfaceIndex, -1);
+            QCOMPARE(settings->showMissingDevices, false);
             settings->language = QStringLiteral("it");
             settings->rememberFilename = true;
             settings->filename = QStringLiteral("/home/op/safes, north.lmx");
             settings->interfaceIndex = 3;
+            settings->showMissingDevices = true;
             settings->saveSettings();
         }
         QStringList keys = QSettings(storeFile, QSettings::IniFormat).allKeys();
         keys.sort();
         QCOMPARE(keys, QStringList({"System/filename", "System/interfaceIndex", "System/language",
-                                    "System/rememberFilename"}));
+                                    "System/rememberFilename", "System/showMissingDevices"}));
         auto settings = openSettings();
         QCOMPARE(settings->rememberFilename, true);
         QCOMPARE(settings->filename, QStringLiteral("/home/op/safes, north.lmx"));
         QCOMPARE(settings->interfaceIndex, 3);
+        QCOMPARE(settings->showMissingDevices, true);
         settings->applySettings(); // the stored language, as at the window's start
         QCOMPARE(QLocale().language(), QLocale::Italian);
         settings->language = QStringLiteral("fr"); // no catalogue: English, the choice kept

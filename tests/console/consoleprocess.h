@@ -15,6 +15,6 @@ struct ConsoleRun
 // Runs scoutel with these arguments, its standard error written to a file: Qt
 // may send debug output elsewhere when standard error is no terminal.
 // Command-line mode opens an SCTL socket: the caller must be a NETNS test.
-// Its settings and operation log go to home, by default a folder of its own.
+// The user's folders (XDG) are home, or a fresh temporary folder.
 ConsoleRun runScoutel(const QStringList &arguments, int limitMs = 30000,
                       const QString &home = QString());

@@ -414,6 +414,49 @@ private Q_SLOTS:
         QCOMPARE(listedDevices({network}, "ip_address"), devices);
     }
 
+    // Two visits to one site: the second fleet lacks device 2, names device 3
+    // anew and brings device 4. Then device 2 is forgotten.
+    void remembersAcrossRuns()
+    {
+        QTemporaryDir home;
+        const auto run = [&home](const QStringList &arguments) {
+            return runScoutel(arguments, 30000, home.path());
+        };
+        {
+            SimulatorProcess first;
+            SCOUTEL_START_SIM(first, QStringList({"--count", "4", "--ignore-search", "4"}));
+            QCOMPARE(run({"-X", Window}).status, 0);
+        }
+        SimulatorProcess sim;
+        SCOUTEL_START_SIM(
+            sim, QStringList({"--count", "4", "--ignore-search", "2", "--rename", "3=Safe 03"}));
+        QStringList said;
+        for (const QByteArray &line : run({"-X", "--json", Window}).standardOutput.split('\n')) {
+            const QJsonObject device = QJsonDocument::fromJson(line).object();
+            if (!device.isEmpty() &&
+                device["first_seen"].toString() <= device["last_seen"].toString())
+                said << device["name"].toString() + (device["new"].toBool() ? " new " : " ") +
+                            QJsonDocument(device["changes"].toArray())
+                                .toJson(QJsonDocument::Compact);
+        }
+        said.sort();
+        QCOMPARE(said, QStringList({R"(Safe 03 [{"field":"name","new":"Safe 03","old":"Safe 3"}])",
+                                    "Safe 1 []", "Safe 4 new []"}));
+        const QString missingTwo = "02 53 43 00 00 02|Safe 2|127.0.0.3|127.0.0.0/8|";
+        const ConsoleRun missing = run({"-X", "--missing", Window});
+        QCOMPARE(missing.reportLines.size(), 2);
+        QVERIFY(missing.reportLines.first().startsWith(missingTwo));
+        QCOMPARE(QJsonDocument::fromJson(run({"-X", "--missing", "--json", Window}).standardOutput)
+                     .object()["mac_address"],
+                 "02-53-43-00-00-02");
+        const QString file = home.filePath("Vantrel/Scoutel/inventory.json");
+        QCOMPARE(int(QFile::permissions(file) & 0x0777), 0x0600);
+        QCOMPARE(run({"--forget=02:53:43:00:00:02"}).status, 0);
+        QCOMPARE(run({"--forget=025343000002"}).status, 1);
+        QCOMPARE(run({"--forget=02:53"}).status, 255);
+        QCOMPARE(run({"-X", "--missing", Window}).reportLines, QStringList{"# Search complete"});
+    }
+
     void portTakenByAnotherProgram()
     {
         QUdpSocket holder;

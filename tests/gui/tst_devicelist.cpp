@@ -155,6 +155,9 @@ private Q_SLOTS:
                 seen << i;
                 QJsonObject expected = simulated(i);
                 if (!csv) {
+                    // What the memory adds, the command line's alone, is tested beside it.
+                    for (const char *key : {"first_seen", "last_seen", "new", "changes"})
+                        device.remove(key);
                     QCOMPARE(device, expected); // no up time: none sent
                     continue;
                 }

@@ -74,7 +74,7 @@ private Q_SLOTS:
                                  "Expand All",        "Collapse All",      "|",
                                  "Export List\u2026", "Import Plan\u2026", "Clear"};
         QCOMPARE(contextMenuAt(tree, tree->visualItemRect(row).center()),
-                 QStringList({"Edit", "Copy", "Open Web Page", "|"}) + common);
+                 QStringList({"Edit", "Copy", "Open Web Page", "Forget Device", "|"}) + common);
         QVERIFY(!action("actionOpenWebPage")->isEnabled()); // HTTP port 0: no page
         QCOMPARE(contextMenuAt(tree, QPoint(5, tree->viewport()->height() - 5)), common);
 

@@ -53,7 +53,8 @@ inline QStringList contextMenuAt(QTreeWidget *tree, const QPoint &pos, const QSt
 }
 
 // main() of a window test inside a private network: English texts (or the locale
-// SCOUTEL_TEST_LOCALE names), settings in a folder of its own, never the user's.
+// SCOUTEL_TEST_LOCALE names), settings and device memory in a folder of its
+// own, never the user's.
 #define SCOUTEL_WINDOW_TEST_MAIN(TestClass)                                                        \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
@@ -61,8 +62,8 @@ inline QStringList contextMenuAt(QTreeWidget *tree, const QPoint &pos, const QSt
         QTemporaryDir store;                                                                       \
         if (!store.isValid())                                                                      \
             return 1;                                                                              \
-        qputenv("XDG_CONFIG_HOME", store.path().toUtf8());                                         \
-        qputenv("XDG_STATE_HOME", store.path().toUtf8());                                          \
+        for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})            \
+            qputenv(name, store.path().toUtf8());                                                  \
         qputenv("LC_ALL", qEnvironmentVariable("SCOUTEL_TEST_LOCALE", "en_US.UTF-8").toUtf8());    \
         QApplication app(argc, argv);                                                              \
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());           \

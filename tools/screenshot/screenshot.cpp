@@ -37,7 +37,8 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: %s FILE.png\n", argv[0]);
         return 2;
     }
-    qputenv("XDG_CONFIG_HOME", store.path().toUtf8());
+    for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
+        qputenv(name, store.path().toUtf8());
     qputenv("LC_ALL", "en_US.UTF-8");
     QApplication app(argc, argv);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());

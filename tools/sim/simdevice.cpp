@@ -50,6 +50,11 @@ SimDevice::SimDevice(int number, const QString &initialPassword, const QString &
         QStringLiteral("%1 %2").arg(namePrefix).arg(number).toLatin1().left(Sctl::MaxTextLength);
 }
 
+void SimDevice::rename(const QString &name)
+{
+    settings.name = name.toLatin1().left(Sctl::MaxTextLength);
+}
+
 QHostAddress SimDevice::addressOf(int number)
 {
     if (number <= FirstOctetHosts)

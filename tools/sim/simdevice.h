@@ -50,6 +50,7 @@ public:
     int number() const { return deviceNumber; }
     QByteArray mac() const { return macOf(deviceNumber, behaviour.network.macByte()); }
     QString name() const { return QString::fromLatin1(settings.name); }
+    void rename(const QString &name);
     QByteArray latestChallenge() const { return challenge; }
     // A restarting device hears nothing.
     bool isSilent(qint64 nowMs) const { return nowMs < silentUntilMs; }

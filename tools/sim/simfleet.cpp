@@ -101,9 +101,12 @@ SimFleet::SimFleet(const SimOptions &fleetOptions, QRandomGenerator *generator, 
         options.statusFlags,   options.searchResult, options.withUpTime, options.restartSilenceMs,
         options.unknownFields, options.network,      options.webPages};
     devices.reserve(size_t(options.count));
-    for (int number = 1; number <= options.count; ++number)
+    for (int number = 1; number <= options.count; ++number) {
         devices.emplace_back(number, options.passwords.value(number - 1), options.namePrefix,
                              options.hwVersions.value(number - 1), behaviour, nowMs);
+        if (options.names.contains(number))
+            devices.back().rename(options.names.value(number));
+    }
 }
 
 QHostAddress SimFleet::sourceOf(int number) const

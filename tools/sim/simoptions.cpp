@@ -140,6 +140,9 @@ struct Parser
                                   QStringLiteral("Device names are \"<prefix> <number>\" "
                                                  "(default Safe)."),
                                   QStringLiteral("TEXT"), QStringLiteral("Safe")};
+    QCommandLineOption rename{QStringLiteral("rename"),
+                              QStringLiteral("Device I is named NAME instead (repeatable)."),
+                              QStringLiteral("I=NAME")};
 
     Parser()
     {
@@ -148,7 +151,7 @@ struct Parser
                       ignoreSearch,   muteConfig,   strayConfig, answerTwice, unknownFields,
                       verdict,        searchResult, foreign,     noUptime,    noHttp,
                       delay,          jitter,       oddSender,   log,         lifetime,
-                      restartSilence, namePrefix,   hwVersions,  network});
+                      restartSilence, namePrefix,   rename,      hwVersions,  network});
     }
 };
 
@@ -237,6 +240,15 @@ bool fill(const Parser &parser, SimOptions *o, QString *message)
     o->oddSender = p.isSet(parser.oddSender);
     o->logPath = p.value(parser.log);
     o->namePrefix = p.value(parser.namePrefix);
+    const QStringList renames = p.values(parser.rename);
+    for (const QString &rename : renames) {
+        qint64 number = 0;
+        if (!readNumber(rename.section(QLatin1Char('='), 0, 0), 1, o->count, &number)) {
+            *message = QStringLiteral("--rename takes a device number and a name: I=NAME");
+            return false;
+        }
+        o->names.insert(int(number), rename.section(QLatin1Char('='), 1));
+    }
     if (p.isSet(parser.hwVersions) && !readVersions(p.value(parser.hwVersions), &o->hwVersions)) {
         *message = QStringLiteral("--hw-versions are MAJOR.MINOR, each 0 to 255, comma-separated");
         return false;

@@ -2,6 +2,7 @@
 
 #include "simnetwork.h"
 
+#include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -31,6 +32,8 @@ struct SimOptions
     int lifetimeMs = 10000;
     int restartSilenceMs = 1000;
     QString namePrefix = QStringLiteral("Safe");
+    // Devices named otherwise than by the prefix, by number.
+    QHash<int, QString> names;
     // Major and minor byte of devices 1, 2, ...; devices beyond have 3.1.
     QList<QByteArray> hwVersions;
     SimNetwork network;
