@@ -96,6 +96,11 @@ QString applyConsoleOptions(const OptionMap &options, ConsoleSettings &settings,
     settings.planFile = value(options, "-plan").value_or(QString());
     settings.applyPlan = options.contains(QStringLiteral("-apply"));
     settings.missing = settings.listOnly && options.contains(QStringLiteral("-missing"));
+    // Without the current password every planned device would refuse its row.
+    if (settings.applyPlan && !options.contains(QStringLiteral("x")))
+        return QCoreApplication::translate("ScoutelConsole",
+                                           "--apply needs the devices' current password: give "
+                                           "-x=PASSWORD, or -x= with SCOUTEL_PASSWORD set");
     if (QString problem = applyInterface(options, settings); !problem.isEmpty())
         return problem;
     if (QString problem = applyTimeout(options, settings); !problem.isEmpty())

@@ -1278,6 +1278,10 @@ Mit -X --json hat jedes Gerät auch first_seen und last_seen, new (zum ersten
 Mal gesehen) und changes (Felder, die vom letzten Mal abweichen).
 </translation>
     </message>
+    <message>
+        <source>--apply needs the devices&apos; current password: give -x=PASSWORD, or -x= with SCOUTEL_PASSWORD set</source>
+        <translation>--apply braucht das aktuelle Passwort der Geräte: -x=PASSWORT angeben, oder -x= mit gesetztem SCOUTEL_PASSWORD</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelSharedData</name>

@@ -1269,6 +1269,10 @@ With -X --json each device also has first_seen and last_seen, new (seen for
 the first time) and changes (fields that differ from the time before).
 </translation>
     </message>
+    <message>
+        <source>--apply needs the devices&apos; current password: give -x=PASSWORD, or -x= with SCOUTEL_PASSWORD set</source>
+        <translation>--apply needs the devices&apos; current password: give -x=PASSWORD, or -x= with SCOUTEL_PASSWORD set</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelSharedData</name>

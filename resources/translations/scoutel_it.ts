@@ -1277,6 +1277,10 @@ Con -X --json ogni dispositivo ha anche first_seen e last_seen, new (visto per
 la prima volta) e changes (campi diversi dalla volta precedente).
 </translation>
     </message>
+    <message>
+        <source>--apply needs the devices&apos; current password: give -x=PASSWORD, or -x= with SCOUTEL_PASSWORD set</source>
+        <translation>--apply richiede la password attuale dei dispositivi: indicare -x=PASSWORD, oppure -x= con SCOUTEL_PASSWORD impostata</translation>
+    </message>
 </context>
 <context>
     <name>ScoutelSharedData</name>

@@ -378,6 +378,11 @@ private Q_SLOTS:
                            "them to a free address first"}
             << 3 << QList<int>() << untouched;
         // Refused before the search: nothing at all goes out.
+        QTest::newRow("apply without password")
+            << moves << QStringList{"--apply"}
+            << QStringList{"-1", "--apply needs the devices' current password: give "
+                                 "-x=PASSWORD, or -x= with SCOUTEL_PASSWORD set"}
+            << 0 << QList<int>() << untouched;
         QTest::newRow("unknown column refused")
             << QByteArray("mac_address,ip_adress\n02-53-43-%1-00-01,10.1.0.9\n")
             << QStringList{"--apply", "-x=secret"}
